@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string_view>
+
+// Plain data from which the windows are built: places in twips, fonts as the
+// window definitions name them, colours and drawn lines.
+namespace velmora {
+
+// Places and sizes in twips from the top-left corner of the client area.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A font as the window definition names it; the view maps Arial and Verdana
+// to what the system has.
+struct FontSpec {
+    std::string_view family; // "Arial" or "Verdana"; empty for controls without text
+    double points = 9.0;
+    bool bold = false;
+    bool underline = false;
+};
+
+struct Rgb {
+    int red = 0;
+    int green = 0;
+    int blue = 0;
+};
+
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kDarkBlue{0, 0, 64};
+inline constexpr Rgb kDarkRed{192, 0, 0};
+
+// A drawn line from (x1, y1) to (x2, y2), in twips; `pixels` wide.
+struct LineSpec {
+    std::string_view name;
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    int pixels = 1;
+};
+
+// 15 twips make one pixel at 96 dots per inch; this is the one place where
+// twips become pixels.
+constexpr int twipsToPixels(int twips)
+{
+    return twips / 15;
+}
+
+} // namespace velmora

@@ -1,0 +1,147 @@
+#include "Estimate.h"
+
+#include "NumberRules.h"
+#include "Single.h"
+
+#include <array>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::array<FrameSize, 7> kFrameSizes = {{
+    {1920, 1080}, {1280, 720}, {926, 576}, {704, 576}, {640, 480}, {640, 360}, {352, 288},
+}};
+
+constexpr std::array<double, 9> kBaseBitsPerPixel = {0.293, 0.222, 0.146, 0.1152, 0.077,
+                                                     0.069, 0.03,  0.027, 0.022};
+
+constexpr double kNoMotionFactor = 0.85;
+constexpr double kIpCameraFactor = 0.65;
+constexpr double kVolumeStep = 1024.0;
+constexpr double kUnitThreshold = 990.0;
+
+} // namespace
+
+std::optional<FrameSize> frameSize(int resindex)
+{
+    if (resindex < 0 || resindex >= static_cast<int>(kFrameSizes.size())) return std::nullopt;
+    return kFrameSizes[static_cast<std::size_t>(resindex)];
+}
+
+std::optional<float> baseBitsPerPixel(int quality)
+{
+    if (quality < 0 || quality >= static_cast<int>(kBaseBitsPerPixel.size())) return std::nullopt;
+    return single(kBaseBitsPerPixel[static_cast<std::size_t>(quality)]);
+}
+
+float frameRate(int fpsindex)
+{
+    return single(25.0 - fpsindex);
+}
+
+std::optional<int> hoursPerDay(int hoursindex)
+{
+    if (hoursindex < 0 || hoursindex > 23) return std::nullopt;
+    return 24 - hoursindex;
+}
+
+float motionCorrected(float bitsperpixel, int motion)
+{
+    if (motion != 0) return bitsperpixel;
+    return single(bitsperpixel * kNoMotionFactor);
+}
+
+bool isIpCameraCase(int profile, int resindex)
+{
+    return profile != 0 && (resindex == 0 || resindex == 1 || resindex == 5);
+}
+
+float ipCameraCorrected(float bitsperpixel)
+{
+    return single(bitsperpixel * kIpCameraFactor);
+}
+
+float audioRate(int audio, int codec)
+{
+    if (audio != 1) return 0.0f;
+    if (codec == 0 || codec == 1) return 64.0f;
+    if (codec == 2) return 128.0f;
+    return 0.0f;
+}
+
+float channelBitrate(float framerate, float bitsperpixel, float width, float height, float audiorate)
+{
+    const double video = static_cast<double>(framerate) * bitsperpixel * width * height / 1024.0;
+    return single(video + audiorate);
+}
+
+ChannelVolumes channelVolumes(float bitrate, int hoursperday)
+{
+    ChannelVolumes v;
+    v.kbpersec = single(bitrate / 8.0);
+    v.perminute = single(v.kbpersec * 60.0);
+    if (v.perminute > kUnitThreshold) {
+        v.perminute = single(v.perminute / kVolumeStep);
+        v.minuteInMegabytes = true;
+    }
+    v.perhour = single(v.kbpersec * 225.0 / 64.0);
+    if (v.perhour > kUnitThreshold) {
+        v.perhour = single(v.perhour / kVolumeStep);
+        v.hourInGigabytes = true;
+    }
+    v.daily = single(v.kbpersec * 225.0 * hoursperday / 64.0);
+    if (v.daily > kUnitThreshold) {
+        v.daily = single(v.daily / kVolumeStep);
+        v.dailyInGigabytes = true;
+    }
+    return v;
+}
+
+float dayTotal(const ChannelTable& table, int count)
+{
+    float total = 0.0f;
+    for (int i = 1; i <= count; ++i) {
+        const auto slot = static_cast<std::size_t>(i);
+        const double gigabytes =
+            table.chdailygb.at(slot) ? table.chdaily[slot] : table.chdaily[slot] / kVolumeStep;
+        total = single(total + gigabytes);
+    }
+    return total;
+}
+
+float totalBitrate(const ChannelTable& table, int count)
+{
+    float total = 0.0f;
+    for (int i = 1; i <= count; ++i) total = single(static_cast<double>(total) + table.chbitrate.at(i));
+    return total;
+}
+
+float periodTotal(float totaldaily, int days)
+{
+    return single(totaldaily / kVolumeStep * days);
+}
+
+float depthDays(float hddsize, int unitIndex, float totaldaily)
+{
+    const double gigabytes = unitIndex == 0 ? hddsize * kVolumeStep : static_cast<double>(hddsize);
+    return okrug(single(gigabytes / totaldaily));
+}
+
+DayWord dayWord(double n)
+{
+    const double lastdigit = std::fmod(n, 10.0);
+    const double tensdigit = std::fmod(std::trunc(n / 10.0), 10.0);
+    DayWord word = DayWord::Keep;
+    if (lastdigit == 1)
+        word = DayWord::One;
+    else if (lastdigit >= 2 && lastdigit <= 4)
+        word = DayWord::Few;
+    else if (lastdigit == 0 || (lastdigit >= 5 && lastdigit <= 9))
+        word = DayWord::Many;
+    if (tensdigit == 1) word = DayWord::Many;
+    return word;
+}
+
+} // namespace velmora

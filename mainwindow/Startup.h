@@ -1,0 +1,28 @@
+#pragma once
+
+#include "LayoutTable.h"
+#include "MainForm.h"
+
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+enum class Layout { Tall, Compact };
+
+// Screens at least this many pixels high get the tall window.
+inline constexpr int kLayoutThreshold = 950;
+
+Layout chooseLayout(int screenHeight);
+const WindowSpec& layoutSpec(Layout layout);
+
+// The initialisation of the main window: the day count and the channel
+// numbers, then each list filled and its default selected, in this order;
+// every selection runs its handler, so channel 1 is estimated before the
+// window is first shown.
+void Form_Load(MainForm& form);
+
+// A main window's behaviour in its start state for the given layout, initialised.
+std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, FormHost& host);
+
+} // namespace velmora

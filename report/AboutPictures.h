@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+
+// The About window's pictures, drawn in code.
+namespace velmora {
+
+// 280 x 128, opaque (no alpha): the maker's emblem, name and tagline on white.
+QPixmap makerLogo();
+
+// 200 x 200: a dome camera on a white background.
+QPixmap productPicture1();
+
+// 170 x 106: a network video recorder seen from the front.
+QPixmap productPicture2();
+
+// 200 x 200: a bullet network camera on its mount.
+QPixmap productPicture3();
+
+} // namespace velmora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace velmora {
+
+// What the program needs of the system it runs on. The real program uses
+// QtPlatform; tests and velmora-drive put their own in place.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Height in pixels of the screen the main window opens on (read once at start).
+    virtual int screenHeight() = 0;
+    // The regional decimal separator used when numbers become text.
+    virtual QString decimalSeparator() = 0;
+    // A modal Yes/No question with Yes as the default and no icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A modal notice with a single OK button.
+    virtual void tell(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Asks the shell to open a web address; the result is not examined.
+    virtual void openUrl(const QUrl& url) = 0;
+    // The default printer, ready to paint one page on, or null when there is none.
+    virtual std::unique_ptr<QPagedPaintDevice> defaultPrinter() = 0;
+    // Called after a page went to the default printer.
+    virtual void pagePrinted() {}
+    // Where to save a page as PDF when it could not be printed; empty when the user cancels.
+    virtual QString askPdfPath(QWidget* parent) = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ChannelTable.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// What the report is filled from: the main window's channel table, its
+// totals, the position of its disk unit list and the texts of four of its
+// result labels, as the main window shows them.
+struct ReportInput {
+    const ChannelTable* table = nullptr;
+    float totaldaily = 0.0f;      // GB per day
+    std::int16_t perioddays = 0;
+    float periodtotal = 0.0f;     // TB
+    float hddsize = 0.0f;
+    int diskUnitIndex = 0;        // Combo5: 0 "Тбайт", 1 "Гбайт"
+    std::string label41;          // day word of the period
+    std::string label34;          // archive depth
+    std::string label35;          // day word of the depth
+    std::string label43;          // total bitrate in Mbit/s
+    std::string decimal = ".";    // the regional decimal separator
+};
+
+// What one control of the report shows.
+struct ControlState {
+    std::string text;
+    bool visible = true;
+};
+
+// The report's controls as plain data, in the order of reportControls(),
+// starting in the design state. fill() writes them exactly as the report is
+// filled; the view copies them into its widgets.
+class ReportFill {
+public:
+    ReportFill();
+
+    void fill(const ReportInput& in);
+
+    const std::vector<ControlState>& states() const { return states_; }
+    // A control by name ("Label6", "Label28(17)"); null for a name the report lacks.
+    const ControlState* find(std::string_view name) const;
+
+private:
+    ControlState& at(std::string_view name);
+    ControlState& cell(std::string_view array, int channel);
+    void fillRow(const ChannelTable& table, int k, std::string_view decimal);
+
+    std::vector<ControlState> states_;
+};
+
+} // namespace velmora

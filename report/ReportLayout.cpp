@@ -1,0 +1,194 @@
+#include "ReportLayout.h"
+
+#include <map>
+
+namespace velmora {
+
+namespace {
+
+constexpr FontSpec kWindowFont{.family = "Arial", .points = 8.25};
+constexpr FontSpec kArial9{.family = "Arial", .points = 9.0};
+constexpr FontSpec kArial9Bold{.family = "Arial", .points = 9.0, .bold = true};
+constexpr FontSpec kArial975Bold{.family = "Arial", .points = 9.75, .bold = true};
+
+constexpr int kCellHeight = 255;
+
+// One column of the channel table; [0] is the left half, [1] the right one.
+struct RowColumn {
+    std::string_view array;
+    std::string_view designText;
+    int left[2];
+    int width[2];
+    FontSpec font;
+    TextAlign align[2];
+    bool white;
+    bool hidden;
+};
+
+// In creation order: white cells first (see reportControls()).
+constexpr RowColumn kRowColumns[] = {
+    {"Label2", "Label2", {585, 5880}, {855, 855}, kWindowFont, {TextAlign::Left, TextAlign::Left}, true, false},
+    {"Label4", "Label4", {2985, 8535}, {855, 855}, kWindowFont, {TextAlign::Centre, TextAlign::Centre}, true, false},
+    {"Label11", "Гб", {3960, 9480}, {345, 345}, kWindowFont, {TextAlign::Left, TextAlign::Left}, true, false},
+    {"Label1", "Label1", {150, 5385}, {255, 255}, kArial975Bold, {TextAlign::Right, TextAlign::Left}, false, false},
+    {"Label12", "Кач", {1275, 6600}, {930, 945}, kWindowFont, {TextAlign::Left, TextAlign::Left}, false, true},
+    {"Label3", "Label3", {2280, 7680}, {975, 975}, kWindowFont, {TextAlign::Left, TextAlign::Left}, false, false},
+    {"Label28", "Гбайт", {4560, 10080}, {615, 615}, kArial9, {TextAlign::Left, TextAlign::Left}, false, true},
+};
+
+// Column heads: each reaches to the next vertical line of the heading row.
+struct Head {
+    std::string_view text;
+    int left;
+    int nextLine;
+};
+
+constexpr Head kHeads[] = {
+    {"№", 240, 480},       {"H264", 600, 1200},    {"Кач-во", 1320, 2160}, {"Разреш.", 2235, 3000},
+    {"Кад/с", 3120, 3720}, {"Час/д", 3840, 4440},  {"Гб/д", 4560, 5280},   {"№", 5400, 5760},
+    {"H264", 5880, 6480},  {"Кач-во", 6720, 7440}, {"Разреш.", 7560, 8400}, {"Кад/с", 8520, 9120},
+    {"Час/д", 9240, 9840}, {"Гб/д", 9960, 10800},
+};
+
+struct Total {
+    std::string_view name;
+    int left;
+    int top;
+    int width;
+    std::string_view designText;
+    bool hidden;
+    FontSpec font = kArial9Bold;
+};
+
+constexpr Total kTotals[] = {
+    {"Label5", 360, 7440, 2055, "Общий объём за день:", false},
+    {"Label6", 2400, 7440, 615, "", false},
+    {"Label7", 3120, 7440, 615, "Гбайт", false},
+    {"Label8", 360, 7800, 1455, "Общий объём за", true},
+    {"Label25", 1920, 7800, 420, "", true},
+    {"Label26", 2430, 7800, 615, "дней:", true, kArial975Bold},
+    {"Label9", 3120, 7800, 495, "", true},
+    {"Label10", 3720, 7800, 615, "Тбайт", true},
+    {"Label30", 5040, 7440, 1335, "HDD объёмом ", false},
+    {"Label31", 6370, 7440, 495, "nnn", false},
+    {"Label32", 6840, 7440, 615, "Nbytes", false},
+    {"Label33", 7440, 7441, 855, "хватит на", false},
+    {"Label34", 8400, 7441, 495, "", false},
+    {"Label35", 9000, 7440, 735, "дней?", false},
+    {"Label36", 5040, 7800, 2055, "Суммарный битрейт:", false},
+    {"Label37", 6960, 7800, 855, "", false},
+    {"Label38", 7800, 7800, 735, "Мбит/с", false},
+};
+
+std::vector<ReportControl> buildControls()
+{
+    std::vector<ReportControl> controls;
+    controls.push_back({.name = "Command1",
+                        .kind = ReportKind::Button,
+                        .caption = "Печать",
+                        .place = {120, 120, 2295, 615},
+                        .font = kWindowFont});
+    controls.push_back({.name = "Label4(0)",
+                        .caption = "Рассчёт требуемого для системы объёма памяти:",
+                        .place = {2880, 480, 5175, 255},
+                        .font = kArial975Bold,
+                        .whiteBackground = true});
+    controls.push_back({.name = "Text1",
+                        .kind = ReportKind::NotesBox,
+                        .place = {360, 8280, 10095, 1695},
+                        .font = kArial9,
+                        .whiteBackground = true});
+
+    int headNumber = 0;
+    for (const Head& head : kHeads) {
+        controls.push_back({.name = "Head" + std::to_string(++headNumber),
+                            .caption = std::string(head.text),
+                            .place = {head.left, 960, head.nextLine - head.left, kCellHeight},
+                            .font = kArial9Bold});
+    }
+
+    for (int channel = 1; channel <= 32; ++channel) {
+        const int half = channel <= 16 ? 0 : 1;
+        for (const RowColumn& column : kRowColumns) {
+            controls.push_back({.name = elementName(column.array, channel),
+                                .caption = std::string(column.designText),
+                                .place = {column.left[half], rowTop(channel), column.width[half], kCellHeight},
+                                .font = column.font,
+                                .align = column.align[half],
+                                .whiteBackground = column.white,
+                                .hidden = column.hidden});
+        }
+    }
+
+    for (const Total& total : kTotals) {
+        controls.push_back({.name = std::string(total.name),
+                            .caption = std::string(total.designText),
+                            .place = {total.left, total.top, total.width, kCellHeight},
+                            .font = total.font,
+                            .hidden = total.hidden});
+    }
+    return controls;
+}
+
+constexpr LineSpec kLines[] = {
+    // Horizontal: table top, under the heads, table bottom, under the totals, frame bottom.
+    {"", 120, 840, 10800, 840},
+    {"", 120, 1200, 10800, 1200},
+    {"", 120, 7200, 10800, 7200},
+    {"", 120, 8160, 10800, 8160},
+    {"", 120, 10080, 10800, 10080},
+    // The frame's sides.
+    {"", 120, 840, 120, 10080},
+    {"", 10800, 840, 10800, 10080},
+    // Through the heads and the body; the thick one parts the two halves.
+    {"", 480, 840, 480, 7200},
+    {"", 4440, 840, 4440, 7200},
+    {"", 5280, 840, 5280, 7200, 2},
+    {"", 5760, 840, 5760, 7200},
+    {"", 9840, 840, 9840, 7200},
+    // Through the heads only.
+    {"", 1200, 840, 1200, 1200},
+    {"", 2160, 840, 2160, 1200},
+    {"", 3000, 840, 3000, 1200},
+    {"", 3720, 840, 3720, 1200},
+    {"", 6480, 840, 6480, 1200},
+    {"", 7440, 840, 7440, 1200},
+    {"", 8400, 840, 8400, 1200},
+    {"", 9120, 840, 9120, 1200},
+};
+
+} // namespace
+
+std::string elementName(std::string_view array, int index)
+{
+    std::string name(array);
+    name += '(';
+    name += std::to_string(index);
+    name += ')';
+    return name;
+}
+
+const std::vector<ReportControl>& reportControls()
+{
+    static const std::vector<ReportControl> controls = buildControls();
+    return controls;
+}
+
+std::optional<std::size_t> reportControlIndex(std::string_view name)
+{
+    static const std::map<std::string, std::size_t, std::less<>> index = [] {
+        std::map<std::string, std::size_t, std::less<>> byName;
+        const auto& controls = reportControls();
+        for (std::size_t i = 0; i < controls.size(); ++i) byName.emplace(controls[i].name, i);
+        return byName;
+    }();
+    if (const auto found = index.find(name); found != index.end()) return found->second;
+    return std::nullopt;
+}
+
+std::span<const LineSpec> reportLines()
+{
+    return kLines;
+}
+
+} // namespace velmora

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "WindowTable.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The report window as plain data: every control with its place, font and
+// design state, and the grid lines. The view builds its widgets from this and
+// the filling starts from the same design texts.
+namespace velmora {
+
+inline constexpr std::string_view kReportTitle = "Печать..";
+inline constexpr int kReportClientWidth = 10920;  // twips
+inline constexpr int kReportClientHeight = 10200; // twips
+
+enum class ReportKind { Button, Label, NotesBox };
+enum class TextAlign { Left, Centre, Right };
+
+struct ReportControl {
+    std::string name; // array elements as "Label28(17)"
+    ReportKind kind = ReportKind::Label;
+    std::string caption; // the design text
+    TwipRect place;
+    FontSpec font;
+    TextAlign align = TextAlign::Left;
+    bool whiteBackground = false; // otherwise transparent
+    bool hidden = false;          // not visible in the design state
+};
+
+// The seven control arrays of a channel's row, indexed by channel number 1..32.
+inline constexpr std::array<std::string_view, 7> kRowArrays = {"Label1", "Label2",  "Label12", "Label3",
+                                                               "Label4", "Label11", "Label28"};
+
+// "Label28" and 17 give "Label28(17)".
+std::string elementName(std::string_view array, int index);
+
+// Top of channel k's row: channels 1..16 fill the left half, 17..32 the right
+// one, so channel 17 stands level with channel 1.
+constexpr int rowTop(int channel)
+{
+    return 1320 + 360 * ((channel - 1) % 16);
+}
+
+// Every control in creation order; the white cells of each row come before
+// its transparent ones, so that no white background covers a neighbour's text.
+const std::vector<ReportControl>& reportControls();
+// Position of a control in reportControls(), by name.
+std::optional<std::size_t> reportControlIndex(std::string_view name);
+
+std::span<const LineSpec> reportLines();
+
+} // namespace velmora

@@ -1,0 +1,85 @@
+#include "WindowKit.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+bool hasCyrillicFamily(const QString& family)
+{
+    return QFontDatabase::families(QFontDatabase::Cyrillic).contains(family, Qt::CaseInsensitive);
+}
+
+QString installedFamily(const QString& family)
+{
+    static QHash<QString, QString> resolved;
+    if (const auto found = resolved.constFind(family); found != resolved.constEnd()) return *found;
+
+    QString chosen = family;
+    if (!hasCyrillicFamily(family)) {
+        if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+            chosen = QStringLiteral("Liberation Sans");
+        else if (family.compare(QLatin1String("Verdana"), Qt::CaseInsensitive) == 0)
+            chosen = QStringLiteral("DejaVu Sans");
+    }
+    resolved.insert(family, chosen);
+    return chosen;
+}
+
+} // namespace
+
+QFont qtFont(const FontSpec& spec)
+{
+    if (spec.family.empty()) return QFont();
+    QFont font(installedFamily(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size()))));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QRect pixelRect(const TwipRect& place)
+{
+    return QRect(twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
+                 twipsToPixels(place.height));
+}
+
+QColor qtColour(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void drawLines(QPainter& painter, std::span<const LineSpec> lines)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const LineSpec& line : lines) {
+        const int x1 = twipsToPixels(line.x1);
+        const int y1 = twipsToPixels(line.y1);
+        const int x2 = twipsToPixels(line.x2);
+        const int y2 = twipsToPixels(line.y2);
+        const int width = std::max(line.pixels, 1);
+        if (x1 == x2 || y1 == y2) {
+            // Straight lines as filled pixels: exact on screen and on paper alike.
+            const int left = std::min(x1, x2);
+            const int top = std::min(y1, y2);
+            const int right = (x1 == x2 ? left + width - 1 : std::max(x1, x2));
+            const int bottom = (y1 == y2 ? top + width - 1 : std::max(y1, y2));
+            painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), Qt::black);
+        } else {
+            QPen pen(Qt::black, width, Qt::SolidLine, Qt::SquareCap);
+            painter.setPen(pen);
+            painter.drawLine(x1, y1, x2, y2);
+        }
+    }
+    painter.restore();
+}
+
+} // namespace velmora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "WindowTable.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <span>
+
+class QPainter;
+
+// Turning the plain window tables into Qt terms; shared by every window.
+namespace velmora {
+
+// The font a table names, with Cyrillic letters: Arial falls back to
+// Liberation Sans (same metrics) and Verdana to DejaVu Sans where missing.
+// An empty family gives the application's font.
+QFont qtFont(const FontSpec& spec);
+
+QRect pixelRect(const TwipRect& place);
+
+QColor qtColour(Rgb colour);
+
+// Draws the lines in black, each its own number of pixels wide; both end
+// points are drawn, so that frames close at their corners.
+void drawLines(QPainter& painter, std::span<const LineSpec> lines);
+
+} // namespace velmora

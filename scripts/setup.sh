@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when missing.
+# A second run only asks dpkg and costs nothing.
+set -euo pipefail
+
+packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev fonts-liberation fonts-dejavu-core poppler-utils)
+if [[ "${1:-}" == "--tests" ]]; then
+    # clang and its runtime build the fuzz targets; without them those are skipped.
+    packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [[ $(id -u) -ne 0 ]] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
+        # The fuzzing tools are optional: go on without them.
+        required=()
+        for p in "${missing[@]}"; do [[ $p == clang || $p == libclang-rt-14-dev ]] || required+=("$p"); done
+        ((${#required[@]} == 0)) || $sudo apt-get install -y -qq --no-install-recommends "${required[@]}"
+    fi
+fi
