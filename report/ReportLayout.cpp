@@ -95,6 +95,7 @@ std::vector<ReportControl> buildControls()
                         .whiteBackground = true});
     controls.push_back({.name = "Text1",
                         .kind = ReportKind::NotesBox,
+                        .caption = "",
                         .place = {360, 8280, 10095, 1695},
                         .font = kArial9,
                         .whiteBackground = true});

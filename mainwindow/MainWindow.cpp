@@ -1,0 +1,321 @@
+#include "MainWindow.h"
+
+#include "AboutWindow.h"
+#include "Pictures.h"
+#include "Platform.h"
+#include "ReportWindow.h"
+#include "WindowKit.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <climits>
+
+namespace velmora {
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text written in the control's own colour; greyed text keeps the style's grey.
+void setTextColour(QWidget* w, Rgb colour)
+{
+    QPalette palette = w->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, qtColour(colour));
+        palette.setColor(group, QPalette::Text, qtColour(colour));
+        palette.setColor(group, QPalette::ButtonText, qtColour(colour));
+    }
+    w->setPalette(palette);
+}
+
+void setWhiteBackground(QWidget* w)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Window, Qt::white);
+    w->setPalette(palette);
+}
+
+void setPictureBorder(QLabel* picture, bool flat)
+{
+    picture->setFrameStyle(flat ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
+    picture->setLineWidth(2);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      layout_(layout), platform_(platform)
+{
+    // The whole initialisation runs before the window is first shown.
+    form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
+    build();
+    refresh();
+}
+
+MainWindow::~MainWindow()
+{
+    // The children outlive the form by a moment: keep their last events away from it.
+    for (QWidget* w : widgets_) {
+        if (!w) continue;
+        w->removeEventFilter(this);
+        w->blockSignals(true);
+    }
+}
+
+void MainWindow::build()
+{
+    const WindowSpec& spec = layoutSpec(layout_);
+    setObjectName("Main");
+    setWindowTitle(qs(spec.title));
+    setWindowIcon(windowIcon());
+    setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    setAutoFillBackground(true);
+    setWhiteBackground(this);
+    setFont(qtFont(spec.windowFont));
+    setMouseTracking(true);
+
+    for (const ControlSpec& c : spec.controls) {
+        const Ctl id = c.start.id;
+        const QString caption = qs(c.start.caption);
+        QWidget* w = nullptr;
+        switch (controlKind(id)) {
+        case Kind::Label: {
+            auto* label = new QLabel(caption, this);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            w = label;
+            break;
+        }
+        case Kind::List: {
+            auto* list = new QComboBox(this);
+            list->setEditable(false);
+            list->setMaxVisibleItems(25);
+            w = list;
+            break;
+        }
+        case Kind::CheckBox:
+            w = new QCheckBox(caption, this);
+            w->setAutoFillBackground(true);
+            break;
+        case Kind::TextBox: {
+            auto* edit = new QLineEdit(caption, this);
+            edit->setMaxLength(INT_MAX); // a text box takes text of any length
+            w = edit;
+            break;
+        }
+        case Kind::Button: {
+            auto* button = new QPushButton(caption, this);
+            button->setAutoDefault(false);
+            if (id == Ctl::Command1 || id == Ctl::Command2) {
+                button->setIcon(id == Ctl::Command1 ? rightTriangle() : leftTriangle());
+                button->setIconSize(QSize(50, 50));
+            }
+            w = button;
+            break;
+        }
+        case Kind::Picture: {
+            auto* picture = new QLabel(this);
+            picture->setPixmap(cameraPicture());
+            picture->setAlignment(Qt::AlignCenter);
+            picture->setMouseTracking(true);
+            picture->setCursor(Qt::PointingHandCursor);
+            setPictureBorder(picture, false);
+            w = picture;
+            break;
+        }
+        }
+        w->setObjectName(qs(controlName(id)));
+        w->setGeometry(pixelRect(c.place));
+        w->setFont(qtFont(c.font));
+        if (controlKind(id) != Kind::Button) setTextColour(w, c.colour);
+        if (controlKind(id) != Kind::Label && controlKind(id) != Kind::Picture) setWhiteBackground(w);
+        widgets_[static_cast<std::size_t>(id)] = w;
+        wire(id, w);
+    }
+
+    QWidget* previous = nullptr;
+    for (Ctl id : focusOrder()) {
+        QWidget* w = widget(id);
+        if (!w) continue;
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
+}
+
+template <typename Action>
+void MainWindow::userAction(Action action)
+{
+    action(*form_);
+    refresh();
+}
+
+void MainWindow::wire(Ctl id, QWidget* w)
+{
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
+        connect(list, &QComboBox::currentIndexChanged, this,
+                [this, id](int position) { userAction([&](MainForm& f) { f.userSelect(id, position); }); });
+    } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+        connect(box, &QCheckBox::toggled, this,
+                [this, id](bool on) { userAction([&](MainForm& f) { f.userSetCheck(id, on ? 1 : 0); }); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
+            userAction([&](MainForm& f) { f.userEdit(id, text.toStdString()); });
+        });
+        edit->installEventFilter(this);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, id] { userAction([&](MainForm& f) { f.userClick(id); }); });
+    } else if (id == Ctl::Image2) {
+        w->installEventFilter(this);
+    }
+}
+
+void MainWindow::refresh()
+{
+    for (int i = 0; i < kControlCount; ++i) {
+        QWidget* w = widgets_[static_cast<std::size_t>(i)];
+        if (!w) continue;
+        const Control& c = form_->control(static_cast<Ctl>(i));
+        const QSignalBlocker blocker(w);
+        if (w->isHidden() == c.visible) w->setVisible(c.visible);
+        if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+        const QString text = QString::fromStdString(c.text);
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
+            if (list->count() != static_cast<int>(c.entries.size())) {
+                list->clear();
+                for (const std::string& entry : c.entries) list->addItem(QString::fromStdString(entry));
+            }
+            if (list->currentIndex() != c.index) list->setCurrentIndex(c.index);
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            if (box->isChecked() != (c.value != 0)) box->setChecked(c.value != 0);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (edit->text() != text) edit->setText(text);
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            if (button->text() != text) button->setText(text);
+        } else if (static_cast<Ctl>(i) == Ctl::Image2) {
+            setPictureBorder(static_cast<QLabel*>(w), c.flat);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->text() != text) label->setText(text);
+        }
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const Ctl id = watched == widget(Ctl::Image2)  ? Ctl::Image2
+                   : watched == widget(Ctl::Text2) ? Ctl::Text2
+                   : watched == widget(Ctl::Text3) ? Ctl::Text3
+                                                   : Ctl::Count;
+    if (id == Ctl::Count) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (id == Ctl::Image2) userAction([](MainForm& f) { f.Image2_MouseMove(); });
+        break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id != Ctl::Image2)
+            userAction([id](MainForm& f) { f.userClick(id); }); // clicking into a field
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id == Ctl::Image2)
+            userAction([](MainForm& f) { f.userClick(Ctl::Image2); });
+        break;
+    case QEvent::FocusOut:
+        if (id != Ctl::Image2) userAction([id](MainForm& f) { f.userLeave(id); });
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    // Only the bare surface counts: moves over a label or other control that
+    // reach the window are not the window's own. The drawn lines are bare surface.
+    if (!childAt(event->position().toPoint())) userAction([](MainForm& f) { f.Form_MouseMove(); });
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    drawLines(painter, layoutSpec(layout_).lines);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (layout_ == Layout::Compact) {
+        // Closing the compact window ends the program at once, with every window.
+        delete report_.data();
+        delete about_.data();
+        QCoreApplication::quit();
+    }
+    // The tall window goes alone; an open report or About window stays open.
+    QWidget::closeEvent(event);
+}
+
+bool MainWindow::askYesNo(std::string_view title, std::string_view text)
+{
+    return platform_.askYesNo(this, qs(title), qs(text));
+}
+
+ReportInput MainWindow::reportInput() const
+{
+    const MainForm& f = *form_;
+    ReportInput in;
+    in.table = &f.ch;
+    in.totaldaily = f.totaldaily;
+    in.perioddays = f.perioddays;
+    in.periodtotal = f.periodtotal;
+    in.hddsize = f.hddsize;
+    in.diskUnitIndex = f.control(Ctl::Combo5).index;
+    in.label41 = f.control(Ctl::Label41).text;
+    in.label34 = f.control(Ctl::Label34).text;
+    in.label35 = f.control(Ctl::Label35).text;
+    in.label43 = f.control(Ctl::Label43).text;
+    in.decimal = f.decimal();
+    return in;
+}
+
+void MainWindow::showReport()
+{
+    if (!report_) {
+        report_ = new ReportWindow(platform_);
+        report_->setWindowIcon(windowIcon());
+    }
+    report_->fill(reportInput());
+    report_->show();
+    report_->raise();
+    report_->activateWindow();
+}
+
+void MainWindow::showAbout()
+{
+    // An open About window is discarded; the user always gets a fresh one.
+    delete about_.data();
+    about_ = new AboutWindow(platform_);
+    about_->setWindowIcon(windowIcon());
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+} // namespace velmora

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "AboutWindow.h"
+#include "FormHost.h"
+#include "ReportWindow.h"
+#include "Startup.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+namespace velmora {
+
+class Platform;
+
+// The main window in either layout: widgets built from the layout's table,
+// each user action handed to the form, and the form's control model copied
+// back into the widgets afterwards with their signals blocked.
+class MainWindow : public QWidget, public FormHost {
+    Q_OBJECT
+
+public:
+    MainWindow(Layout layout, Platform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Layout layout() const { return layout_; }
+    MainForm& form() { return *form_; }
+    const MainForm& form() const { return *form_; }
+    // The widget of a control, or null where the layout lacks it.
+    QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
+    ReportWindow* reportWindow() const { return report_; }
+    AboutWindow* aboutWindow() const { return about_; }
+
+    // Copies the form's control model into the widgets.
+    void refresh();
+
+    bool askYesNo(std::string_view title, std::string_view text) override;
+    void showReport() override;
+    void showAbout() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void wire(Ctl id, QWidget* w);
+    // Runs one user action on the form, then brings the widgets up to date.
+    template <typename Action>
+    void userAction(Action action);
+    ReportInput reportInput() const;
+
+    Layout layout_;
+    Platform& platform_;
+    std::unique_ptr<MainForm> form_;
+    std::array<QWidget*, kControlCount> widgets_{};
+    QPointer<ReportWindow> report_;
+    QPointer<AboutWindow> about_;
+};
+
+} // namespace velmora

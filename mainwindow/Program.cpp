@@ -1,0 +1,18 @@
+#include "Program.h"
+
+#include "MainWindow.h"
+#include "Platform.h"
+
+namespace velmora {
+
+MainWindow* startProgram(Platform& platform)
+{
+    const Layout layout = chooseLayout(platform.screenHeight());
+    auto* window = new MainWindow(layout, platform);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    if (QWidget* field = window->widget(Ctl::Text1)) field->setFocus();
+    return window;
+}
+
+} // namespace velmora

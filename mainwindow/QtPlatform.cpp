@@ -1,0 +1,62 @@
+#include "QtPlatform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+
+#include <cmath>
+
+namespace velmora {
+
+int QtPlatform::screenHeight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return 0;
+    // In device pixels, whatever scaling the desktop applies.
+    return static_cast<int>(std::lround(screen->geometry().height() * screen->devicePixelRatio()));
+}
+
+QString QtPlatform::decimalSeparator()
+{
+    return QLocale::system().decimalPoint();
+}
+
+bool QtPlatform::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::tell(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url); // the result is not examined
+}
+
+std::unique_ptr<QPagedPaintDevice> QtPlatform::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+QString QtPlatform::askPdfPath(QWidget* parent)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить страницу как PDF"),
+                                        QDir::home().filePath(QStringLiteral("velmora.pdf")),
+                                        QStringLiteral("PDF (*.pdf)"));
+}
+
+} // namespace velmora

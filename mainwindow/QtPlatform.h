@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace velmora {
+
+// The real system: the primary screen, the system locale, real message
+// boxes, the system's default printer and the desktop's web browser.
+class QtPlatform : public Platform {
+public:
+    int screenHeight() override;
+    QString decimalSeparator() override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    void tell(QWidget* parent, const QString& title, const QString& text) override;
+    void openUrl(const QUrl& url) override;
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override;
+    QString askPdfPath(QWidget* parent) override;
+};
+
+} // namespace velmora

@@ -1,0 +1,186 @@
+#include "ReportWindow.h"
+
+#include "Platform.h"
+#include "ReportLayout.h"
+#include "WindowKit.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+constexpr FontSpec kWindowFont{.family = "Arial", .points = 8.25};
+
+// The two printer settings, taken as the page image's offset from the
+// printable area's top-left corner, in twips.
+constexpr int kPrintLeft = 200;
+constexpr int kPrintTop = 300;
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kPixelsPerInch = kTwipsPerInch / 15.0;
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString printTitle()
+{
+    return QStringLiteral("Печать");
+}
+
+Qt::Alignment alignmentOf(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* makeControl(const ReportControl& control, QWidget* window)
+{
+    switch (control.kind) {
+    case ReportKind::Button:
+        return new QPushButton(fromUtf8(control.caption), window);
+    case ReportKind::NotesBox: {
+        auto* notes = new QPlainTextEdit(window);
+        QPalette palette = notes->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        palette.setColor(QPalette::Text, Qt::black);
+        notes->setPalette(palette);
+        return notes;
+    }
+    case ReportKind::Label:
+        break;
+    }
+    auto* label = new QLabel(window);
+    // Plain text always: "<<битрейт>>"-like captions must not be taken for markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(fromUtf8(control.caption));
+    label->setAlignment(alignmentOf(control.align));
+    label->setAutoFillBackground(control.whiteBackground);
+    return label;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(fromUtf8(kReportTitle));
+    setFixedSize(twipsToPixels(kReportClientWidth), twipsToPixels(kReportClientHeight));
+
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFont(qtFont(kWindowFont));
+
+    const auto& controls = reportControls();
+    controls_.reserve(controls.size());
+    for (const ReportControl& control : controls) {
+        QWidget* widget = makeControl(control, this);
+        widget->setObjectName(fromUtf8(control.name));
+        widget->setGeometry(pixelRect(control.place));
+        widget->setFont(qtFont(control.font));
+        if (control.hidden) widget->hide();
+        controls_.push_back(widget);
+    }
+
+    command1_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
+    connect(command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
+}
+
+void ReportWindow::fill(const ReportInput& in)
+{
+    content_.fill(in);
+    showContent();
+}
+
+void ReportWindow::showContent()
+{
+    const auto& controls = reportControls();
+    const auto& states = content_.states();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].kind != ReportKind::Label) continue;
+        auto* label = static_cast<QLabel*>(controls_[i]);
+        label->setText(QString::fromStdString(states[i].text));
+        label->setVisible(states[i].visible);
+    }
+}
+
+void ReportWindow::Command1_Click()
+{
+    // The button is not part of the page, and comes back however printing ends.
+    command1_->hide();
+    const auto showButton = qScopeGuard([this] { command1_->show(); });
+
+    bool printed = false;
+    if (auto printer = platform_.defaultPrinter()) printed = paintPage(*printer);
+    if (printed)
+        platform_.pagePrinted();
+    else
+        savePdfInstead();
+}
+
+bool ReportWindow::paintPage(QPagedPaintDevice& device)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+
+    const double dpiX = device.logicalDpiX();
+    const double dpiY = device.logicalDpiY();
+    const QPointF offset(kPrintLeft * dpiX / kTwipsPerInch, kPrintTop * dpiY / kTwipsPerInch);
+    // The window at its size on screen, or smaller where the paper is too small for it.
+    const double scaleX = dpiX / kPixelsPerInch;
+    const double scaleY = dpiY / kPixelsPerInch;
+    const double roomX = std::max(device.width() - offset.x(), 1.0);
+    const double roomY = std::max(device.height() - offset.y(), 1.0);
+    const double fit = std::min({1.0, roomX / (width() * scaleX), roomY / (height() * scaleY)});
+
+    painter.translate(offset);
+    painter.scale(scaleX * fit, scaleY * fit);
+    render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return painter.end();
+}
+
+void ReportWindow::savePdfInstead()
+{
+    if (!platform_.askYesNo(this, printTitle(),
+                            QStringLiteral("Принтер недоступен. Сохранить страницу в файл PDF?")))
+        return;
+    const QString path = platform_.askPdfPath(this);
+    if (path.isEmpty()) return;
+
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setTitle(windowTitle());
+    writer.setCreator(QStringLiteral("Velmora"));
+    if (!paintPage(writer)) {
+        platform_.tell(this, printTitle(),
+                       QStringLiteral("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path)));
+    }
+}
+
+void ReportWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    drawLines(painter, reportLines());
+}
+
+} // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Platform.h"
+
+#include <QPdfWriter>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace velmora {
+
+// Records what the windows ask of the system; the "printer" is a PDF file.
+class FakePlatform : public Platform {
+public:
+    struct Question {
+        QString title;
+        QString text;
+    };
+
+    QString printerFile; // empty: no printer
+    bool answer = false;
+    QString pdfPath; // the answer to askPdfPath
+
+    std::vector<Question> questions;
+    std::vector<Question> notices;
+    std::vector<QUrl> opened;
+    int printed = 0;
+    int pdfPathAsked = 0;
+    std::function<void()> onPrinterAsked; // runs when the window asks for the printer
+
+    int screenHeight() override { return 1080; }
+    QString decimalSeparator() override { return QStringLiteral("."); }
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    {
+        questions.push_back({title, text});
+        return answer;
+    }
+    void tell(QWidget*, const QString& title, const QString& text) override { notices.push_back({title, text}); }
+    void openUrl(const QUrl& url) override { opened.push_back(url); }
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
+    {
+        if (onPrinterAsked) onPrinterAsked();
+        if (printerFile.isEmpty()) return nullptr;
+        return std::make_unique<QPdfWriter>(printerFile);
+    }
+    void pagePrinted() override { ++printed; }
+    QString askPdfPath(QWidget*) override
+    {
+        ++pdfPathAsked;
+        return pdfPath;
+    }
+};
+
+} // namespace velmora

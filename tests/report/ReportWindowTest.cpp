@@ -1,0 +1,192 @@
+#include "FakePlatform.h"
+#include "ReportLayout.h"
+#include "ReportWindow.h"
+#include "WindowKit.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora {
+namespace {
+
+class ReportWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        for (int k = 1; k <= 17; ++k) {
+            table.chbitrate[k] = 1616.01f;
+            table.chprofile[k] = 2;
+            table.chdaily[k] = 16.64f;
+            table.chdailygb[k] = kTrue;
+        }
+        input.table = &table;
+        input.totaldaily = 282.88f;
+        input.perioddays = 30;
+        input.periodtotal = 8.29f;
+        input.hddsize = 2.0f;
+        input.label41 = "дней:";
+        input.label34 = "7.24";
+        input.label35 = "дня.";
+        input.label43 = "26.83";
+        window = std::make_unique<ReportWindow>(platform);
+    }
+
+    template <typename T = QWidget> T* control(const char* name) const
+    {
+        return window->findChild<T*>(QString::fromUtf8(name));
+    }
+
+    QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
+    bool shown(const char* name) const { return control(name)->isVisibleTo(window.get()); }
+
+    QTemporaryDir dir;
+    ChannelTable table;
+    ReportInput input;
+    FakePlatform platform;
+    std::unique_ptr<ReportWindow> window;
+};
+
+// Pages of a PDF written by Qt: its page objects, not the page tree ("/Pages").
+int pdfPages(const QString& path, QByteArray* contents = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = file.readAll();
+    if (contents) *contents = bytes;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    int pages = 0;
+    for (auto match = page.globalMatch(QString::fromLatin1(bytes)); match.hasNext(); match.next()) ++pages;
+    return pages;
+}
+
+TEST_F(ReportWindowTest, IsBuiltFromItsTableInPixels)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Печать.."));
+    EXPECT_EQ(window->size(), QSize(728, 680));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
+
+    for (const ReportControl& c : reportControls()) {
+        const auto found = window->findChildren<QWidget*>(QString::fromStdString(c.name));
+        ASSERT_EQ(found.size(), 1) << c.name;
+        EXPECT_EQ(found.front()->geometry(), pixelRect(c.place)) << c.name;
+        EXPECT_EQ(found.front()->isVisibleTo(window.get()), !c.hidden) << c.name;
+    }
+
+    EXPECT_EQ(control("Label28(17)")->geometry(), QRect(672, 88, 41, 17));
+    EXPECT_EQ(control("Label4(0)")->geometry(), QRect(192, 32, 345, 17));
+    EXPECT_EQ(control("Text1")->geometry(), QRect(24, 552, 673, 113));
+    EXPECT_EQ(control<QPushButton>("Command1")->text(), QStringLiteral("Печать"));
+    EXPECT_NE(control<QPlainTextEdit>("Text1"), nullptr);
+    EXPECT_TRUE(control<QLabel>("Label1(1)")->alignment() & Qt::AlignRight);
+    EXPECT_TRUE(control<QLabel>("Label1(17)")->alignment() & Qt::AlignLeft);
+    EXPECT_TRUE(control<QLabel>("Label4(3)")->alignment() & Qt::AlignHCenter);
+    EXPECT_TRUE(control("Label2(3)")->autoFillBackground());
+    EXPECT_FALSE(control("Label3(3)")->autoFillBackground());
+
+    const QFontInfo title(control("Label4(0)")->font());
+    EXPECT_TRUE(title.bold());
+    EXPECT_DOUBLE_EQ(title.pointSizeF(), 9.75);
+}
+
+TEST_F(ReportWindowTest, FillingReachesTheWidgetsAndSparesTheNotes)
+{
+    control<QPlainTextEdit>("Text1")->setPlainText(QStringLiteral("Склад, 2 этаж"));
+    window->fill(input);
+    EXPECT_TRUE(shown("Label1(17)"));
+    EXPECT_EQ(labelText("Label1(17)"), QStringLiteral("17"));
+    EXPECT_EQ(labelText("Label2(17)"), QStringLiteral("High"));
+    EXPECT_FALSE(shown("Label1(18)"));
+    EXPECT_FALSE(shown("Label28(18)"));
+    EXPECT_TRUE(shown("Label28(1)"));
+    EXPECT_EQ(labelText("Label6"), QStringLiteral("282.88"));
+    EXPECT_EQ(labelText("Label26"), QStringLiteral("дней:"));
+
+    table.chbitrate[17] = 0.0f;
+    input.perioddays = 0;
+    window->fill(input);
+    EXPECT_FALSE(shown("Label1(17)"));
+    EXPECT_EQ(labelText("Label1(17)"), QStringLiteral("17"));
+    EXPECT_FALSE(shown("Label8"));
+    EXPECT_FALSE(shown("Label10"));
+    EXPECT_EQ(control<QPlainTextEdit>("Text1")->toPlainText(), QStringLiteral("Склад, 2 этаж"));
+}
+
+TEST_F(ReportWindowTest, PrintsOnePageWithoutTheButton)
+{
+    platform.printerFile = dir.filePath(QStringLiteral("printer.pdf"));
+    bool buttonShownWhilePrinting = true;
+    platform.onPrinterAsked = [&] { buttonShownWhilePrinting = shown("Command1"); };
+    window->fill(input);
+    window->show();
+    const QString dailyBefore = labelText("Label6");
+
+    control<QPushButton>("Command1")->click();
+
+    EXPECT_FALSE(buttonShownWhilePrinting);
+    EXPECT_TRUE(control("Command1")->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(platform.printed, 1);
+    EXPECT_TRUE(platform.questions.empty());
+    EXPECT_TRUE(platform.notices.empty());
+    EXPECT_EQ(labelText("Label6"), dailyBefore);
+
+    QByteArray pdf;
+    EXPECT_EQ(pdfPages(platform.printerFile, &pdf), 1);
+    // Drawn as text in a font, not as a picture of the window.
+    EXPECT_TRUE(pdf.contains("/FontFile2"));
+    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+}
+
+TEST_F(ReportWindowTest, WithoutAPrinterOffersAPdfFile)
+{
+    struct Case {
+        const char* name;
+        bool answer;
+        const char* path; // relative to the test folder; "" for a cancelled file question
+        bool pathAsked;
+        bool saved;
+        bool notice;
+    };
+    const Case cases[] = {
+        {"answered no", false, "no.pdf", false, false, false},
+        {"yes, then cancelled", true, "", true, false, false},
+        {"yes, saved", true, "saved.pdf", true, true, false},
+        {"yes, folder missing", true, "missing/saved.pdf", true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePlatform fake;
+        fake.answer = c.answer;
+        fake.pdfPath = *c.path ? dir.filePath(QString::fromUtf8(c.path)) : QString();
+        ReportWindow report(fake);
+        report.fill(input);
+        report.show();
+
+        report.Command1_Click();
+
+        ASSERT_EQ(fake.questions.size(), 1u);
+        EXPECT_EQ(fake.questions[0].title, QStringLiteral("Печать"));
+        EXPECT_TRUE(fake.questions[0].text.contains(QStringLiteral("PDF")));
+        EXPECT_EQ(fake.pdfPathAsked, c.pathAsked ? 1 : 0);
+        EXPECT_EQ(fake.notices.size(), c.notice ? 1u : 0u);
+        EXPECT_EQ(fake.printed, 0);
+        if (!fake.pdfPath.isEmpty()) {
+            EXPECT_EQ(pdfPages(fake.pdfPath), c.saved ? 1 : -1);
+        }
+        EXPECT_TRUE(report.findChild<QPushButton*>(QStringLiteral("Command1"))->isVisible());
+        EXPECT_TRUE(report.isVisible());
+    }
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,276 @@
+#include "MainWindow.h"
+#include "Program.h"
+#include "QtPlatform.h"
+#include "TestPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora::testing {
+namespace {
+
+template <typename T = QWidget>
+T* find(MainWindow& w, const char* name)
+{
+    return w.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+QString shownText(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+    return {};
+}
+
+struct Window {
+    TestPlatform platform;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Window(int height = 1080, QString decimal = ".")
+    {
+        platform.height = height;
+        platform.decimal = std::move(decimal);
+        window.reset(new MainWindow(chooseLayout(height), platform));
+        window->show();
+    }
+    MainWindow& operator*() { return *window; }
+    MainWindow* operator->() { return window.get(); }
+};
+
+TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
+{
+    for (int height : {1080, 768}) {
+        Window w(height);
+        const WindowSpec& spec = layoutSpec(w->layout());
+        int named = 0;
+        for (QObject* child : w->children())
+            if (child->isWidgetType() && !child->objectName().isEmpty()) ++named;
+        EXPECT_EQ(named, height == 1080 ? 66 : 60);
+        EXPECT_EQ(w->windowTitle(), "Velmora");
+        EXPECT_EQ(w->size(), QSize(spec.clientWidth / 15, spec.clientHeight / 15));
+        for (const ControlSpec& c : spec.controls) {
+            const std::string name(controlName(c.start.id));
+            QWidget* widget = find(*w, name.c_str());
+            ASSERT_NE(widget, nullptr) << name;
+            EXPECT_EQ(widget->geometry(), QRect(c.place.left / 15, c.place.top / 15, c.place.width / 15,
+                                                c.place.height / 15))
+                << name;
+        }
+    }
+}
+
+struct StartCase {
+    const char* name;
+    const char* text;
+    bool visible;
+    bool enabled;
+};
+
+TEST(MainWindowWidgets, StartTextsAndStates)
+{
+    const StartCase cases[] = {
+        {"Label37", "Настройки канала", true, true},
+        {"Label4", "За                        день:", true, true},
+        {"Label16", "  Разрешение:", true, true},
+        {"Check1", " Много движения, либо есть помехи на изображении", true, true},
+        {"Text1", "1616.01", true, true},
+        {"Text2", "1", true, true},
+        {"Text3", "30", true, true},
+        {"Label18", "0.1241", true, true},
+        {"Label43", "1.58", true, true},
+        {"Label34", "61.52", true, true},
+        {"Label44", "Кодер звука:", true, false},
+        {"Command4", "Удалить канал", true, false},
+        {"Command5", "Печать..", true, true},
+        {"Label1", "Рассчёт относительно установленного битрейта:", false, true},
+        {"Label13", "О программе", false, true},
+        {"Label36", "Число должно быть целым", false, true},
+        {"Label39", "Число должно быть целым", false, true},
+    };
+    for (int height : {1080, 768}) {
+        Window w(height);
+        for (const auto& c : cases) {
+            QWidget* widget = find(*w, c.name);
+            ASSERT_NE(widget, nullptr) << c.name;
+            EXPECT_EQ(shownText(widget), QString::fromUtf8(c.text)) << c.name << " " << height;
+            EXPECT_EQ(widget->isVisibleTo(w.window.get()), c.visible) << c.name;
+            EXPECT_EQ(widget->isEnabled(), c.enabled) << c.name;
+        }
+        auto* codec = find<QComboBox>(*w, "Combo9");
+        EXPECT_FALSE(codec->isEnabled());
+        EXPECT_EQ(codec->currentText(), "RAW_PCM(DVR)");
+        EXPECT_EQ(find<QComboBox>(*w, "Combo4")->currentText(), "960H(926x576)");
+        EXPECT_EQ(find<QComboBox>(*w, "Combo4")->count(), 7);
+    }
+}
+
+TEST(MainWindowWidgets, CompactWindowLacksTheMinuteAndHourRows)
+{
+    Window w(949);
+    for (const char* name : {"Label3", "Label5", "Label7", "Label10", "Label11", "Label12"})
+        EXPECT_EQ(find(*w, name), nullptr) << name;
+}
+
+TEST(MainWindowWidgets, ASelectionInTheListReachesTheForm)
+{
+    Window w;
+    find<QComboBox>(*w, "Combo4")->setCurrentIndex(0);
+    EXPECT_EQ(find<QLabel>(*w, "cabac")->text(), "IP-камера. CABAC=0 . CALVC вкл.");
+    EXPECT_EQ(find<QLabel>(*w, "Label18")->text(), "0.080665");
+    EXPECT_EQ(w->form().ch.chresindex[1], 0);
+    EXPECT_EQ(find<QLineEdit>(*w, "Text1")->text(), QString::number(w->form().ch.chbitrate[1], 'g', 7));
+}
+
+TEST(MainWindowWidgets, TypingIntoTheBitrateFieldEvenTheSameText)
+{
+    Window w;
+    auto* field = find<QLineEdit>(*w, "Text1");
+    field->selectAll();
+    field->insert(field->text()); // a paste of the same text over it
+    EXPECT_EQ(w->form().ch.chmanual[1], kTrue);
+    EXPECT_TRUE(find(*w, "Label1")->isVisibleTo(w.window.get()));
+    EXPECT_FALSE(find(*w, "Label37")->isEnabled());
+}
+
+TEST(MainWindowWidgets, CheckBoxClickEnablesTheCodec)
+{
+    Window w;
+    find<QCheckBox>(*w, "Check2")->click();
+    EXPECT_TRUE(find(*w, "Combo9")->isEnabled());
+    EXPECT_TRUE(find(*w, "Label44")->isEnabled());
+    EXPECT_EQ(find<QLineEdit>(*w, "Text1")->text(), "1744.01");
+}
+
+TEST(MainWindowWidgets, ChannelButtons)
+{
+    Window w;
+    find<QPushButton>(*w, "Command3")->click();
+    EXPECT_EQ(find<QLabel>(*w, "Label24")->text(), "2");
+    EXPECT_EQ(find<QLabel>(*w, "Label23")->text(), "2");
+    EXPECT_TRUE(find(*w, "Command4")->isEnabled());
+    find<QPushButton>(*w, "Command4")->click();
+    EXPECT_EQ(find<QLabel>(*w, "Label24")->text(), "1");
+    EXPECT_FALSE(find(*w, "Command4")->isEnabled());
+}
+
+void moveOver(QWidget* target, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+TEST(MainWindowWidgets, HoverHintOverThePicture)
+{
+    Window w;
+    QWidget* picture = find(*w, "Image2");
+    QWidget* hint = find(*w, "Label13");
+    auto* frame = qobject_cast<QLabel*>(picture);
+    EXPECT_EQ(frame->frameShadow(), QFrame::Sunken);
+    moveOver(picture, {10, 10});
+    EXPECT_TRUE(hint->isVisibleTo(w.window.get()));
+    EXPECT_EQ(frame->frameShadow(), QFrame::Plain);
+    moveOver(find(*w, "Label38"), {2, 2}); // another control: nothing changes
+    EXPECT_TRUE(hint->isVisibleTo(w.window.get()));
+    moveOver(w.window.get(), {2, 2}); // the bare surface
+    EXPECT_FALSE(hint->isVisibleTo(w.window.get()));
+    EXPECT_EQ(frame->frameShadow(), QFrame::Sunken);
+}
+
+TEST(MainWindowWidgets, FieldHintsFollowClickAndFocus)
+{
+    Window w;
+    QWidget* field = find(*w, "Text2");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &press);
+    EXPECT_TRUE(find(*w, "Label36")->isVisibleTo(w.window.get()));
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(field, &out);
+    EXPECT_FALSE(find(*w, "Label36")->isVisibleTo(w.window.get()));
+}
+
+TEST(MainWindowWidgets, CopyQuestionAnswered)
+{
+    for (bool yes : {true, false}) {
+        Window w;
+        w.platform.answer = yes;
+        find<QPushButton>(*w, "Command3")->click();
+        find<QComboBox>(*w, "Combo3")->setCurrentIndex(4);
+        find<QPushButton>(*w, "Command6")->click();
+        ASSERT_EQ(w.platform.asked.size(), 1);
+        EXPECT_EQ(w.platform.asked[0], "===========|Установить настройки данного канала (кроме настроек звука и "
+                                       "движения) вместо настроек всех каналов?");
+        EXPECT_EQ(w->form().ch.chfpsindex[1], yes ? 4 : 0);
+    }
+}
+
+// The real question: a modal box titled with eleven equals signs, Yes the
+// default, no icon.
+TEST(MainWindowWidgets, RealMessageBoxYesAndNo)
+{
+    for (auto button : {QMessageBox::Yes, QMessageBox::No}) {
+        QtPlatform platform;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        QAbstractButton* defaultButton = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            icon = box->icon();
+            defaultButton = box->defaultButton();
+            EXPECT_EQ(defaultButton, box->button(QMessageBox::Yes));
+            box->button(button)->click();
+        });
+        const bool answer = platform.askYesNo(nullptr, "===========", "?");
+        EXPECT_EQ(answer, button == QMessageBox::Yes);
+        EXPECT_EQ(title, "===========");
+        EXPECT_EQ(icon, QMessageBox::NoIcon);
+    }
+}
+
+TEST(MainWindowWidgets, StartupChoosesTheLayoutAndFocusesTheBitrate)
+{
+    for (int height : {949, 950}) {
+        TestPlatform platform;
+        platform.height = height;
+        MainWindow* w = startProgram(platform);
+        EXPECT_EQ(w->layout(), height < 950 ? Layout::Compact : Layout::Tall);
+        EXPECT_EQ(w->focusWidget(), w->widget(Ctl::Text1));
+        delete w;
+    }
+}
+
+TEST(MainWindowWidgets, CommaSeparatorFromThePlatform)
+{
+    Window w(1080, ",");
+    EXPECT_EQ(find<QLineEdit>(*w, "Text1")->text(), "1616,01");
+    EXPECT_EQ(find<QLabel>(*w, "Label6")->text(), "16,64");
+}
+
+TEST(MainWindowWidgets, AMegabytePasteIsKeptWhole)
+{
+    Window w;
+    auto* field = find<QLineEdit>(*w, "Text2");
+    const QString huge(1 << 20, QChar('7'));
+    field->selectAll();
+    field->insert(huge);
+    EXPECT_EQ(field->text().size(), huge.size());
+    EXPECT_EQ(find<QLabel>(*w, "Label34")->text(), "Перебор!");
+}
+
+} // namespace
+} // namespace velmora::testing
