@@ -5,6 +5,7 @@
 #include "Platform.h"
 #include "ReportWindow.h"
 #include "WindowKit.h"
+#include "WrappingWidgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -110,8 +111,9 @@ void MainWindow::build()
             break;
         }
         case Kind::CheckBox:
-            w = new QCheckBox(caption, this);
+            w = new WrappingCheckBox(caption, this);
             w->setAutoFillBackground(true);
+            w->setBackgroundRole(QPalette::Base);
             break;
         case Kind::TextBox: {
             auto* edit = new QLineEdit(caption, this);
@@ -120,7 +122,7 @@ void MainWindow::build()
             break;
         }
         case Kind::Button: {
-            auto* button = new QPushButton(caption, this);
+            auto* button = new WrappingButton(caption, this);
             button->setAutoDefault(false);
             if (id == Ctl::Command1 || id == Ctl::Command2) {
                 button->setIcon(id == Ctl::Command1 ? rightTriangle() : leftTriangle());

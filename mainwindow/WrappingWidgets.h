@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace velmora {
+
+// A button whose caption wraps at word boundaries inside the button, centred,
+// as the window's long captions need.
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A check box whose caption wraps at word boundaries beside the box; a click
+// anywhere on it toggles the box.
+class WrappingCheckBox : public QCheckBox {
+    Q_OBJECT
+
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+};
+
+} // namespace velmora
