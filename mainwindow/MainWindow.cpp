@@ -238,9 +238,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id == Ctl::Image2)
             userAction([](MainForm& f) { f.userClick(Ctl::Image2); });
         break;
-    case QEvent::FocusOut:
-        if (id != Ctl::Image2) userAction([id](MainForm& f) { f.userLeave(id); });
+    case QEvent::FocusOut: {
+        // Only focus that moves to another control of this window counts; a
+        // window switch or a list's popup leaves the field where it was.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (id != Ctl::Image2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            userAction([id](MainForm& f) { f.userLeave(id); });
         break;
+    }
     default:
         break;
     }
@@ -301,6 +306,7 @@ void MainWindow::showReport()
 {
     if (!report_) {
         report_ = new ReportWindow(platform_);
+        report_->setObjectName("Form3");
         report_->setWindowIcon(windowIcon());
     }
     report_->fill(reportInput());
@@ -314,6 +320,7 @@ void MainWindow::showAbout()
     // An open About window is discarded; the user always gets a fresh one.
     delete about_.data();
     about_ = new AboutWindow(platform_);
+    about_->setObjectName("Form2");
     about_->setWindowIcon(windowIcon());
     about_->show();
     about_->raise();

@@ -101,7 +101,8 @@ QLabel* makeControl(const AboutControl& control, QWidget* window)
 
 } // namespace
 
-AboutWindow::AboutWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
+AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("О программе"));

@@ -15,8 +15,8 @@ namespace {
 constexpr std::array<std::string_view, 3> kProfileTexts = {"Base", "Main", "High"};
 constexpr std::array<std::string_view, 7> kResolutionTexts = {"1920x1080", "1280x720", "926x576", "704x576",
                                                               "640x480",   "640x360",  "352x288"};
-constexpr std::array<std::string_view, 9> kQualityTexts = {"(9)Прекр.", " (8)Отл.", "(7)Хор.", "(6)Норм.", "(5)Плох.",
-                                                           "(4)Оч.пл",  "(3)",      "(2)",     "(1)"};
+constexpr std::array<std::string_view, 9> kQualityTexts = {
+    "(9)Прекр.", " (8)Отл.", "(7)Хор.", "(6)Норм.", "(5)Плох.", "(4)Оч.пл", "(3)", "(2)", "(1)"};
 
 // A hand-typed (CBR) row has these words where profile, quality and frame rate stand.
 constexpr std::string_view kCbrProfile = "CBR";
@@ -76,7 +76,9 @@ void ReportFill::fill(const ReportInput& in)
     at("Label6").text = floatText(okrug(in.totaldaily), decimal);
 
     const bool withPeriod = in.perioddays >= 1;
-    for (std::string_view name : {"Label25", "Label26", "Label9", "Label8", "Label10"}) at(name).visible = withPeriod;
+    for (std::string_view name : {"Label25", "Label26", "Label9", "Label8", "Label10"}) {
+        at(name).visible = withPeriod;
+    }
     if (withPeriod) {
         at("Label25").text = intText(in.perioddays);
         at("Label26").text = in.label41;
@@ -109,8 +111,8 @@ void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view deci
         cell("Label4", k).text = kCbrUnit;
     }
 
-    const float dailyGb =
-        table.chdailygb[k] != kFalse ? table.chdaily[k] : single(static_cast<double>(table.chdaily[k]) / 1024.0);
+    const float daily = table.chdaily[k];
+    const float dailyGb = table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / 1024.0);
     cell("Label28", k).text = floatText(okrug(dailyGb), decimal);
     cell("Label11", k).text = intText(24 - table.chhoursindex[k]);
 }

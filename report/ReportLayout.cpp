@@ -25,15 +25,19 @@ struct RowColumn {
     bool hidden;
 };
 
+constexpr auto kLeft = TextAlign::Left;
+constexpr auto kCentre = TextAlign::Centre;
+constexpr auto kRight = TextAlign::Right;
+
 // In creation order: white cells first (see reportControls()).
 constexpr RowColumn kRowColumns[] = {
-    {"Label2", "Label2", {585, 5880}, {855, 855}, kWindowFont, {TextAlign::Left, TextAlign::Left}, true, false},
-    {"Label4", "Label4", {2985, 8535}, {855, 855}, kWindowFont, {TextAlign::Centre, TextAlign::Centre}, true, false},
-    {"Label11", "Гб", {3960, 9480}, {345, 345}, kWindowFont, {TextAlign::Left, TextAlign::Left}, true, false},
-    {"Label1", "Label1", {150, 5385}, {255, 255}, kArial975Bold, {TextAlign::Right, TextAlign::Left}, false, false},
-    {"Label12", "Кач", {1275, 6600}, {930, 945}, kWindowFont, {TextAlign::Left, TextAlign::Left}, false, true},
-    {"Label3", "Label3", {2280, 7680}, {975, 975}, kWindowFont, {TextAlign::Left, TextAlign::Left}, false, false},
-    {"Label28", "Гбайт", {4560, 10080}, {615, 615}, kArial9, {TextAlign::Left, TextAlign::Left}, false, true},
+    {"Label2", "Label2", {585, 5880}, {855, 855}, kWindowFont, {kLeft, kLeft}, true, false},
+    {"Label4", "Label4", {2985, 8535}, {855, 855}, kWindowFont, {kCentre, kCentre}, true, false},
+    {"Label11", "Гб", {3960, 9480}, {345, 345}, kWindowFont, {kLeft, kLeft}, true, false},
+    {"Label1", "Label1", {150, 5385}, {255, 255}, kArial975Bold, {kRight, kLeft}, false, false},
+    {"Label12", "Кач", {1275, 6600}, {930, 945}, kWindowFont, {kLeft, kLeft}, false, true},
+    {"Label3", "Label3", {2280, 7680}, {975, 975}, kWindowFont, {kLeft, kLeft}, false, false},
+    {"Label28", "Гбайт", {4560, 10080}, {615, 615}, kArial9, {kLeft, kLeft}, false, true},
 };
 
 // Column heads: each reaches to the next vertical line of the heading row.
@@ -111,9 +115,10 @@ std::vector<ReportControl> buildControls()
     for (int channel = 1; channel <= 32; ++channel) {
         const int half = channel <= 16 ? 0 : 1;
         for (const RowColumn& column : kRowColumns) {
+            const TwipRect place{column.left[half], rowTop(channel), column.width[half], kCellHeight};
             controls.push_back({.name = elementName(column.array, channel),
                                 .caption = std::string(column.designText),
-                                .place = {column.left[half], rowTop(channel), column.width[half], kCellHeight},
+                                .place = place,
                                 .font = column.font,
                                 .align = column.align[half],
                                 .whiteBackground = column.white,
@@ -126,7 +131,8 @@ std::vector<ReportControl> buildControls()
                             .caption = std::string(total.designText),
                             .place = {total.left, total.top, total.width, kCellHeight},
                             .font = total.font,
-                            .hidden = total.hidden});
+                            .hidden = total.hidden,
+                            .growsWithText = true});
     }
     return controls;
 }
@@ -183,7 +189,9 @@ std::optional<std::size_t> reportControlIndex(std::string_view name)
         for (std::size_t i = 0; i < controls.size(); ++i) byName.emplace(controls[i].name, i);
         return byName;
     }();
-    if (const auto found = index.find(name); found != index.end()) return found->second;
+    if (const auto found = index.find(name); found != index.end()) {
+        return found->second;
+    }
     return std::nullopt;
 }
 

@@ -51,6 +51,14 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
+// Never narrower than the box; wider where the text needs it.
+void fitText(QLabel* label, const ReportControl& control)
+{
+    if (!control.growsWithText) return;
+    const int box = pixelRect(control.place).width();
+    label->resize(std::max(box, label->sizeHint().width()), label->height());
+}
+
 QWidget* makeControl(const ReportControl& control, QWidget* window)
 {
     switch (control.kind) {
@@ -58,6 +66,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
         return new QPushButton(fromUtf8(control.caption), window);
     case ReportKind::NotesBox: {
         auto* notes = new QPlainTextEdit(window);
+        notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         QPalette palette = notes->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, Qt::black);
@@ -78,7 +87,8 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
 
 } // namespace
 
-ReportWindow::ReportWindow(Platform& platform, QWidget* parent) : QWidget(parent, Qt::Window), platform_(platform)
+ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(fromUtf8(kReportTitle));
@@ -99,11 +109,13 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent) : QWidget(parent
         widget->setGeometry(pixelRect(control.place));
         widget->setFont(qtFont(control.font));
         if (control.hidden) widget->hide();
+        if (control.kind == ReportKind::Label) fitText(static_cast<QLabel*>(widget), control);
         controls_.push_back(widget);
     }
 
     command1_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
     connect(command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
+    text1_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
 }
 
 void ReportWindow::fill(const ReportInput& in)
@@ -121,6 +133,7 @@ void ReportWindow::showContent()
         auto* label = static_cast<QLabel*>(controls_[i]);
         label->setText(QString::fromStdString(states[i].text));
         label->setVisible(states[i].visible);
+        fitText(label, controls[i]);
     }
 }
 
@@ -153,6 +166,13 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
     const double roomY = std::max(device.height() - offset.y(), 1.0);
     const double fit = std::min({1.0, roomX / (width() * scaleX), roomY / (height() * scaleY)});
 
+    // The notes go on paper without the blinking text cursor.
+    // (hiding the button hands the focus to the notes box).
+    const Qt::TextInteractionFlags interaction = text1_->textInteractionFlags();
+    text1_->setTextInteractionFlags(Qt::NoTextInteraction);
+    const auto restoreNotes =
+        qScopeGuard([this, interaction] { text1_->setTextInteractionFlags(interaction); });
+
     painter.translate(offset);
     painter.scale(scaleX * fit, scaleY * fit);
     render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
@@ -172,8 +192,8 @@ void ReportWindow::savePdfInstead()
     writer.setTitle(windowTitle());
     writer.setCreator(QStringLiteral("Velmora"));
     if (!paintPage(writer)) {
-        platform_.tell(this, printTitle(),
-                       QStringLiteral("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path)));
+        const QString failed = QStringLiteral("Не удалось сохранить страницу в файл %1.");
+        platform_.tell(this, printTitle(), failed.arg(QDir::toNativeSeparators(path)));
     }
 }
 

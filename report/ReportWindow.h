@@ -8,6 +8,7 @@
 
 class QPagedPaintDevice;
 class QPaintEvent;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace velmora {
@@ -42,6 +43,7 @@ private:
     ReportFill content_;
     std::vector<QWidget*> controls_; // parallel to reportControls()
     QPushButton* command1_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
 };
 
 } // namespace velmora

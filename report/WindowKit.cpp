@@ -37,7 +37,8 @@ QString installedFamily(const QString& family)
 QFont qtFont(const FontSpec& spec)
 {
     if (spec.family.empty()) return QFont();
-    QFont font(installedFamily(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size()))));
+    const auto size = static_cast<qsizetype>(spec.family.size());
+    QFont font(installedFamily(QString::fromUtf8(spec.family.data(), size)));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setUnderline(spec.underline);

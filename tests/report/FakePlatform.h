@@ -38,7 +38,10 @@ public:
         questions.push_back({title, text});
         return answer;
     }
-    void tell(QWidget*, const QString& title, const QString& text) override { notices.push_back({title, text}); }
+    void tell(QWidget*, const QString& title, const QString& text) override
+    {
+        notices.push_back({title, text});
+    }
     void openUrl(const QUrl& url) override { opened.push_back(url); }
     std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
     {

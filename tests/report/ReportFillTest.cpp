@@ -77,7 +77,9 @@ TEST(ReportLayout, RowOfChannelKStandsAtItsFixedPlace)
         int numberLeft;
         int top;
     };
-    const Case cases[] = {{1, 150, 1320}, {16, 150, 6720}, {17, 5385, 1320}, {32, 5385, 6720}, {20, 5385, 2400}};
+    const Case cases[] = {
+        {1, 150, 1320}, {16, 150, 6720}, {17, 5385, 1320}, {32, 5385, 6720}, {20, 5385, 2400},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE("channel " + std::to_string(c.channel));
         const auto number = reportControlIndex(elementName("Label1", c.channel));
@@ -149,12 +151,14 @@ TEST(ReportFill, ComputedRowNamesTheSettings)
         const char *profileText, *resolutionText, *qualityText, *fpsText, *hoursText, *volumeText;
     };
     const Case cases[] = {
-        {"start-up settings", 2, 0, 0, 0, 0, 16.64f, true, "High", "1920x1080", "(9)Прекр.", "25", "24", "16.64"},
-        {"grade 8 has a leading space", 0, 2, 1, 24, 23, 512.0f, false, "Base", "926x576", " (8)Отл.", "1", "1",
-         "0.5"},
-        {"last entries", 1, 6, 8, 10, 12, 1.005f, true, "Main", "352x288", "(1)", "15", "12", "1"},
-        {"volume rounded half to even", 1, 3, 5, 0, 0, 2.345f, true, "Main", "704x576", "(4)Оч.пл", "25", "24",
-         "2.34"},
+        {"start-up settings", 2, 0, 0, 0, 0, 16.64f, true, //
+         "High", "1920x1080", "(9)Прекр.", "25", "24", "16.64"},
+        {"grade 8 has a leading space", 0, 2, 1, 24, 23, 512.0f, false, //
+         "Base", "926x576", " (8)Отл.", "1", "1", "0.5"},
+        {"last entries", 1, 6, 8, 10, 12, 1.005f, true, //
+         "Main", "352x288", "(1)", "15", "12", "1"},
+        {"volume rounded half to even", 1, 3, 5, 0, 0, 2.345f, true, //
+         "Main", "704x576", "(4)Оч.пл", "25", "24", "2.34"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

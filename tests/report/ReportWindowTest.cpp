@@ -48,6 +48,11 @@ protected:
 
     QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
     bool shown(const char* name) const { return control(name)->isVisibleTo(window.get()); }
+    bool fitsItsText(const char* name) const
+    {
+        const QLabel* label = control<QLabel>(name);
+        return label->width() >= label->fontMetrics().horizontalAdvance(label->text());
+    }
 
     QTemporaryDir dir;
     ChannelTable table;
@@ -78,7 +83,15 @@ TEST_F(ReportWindowTest, IsBuiltFromItsTableInPixels)
     for (const ReportControl& c : reportControls()) {
         const auto found = window->findChildren<QWidget*>(QString::fromStdString(c.name));
         ASSERT_EQ(found.size(), 1) << c.name;
-        EXPECT_EQ(found.front()->geometry(), pixelRect(c.place)) << c.name;
+        const QRect box = pixelRect(c.place);
+        const QRect shownBox = found.front()->geometry();
+        if (c.growsWithText) {
+            EXPECT_EQ(shownBox.topLeft(), box.topLeft()) << c.name;
+            EXPECT_EQ(shownBox.height(), box.height()) << c.name;
+            EXPECT_GE(shownBox.width(), box.width()) << c.name;
+        } else {
+            EXPECT_EQ(shownBox, box) << c.name;
+        }
         EXPECT_EQ(found.front()->isVisibleTo(window.get()), !c.hidden) << c.name;
     }
 
@@ -110,6 +123,11 @@ TEST_F(ReportWindowTest, FillingReachesTheWidgetsAndSparesTheNotes)
     EXPECT_TRUE(shown("Label28(1)"));
     EXPECT_EQ(labelText("Label6"), QStringLiteral("282.88"));
     EXPECT_EQ(labelText("Label26"), QStringLiteral("дней:"));
+    EXPECT_TRUE(fitsItsText("Label8"));
+
+    input.label34 = "бесконечность";
+    window->fill(input);
+    EXPECT_TRUE(fitsItsText("Label34"));
 
     table.chbitrate[17] = 0.0f;
     input.perioddays = 0;

@@ -1,0 +1,416 @@
+// velmora-drive: builds the real windows on the offscreen platform through the
+// program's own start-up, performs a script of user actions on the real
+// widgets (read from standard input) and prints what the widgets show.
+
+#include "MainWindow.h"
+#include "Platform.h"
+#include "Program.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+
+using namespace velmora;
+
+namespace {
+
+std::string escaped(const QString& text)
+{
+    std::string out;
+    for (char c : text.toStdString()) {
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+void emitLine(const std::string& line)
+{
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+// The platform as a script sees it: message boxes answered as told and
+// reported, the shell's "open" reported, printing into a PDF file or no printer.
+class DrivePlatform : public Platform {
+public:
+    int height = 1080;
+    QString decimal = ".";
+    QString printTo;
+    bool answer = true;
+
+    int screenHeight() override { return height; }
+    QString decimalSeparator() override { return decimal; }
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    {
+        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (answer ? "yes" : "no"));
+        return answer;
+    }
+    void tell(QWidget*, const QString& title, const QString& text) override
+    {
+        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (answer ? "yes" : "no"));
+    }
+    void openUrl(const QUrl& url) override { emitLine("open\t" + url.toString().toStdString()); }
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
+    {
+        if (printTo.isEmpty()) return nullptr;
+        return std::make_unique<QPdfWriter>(printTo);
+    }
+    void pagePrinted() override { emitLine("printed\t" + printTo.toStdString()); }
+    QString askPdfPath(QWidget*) override { return {}; } // a script has no file dialog
+};
+
+class Driver {
+public:
+    explicit Driver(DrivePlatform& platform) : platform_(platform) {}
+
+    void start()
+    {
+        main_ = startProgram(platform_);
+        main_->activateWindow(); // the desktop gives a new window the focus
+        settle();
+    }
+
+    void run(const std::string& line);
+
+private:
+    struct Target {
+        QWidget* widget = nullptr;
+        QWidget* window = nullptr;
+        bool isWindow = false;
+    };
+
+    void error(const std::string& message) { emitLine("error\t" + message); }
+    void settle();
+    bool ended() const { return ended_; }
+    QWidget* windowNamed(const std::string& name) const;
+    std::optional<Target> resolve(const std::string& name);
+    void get(const std::string& name, const Target& target);
+    void clickOn(QWidget* w);
+    void hover(QWidget* window, QWidget* w);
+
+    DrivePlatform& platform_;
+    QPointer<MainWindow> main_;
+    bool ended_ = false;
+};
+
+void Driver::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (ended_) return;
+    bool anyOpen = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) anyOpen = true;
+    if (!anyOpen) {
+        ended_ = true;
+        emitLine("ended");
+    }
+}
+
+QWidget* Driver::windowNamed(const std::string& name) const
+{
+    if (name == "Main") return main_;
+    if (!main_) {
+        // The tall window is gone; its report and About windows may still be open.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->objectName().toStdString() == name) return w;
+        return nullptr;
+    }
+    if (name == "Form2") return main_->aboutWindow();
+    if (name == "Form3") return main_->reportWindow();
+    return nullptr;
+}
+
+std::optional<Driver::Target> Driver::resolve(const std::string& name)
+{
+    if (name == "Main" || name == "Form2" || name == "Form3") {
+        QWidget* window = windowNamed(name);
+        return Target{window, window, true};
+    }
+    const auto dot = name.find('.');
+    if (dot != std::string::npos) {
+        const std::string windowName = name.substr(0, dot);
+        const std::string control = name.substr(dot + 1);
+        if (windowName != "Form2" && windowName != "Form3") {
+            error("unknown name: " + name);
+            return std::nullopt;
+        }
+        QWidget* window = windowNamed(windowName);
+        if (!window) {
+            error(windowName + " is not open: " + name);
+            return std::nullopt;
+        }
+        auto* w = window->findChild<QWidget*>(QString::fromStdString(control));
+        if (!w) {
+            error("unknown name: " + name);
+            return std::nullopt;
+        }
+        return Target{w, window, false};
+    }
+    const std::optional<Ctl> id = controlByName(name);
+    if (!id) {
+        error("unknown name: " + name);
+        return std::nullopt;
+    }
+    if (!main_) {
+        error("the main window is closed: " + name);
+        return std::nullopt;
+    }
+    QWidget* w = main_->widget(*id);
+    if (!w) {
+        error("the layout in use has no " + name);
+        return std::nullopt;
+    }
+    return Target{w, main_, false};
+}
+
+void Driver::get(const std::string& name, const Target& t)
+{
+    std::string text;
+    bool visible = false;
+    bool enabled = true;
+    if (t.isWindow) {
+        visible = t.widget && t.widget->isVisible();
+    } else {
+        QWidget* w = t.widget;
+        if (auto* list = qobject_cast<QComboBox*>(w))
+            text = std::to_string(list->currentIndex());
+        else if (auto* box = qobject_cast<QCheckBox*>(w))
+            text = box->isChecked() ? "1" : "0";
+        else if (auto* edit = qobject_cast<QLineEdit*>(w))
+            text = escaped(edit->text());
+        else if (auto* notes = qobject_cast<QPlainTextEdit*>(w))
+            text = escaped(notes->toPlainText());
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = escaped(button->text());
+        else if (auto* label = qobject_cast<QLabel*>(w))
+            text = escaped(label->text());
+        visible = w->isVisibleTo(t.window);
+        enabled = w->isEnabled();
+    }
+    emitLine(name + "\t" + text + "\t" + (visible ? "1" : "0") + "\t" + (enabled ? "1" : "0"));
+}
+
+// A click as the pointer gives it: press and release in the middle of the
+// widget, delivered like real input (focus moves, disabled widgets ignore it).
+void Driver::clickOn(QWidget* w)
+{
+    QPointer<QWidget> guard(w);
+    // A click on an inactive window activates it first, as on a desktop.
+    if (QApplication::activeWindow() != w->window()) {
+        w->window()->activateWindow();
+        QApplication::processEvents();
+        if (!guard) return;
+    }
+    // A press gives the focus to a control that takes it by clicking, as
+    // real pointer input does before the control sees the press.
+    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) w->setFocus(Qt::MouseFocusReason);
+    if (!guard) return;
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    const QPointF global = w->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    if (!guard) return;
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &release);
+}
+
+// The pointer moves to the middle of the control; whatever lies there gets the
+// move. `w` null: the bare surface of the window.
+void Driver::hover(QWidget* window, QWidget* w)
+{
+    QPoint at(2, 2); // the top-left corner of a window is bare surface
+    if (w) at = w->mapTo(window, QPoint(w->width() / 2, w->height() / 2));
+    QWidget* under = window->childAt(at);
+    QWidget* receiver = under ? under : window;
+    const QPointF local = receiver->mapFrom(window, at);
+    QMouseEvent move(QEvent::MouseMove, local, receiver->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(receiver, &move);
+}
+
+void Driver::run(const std::string& rawLine)
+{
+    std::string line = rawLine;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') return;
+
+    const auto firstSpace = line.find(' ');
+    const std::string command = line.substr(0, firstSpace);
+    std::string rest = firstSpace == std::string::npos ? std::string() : line.substr(firstSpace + 1);
+
+    if (ended()) {
+        error("the program has ended");
+        return;
+    }
+
+    if (command == "answer") {
+        if (rest == "yes" || rest == "no")
+            platform_.answer = rest == "yes";
+        else
+            error("answer takes yes or no: " + rest);
+        return;
+    }
+    if (command == "dump") {
+        if (!main_) {
+            error("the main window is closed");
+            return;
+        }
+        for (int i = 0; i < kControlCount; ++i) {
+            const Ctl id = static_cast<Ctl>(i);
+            if (QWidget* w = main_->widget(id)) get(std::string(controlName(id)), Target{w, main_, false});
+        }
+        return;
+    }
+
+    std::string name = rest;
+    std::string argument;
+    if (const auto space = rest.find(' '); space != std::string::npos) {
+        name = rest.substr(0, space);
+        argument = rest.substr(space + 1);
+    }
+    const bool known = command == "select" || command == "check" || command == "set" || command == "click" ||
+                       command == "leave" || command == "hover" || command == "close" || command == "get";
+    if (!known) {
+        error("unknown command: " + command);
+        return;
+    }
+    if (name == "Form" && command == "hover") {
+        if (main_) hover(main_, nullptr);
+        settle();
+        return;
+    }
+    const std::optional<Target> target = resolve(name);
+    if (!target) return;
+    QWidget* w = target->widget;
+
+    if (command == "get") {
+        get(name, *target);
+        return;
+    }
+    if (command == "close") {
+        if (!target->isWindow) {
+            error("not a window: " + name);
+            return;
+        }
+        if (w) w->close();
+        settle();
+        return;
+    }
+    if (target->isWindow) {
+        error("not a control: " + name);
+        return;
+    }
+
+    if (command == "select") {
+        auto* list = qobject_cast<QComboBox*>(w);
+        if (!list) return error("not a list: " + name);
+        char* end = nullptr;
+        const long position = std::strtol(argument.c_str(), &end, 10);
+        if (argument.empty() || *end != '\0' || position < 0 || position >= list->count())
+            return error("position outside the list " + name + ": " + argument);
+        if (list->isEnabled()) list->setCurrentIndex(static_cast<int>(position));
+    } else if (command == "check") {
+        auto* box = qobject_cast<QCheckBox*>(w);
+        if (!box) return error("not a check box: " + name);
+        if (argument != "0" && argument != "1") return error("check takes 0 or 1: " + argument);
+        if (box->isChecked() != (argument == "1")) clickOn(box);
+    } else if (command == "set") {
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (!edit->isEnabled() || edit->isReadOnly()) return settle();
+            const QString text = QString::fromStdString(argument);
+            edit->selectAll();
+            const bool changes = !(edit->text().isEmpty() && text.isEmpty());
+            if (changes)
+                edit->insert(text); // one edit, one change notification
+            else
+                emit edit->textEdited(text); // pasting nothing over nothing is still one edit
+        } else if (auto* notes = qobject_cast<QPlainTextEdit*>(w)) {
+            notes->setPlainText(QString::fromStdString(argument));
+        } else {
+            return error("not a text box: " + name);
+        }
+    } else if (command == "click") {
+        clickOn(w);
+    } else if (command == "leave") {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w))
+            return error("not a text box: " + name);
+        if (w->hasFocus()) w->clearFocus();
+    } else if (command == "hover") {
+        hover(target->window, w);
+    }
+    settle();
+}
+
+[[noreturn]] void usage(const char* why)
+{
+    std::fprintf(stderr, "velmora-drive: %s\nusage: velmora-drive [--screen-height N] [--decimal .|,] [--print-to FILE]\n",
+                 why);
+    std::exit(2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    DrivePlatform platform;
+    for (int i = 1; i < argc; ++i) {
+        const std::string flag = argv[i];
+        if (i + 1 >= argc) usage(("missing value for " + flag).c_str());
+        const std::string value = argv[++i];
+        if (flag == "--screen-height") {
+            char* end = nullptr;
+            const long h = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || h < 0 || h > 1000000) usage("bad screen height");
+            platform.height = static_cast<int>(h);
+        } else if (flag == "--decimal") {
+            if (value != "." && value != ",") usage("the decimal separator is . or ,");
+            platform.decimal = QString::fromStdString(value);
+        } else if (flag == "--print-to") {
+            platform.printTo = QString::fromStdString(value);
+        } else {
+            usage(("unknown flag " + flag).c_str());
+        }
+    }
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    }
+    // Qt's own notices (the offscreen platform cannot raise windows) are not
+    // part of what a script reads.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "velmora-drive: %s\n", message.toLocal8Bit().constData());
+    });
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Driver driver(platform);
+    driver.start();
+    std::string line;
+    while (std::getline(std::cin, line)) driver.run(line);
+    return 0;
+}
