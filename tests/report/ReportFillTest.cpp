@@ -254,15 +254,6 @@ TEST(ReportFill, RowHiddenOnRefillKeepsItsTexts)
     EXPECT_TRUE(rowVisible(report, 2));
 }
 
-TEST(ReportFill, NoTableMeansNoRows)
-{
-    ReportInput in = inputFor(channels(0));
-    in.table = nullptr;
-    ReportFill report;
-    report.fill(in);
-    for (int k = 1; k <= 32; ++k) EXPECT_FALSE(rowVisible(report, k));
-}
-
 TEST(ReportFill, PeriodLineOnlyForOneDayOrMore)
 {
     const ChannelTable table = channels(1);
