@@ -89,6 +89,8 @@ void MainWindow::build()
     setWhiteBackground(this);
     setFont(qtFont(spec.windowFont));
     setMouseTracking(true);
+    listStyle_ = new NarrowListStyle;
+    listStyle_->setParent(this);
 
     for (const ControlSpec& c : spec.controls) {
         const Ctl id = c.start.id;
@@ -106,6 +108,7 @@ void MainWindow::build()
         case Kind::List: {
             auto* list = new QComboBox(this);
             list->setEditable(false);
+            list->setStyle(listStyle_);
             list->setMaxVisibleItems(25);
             w = list;
             break;

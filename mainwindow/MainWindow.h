@@ -60,6 +60,7 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
+    QStyle* listStyle_ = nullptr;
 };
 
 } // namespace velmora

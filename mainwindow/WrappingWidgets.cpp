@@ -41,4 +41,20 @@ bool WrappingCheckBox::hitButton(const QPoint& pos) const
     return rect().contains(pos);
 }
 
+QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                                      const QWidget* widget) const
+{
+    if (control != CC_ComboBox) return QProxyStyle::subControlRect(control, option, sub, widget);
+    constexpr int arrow = 14;
+    const QRect frame = option->rect;
+    switch (sub) {
+    case SC_ComboBoxArrow:
+        return QRect(frame.right() - arrow, frame.top() + 1, arrow, frame.height() - 2);
+    case SC_ComboBoxEditField:
+        return QRect(frame.left() + 1, frame.top() + 2, frame.width() - arrow - 2, frame.height() - 4);
+    default:
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace velmora {
@@ -28,6 +29,16 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+};
+
+// The lists are narrow: their entries get the whole width but for a slim
+// arrow, so that "RAW_PCM(DVR)" and the resolutions are not cut off.
+class NarrowListStyle : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override;
 };
 
 } // namespace velmora

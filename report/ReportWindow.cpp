@@ -166,8 +166,8 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
     const double roomY = std::max(device.height() - offset.y(), 1.0);
     const double fit = std::min({1.0, roomX / (width() * scaleX), roomY / (height() * scaleY)});
 
-    // The notes go on paper without the blinking text cursor.
-    // (hiding the button hands the focus to the notes box).
+    // The notes go on paper without the text cursor, which they have whenever
+    // they hold the focus (hiding the button hands it to them).
     const Qt::TextInteractionFlags interaction = text1_->textInteractionFlags();
     text1_->setTextInteractionFlags(Qt::NoTextInteraction);
     const auto restoreNotes =
