@@ -80,19 +80,19 @@ MainWindow::~MainWindow()
 
 void MainWindow::build()
 {
-    const WindowSpec& spec = layoutSpec(layout_);
+    const WindowSpec& table = layoutSpec(layout_);
     setObjectName("Main");
-    setWindowTitle(qs(spec.title));
+    setWindowTitle(qs(table.title));
     setWindowIcon(windowIcon());
-    setFixedSize(twipsToPixels(spec.clientWidth), twipsToPixels(spec.clientHeight));
+    setFixedSize(twipsToPixels(table.clientWidth), twipsToPixels(table.clientHeight));
     setAutoFillBackground(true);
     setWhiteBackground(this);
-    setFont(qtFont(spec.windowFont));
+    setFont(qtFont(table.windowFont));
     setMouseTracking(true);
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
 
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : table.controls) {
         const Ctl id = c.start.id;
         const QString caption = qs(c.start.caption);
         QWidget* w = nullptr;

@@ -47,10 +47,10 @@ void Form_Load(MainForm& form)
 
 std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, FormHost& host)
 {
-    const WindowSpec& spec = layoutSpec(layout);
+    const WindowSpec& table = layoutSpec(layout);
     std::vector<ControlStart> starts;
-    starts.reserve(spec.controls.size());
-    for (const ControlSpec& control : spec.controls) starts.push_back(control.start);
+    starts.reserve(table.controls.size());
+    for (const ControlSpec& control : table.controls) starts.push_back(control.start);
     auto form = std::make_unique<MainForm>(starts, layout == Layout::Compact, std::move(decimal), host);
     Form_Load(*form);
     return form;

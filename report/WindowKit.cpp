@@ -34,14 +34,14 @@ QString installedFamily(const QString& family)
 
 } // namespace
 
-QFont qtFont(const FontSpec& spec)
+QFont qtFont(const FontSpec& named)
 {
-    if (spec.family.empty()) return QFont();
-    const auto size = static_cast<qsizetype>(spec.family.size());
-    QFont font(installedFamily(QString::fromUtf8(spec.family.data(), size)));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    if (named.family.empty()) return QFont();
+    const auto size = static_cast<qsizetype>(named.family.size());
+    QFont font(installedFamily(QString::fromUtf8(named.family.data(), size)));
+    font.setPointSizeF(named.points);
+    font.setBold(named.bold);
+    font.setUnderline(named.underline);
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

@@ -16,7 +16,7 @@ namespace velmora {
 // The font a table names, with Cyrillic letters: Arial falls back to
 // Liberation Sans (same metrics) and Verdana to DejaVu Sans where missing.
 // An empty family gives the application's font.
-QFont qtFont(const FontSpec& spec);
+QFont qtFont(const FontSpec& named);
 
 QRect pixelRect(const TwipRect& place);
 

@@ -27,8 +27,8 @@ const char* layoutName(Layout which)
 
 const ControlSpec* find(const WindowSpec& window, Ctl id)
 {
-    for (const ControlSpec& spec : window.controls)
-        if (spec.start.id == id) return &spec;
+    for (const ControlSpec& entry : window.controls)
+        if (entry.start.id == id) return &entry;
     return nullptr;
 }
 
@@ -93,12 +93,12 @@ TEST(LayoutTables, ControlsAppearOnceInWindowOrder)
     for (Layout which : kBoth) {
         SCOPED_TRACE(layoutName(which));
         std::optional<int> previous;
-        for (const ControlSpec& spec : layout(which).controls) {
-            const int id = static_cast<int>(spec.start.id);
+        for (const ControlSpec& entry : layout(which).controls) {
+            const int id = static_cast<int>(entry.start.id);
             ASSERT_GE(id, 0);
             ASSERT_LT(id, kControlCount);
             if (previous) {
-                EXPECT_GT(id, *previous) << controlName(spec.start.id) << " out of order or repeated";
+                EXPECT_GT(id, *previous) << controlName(entry.start.id) << " out of order or repeated";
             }
             previous = id;
         }
@@ -171,12 +171,12 @@ TEST(LayoutTables, GeometryInPixels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlSpec* spec = find(layout(c.which), c.id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(twipsToPixels(spec->place.left), c.left);
-        EXPECT_EQ(twipsToPixels(spec->place.top), c.top);
-        EXPECT_EQ(twipsToPixels(spec->place.width), c.width);
-        EXPECT_EQ(twipsToPixels(spec->place.height), c.height);
+        const ControlSpec* entry = find(layout(c.which), c.id);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(twipsToPixels(entry->place.left), c.left);
+        EXPECT_EQ(twipsToPixels(entry->place.top), c.top);
+        EXPECT_EQ(twipsToPixels(entry->place.width), c.width);
+        EXPECT_EQ(twipsToPixels(entry->place.height), c.height);
     }
 }
 
@@ -186,13 +186,13 @@ TEST(LayoutTables, EveryControlLiesInsideTheClientArea)
         const WindowSpec& window = layout(which);
         const int clientWidth = twipsToPixels(window.clientWidth);
         const int clientHeight = twipsToPixels(window.clientHeight);
-        for (const ControlSpec& spec : window.controls) {
+        for (const ControlSpec& entry : window.controls) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " +
-                         std::string(controlName(spec.start.id)));
-            const int left = twipsToPixels(spec.place.left);
-            const int top = twipsToPixels(spec.place.top);
-            const int width = twipsToPixels(spec.place.width);
-            const int height = twipsToPixels(spec.place.height);
+                         std::string(controlName(entry.start.id)));
+            const int left = twipsToPixels(entry.place.left);
+            const int top = twipsToPixels(entry.place.top);
+            const int width = twipsToPixels(entry.place.width);
+            const int height = twipsToPixels(entry.place.height);
             EXPECT_GE(left, 0);
             EXPECT_GE(top, 0);
             EXPECT_GT(width, 0);
@@ -254,9 +254,9 @@ TEST(LayoutTables, Captions)
     for (Layout which : kBoth) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(c.id)));
-            const ControlSpec* spec = find(layout(which), c.id);
-            ASSERT_NE(spec, nullptr);
-            EXPECT_EQ(spec->start.caption, c.caption);
+            const ControlSpec* entry = find(layout(which), c.id);
+            ASSERT_NE(entry, nullptr);
+            EXPECT_EQ(entry->start.caption, c.caption);
         }
     }
     EXPECT_EQ(find(tallLayout(), Ctl::Label12)->start.caption, "В минуту:");
@@ -269,11 +269,11 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
     const std::set<Ctl> hidden{Ctl::Label1, Ctl::Label13, Ctl::Label36, Ctl::Label39};
     const std::set<Ctl> disabled{Ctl::Label44, Ctl::Combo9, Ctl::Command4};
     for (Layout which : kBoth) {
-        for (const ControlSpec& spec : layout(which).controls) {
+        for (const ControlSpec& entry : layout(which).controls) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " +
-                         std::string(controlName(spec.start.id)));
-            EXPECT_EQ(spec.start.hidden, hidden.count(spec.start.id) == 1);
-            EXPECT_EQ(spec.start.disabled, disabled.count(spec.start.id) == 1);
+                         std::string(controlName(entry.start.id)));
+            EXPECT_EQ(entry.start.hidden, hidden.count(entry.start.id) == 1);
+            EXPECT_EQ(entry.start.disabled, disabled.count(entry.start.id) == 1);
         }
     }
 }
@@ -282,10 +282,10 @@ TEST(LayoutTables, Colours)
 {
     const std::set<Ctl> darkRed{Ctl::Label1, Ctl::Label37, Ctl::Label38, Ctl::Label46,
                                 Ctl::Label47};
-    for (const ControlSpec& spec : tallLayout().controls) {
-        SCOPED_TRACE(std::string(controlName(spec.start.id)));
-        const Rgb expected = darkRed.count(spec.start.id) ? kDarkRed : kBlack;
-        EXPECT_TRUE(sameRgb(spec.colour, expected)) << rgbText(spec.colour);
+    for (const ControlSpec& entry : tallLayout().controls) {
+        SCOPED_TRACE(std::string(controlName(entry.start.id)));
+        const Rgb expected = darkRed.count(entry.start.id) ? kDarkRed : kBlack;
+        EXPECT_TRUE(sameRgb(entry.colour, expected)) << rgbText(entry.colour);
     }
 
     struct Case {
@@ -304,32 +304,32 @@ TEST(LayoutTables, Colours)
     };
     for (const Case& c : compactCases) {
         SCOPED_TRACE(std::string(controlName(c.id)));
-        const ControlSpec* spec = find(compactLayout(), c.id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_TRUE(sameRgb(spec->colour, c.colour)) << rgbText(spec->colour);
+        const ControlSpec* entry = find(compactLayout(), c.id);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_TRUE(sameRgb(entry->colour, c.colour)) << rgbText(entry->colour);
     }
 
     // The compact rule as a whole: text of labels, lists, text boxes and check
     // boxes is dark blue apart from the headings and the three black hints;
     // buttons and the picture keep black.
     const std::set<Ctl> compactBlack{Ctl::Label20, Ctl::Label36, Ctl::Label39};
-    for (const ControlSpec& spec : compactLayout().controls) {
-        SCOPED_TRACE(std::string(controlName(spec.start.id)));
-        const Kind kind = controlKind(spec.start.id);
+    for (const ControlSpec& entry : compactLayout().controls) {
+        SCOPED_TRACE(std::string(controlName(entry.start.id)));
+        const Kind kind = controlKind(entry.start.id);
         Rgb expected = kDarkBlue;
-        if (darkRed.count(spec.start.id))
+        if (darkRed.count(entry.start.id))
             expected = kDarkRed;
-        else if (compactBlack.count(spec.start.id) || kind == Kind::Button || kind == Kind::Picture)
+        else if (compactBlack.count(entry.start.id) || kind == Kind::Button || kind == Kind::Picture)
             expected = kBlack;
-        EXPECT_TRUE(sameRgb(spec.colour, expected)) << rgbText(spec.colour);
+        EXPECT_TRUE(sameRgb(entry.colour, expected)) << rgbText(entry.colour);
     }
 
     // Only three colours are in use: no stray values from a typo.
     for (Layout which : kBoth) {
-        for (const ControlSpec& spec : layout(which).controls) {
-            EXPECT_TRUE(sameRgb(spec.colour, kBlack) || sameRgb(spec.colour, kDarkBlue) ||
-                        sameRgb(spec.colour, kDarkRed))
-                << layoutName(which) << " " << controlName(spec.start.id);
+        for (const ControlSpec& entry : layout(which).controls) {
+            EXPECT_TRUE(sameRgb(entry.colour, kBlack) || sameRgb(entry.colour, kDarkBlue) ||
+                        sameRgb(entry.colour, kDarkRed))
+                << layoutName(which) << " " << controlName(entry.start.id);
         }
     }
 }
@@ -369,12 +369,12 @@ TEST(LayoutTables, Fonts)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlSpec* spec = find(layout(c.which), c.id);
-        ASSERT_NE(spec, nullptr);
-        EXPECT_EQ(spec->font.family, c.family);
-        EXPECT_DOUBLE_EQ(spec->font.points, c.points);
-        EXPECT_EQ(spec->font.bold, c.bold);
-        EXPECT_EQ(spec->font.underline, c.underline);
+        const ControlSpec* entry = find(layout(c.which), c.id);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->font.family, c.family);
+        EXPECT_DOUBLE_EQ(entry->font.points, c.points);
+        EXPECT_EQ(entry->font.bold, c.bold);
+        EXPECT_EQ(entry->font.underline, c.underline);
     }
 
     // The arrow buttons and the picture have no font of their own and carry the
@@ -389,11 +389,11 @@ TEST(LayoutTables, Fonts)
             EXPECT_EQ(font.bold, window.windowFont.bold);
             EXPECT_EQ(font.underline, window.windowFont.underline);
         }
-        for (const ControlSpec& spec : window.controls) {
-            EXPECT_TRUE(spec.font.family == "Arial" || spec.font.family == "Verdana")
-                << layoutName(which) << " " << controlName(spec.start.id);
-            EXPECT_GE(spec.font.points, 8.0);
-            EXPECT_LE(spec.font.points, 11.25);
+        for (const ControlSpec& entry : window.controls) {
+            EXPECT_TRUE(entry.font.family == "Arial" || entry.font.family == "Verdana")
+                << layoutName(which) << " " << controlName(entry.start.id);
+            EXPECT_GE(entry.font.points, 8.0);
+            EXPECT_LE(entry.font.points, 11.25);
         }
     }
 }
