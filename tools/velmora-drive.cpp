@@ -105,6 +105,7 @@ private:
     std::optional<Target> resolve(const std::string& name);
     void get(const std::string& name, const Target& target);
     void clickOn(QWidget* w);
+    bool takeFocus(QWidget* w, Qt::FocusReason reason);
     void hover(QWidget* window, QWidget* w);
 
     DrivePlatform& platform_;
@@ -216,16 +217,7 @@ void Driver::get(const std::string& name, const Target& t)
 void Driver::clickOn(QWidget* w)
 {
     QPointer<QWidget> guard(w);
-    // A click on an inactive window activates it first, as on a desktop.
-    if (QApplication::activeWindow() != w->window()) {
-        w->window()->activateWindow();
-        QApplication::processEvents();
-        if (!guard) return;
-    }
-    // A press gives the focus to a control that takes it by clicking, as
-    // real pointer input does before the control sees the press.
-    if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) w->setFocus(Qt::MouseFocusReason);
-    if (!guard) return;
+    if (!takeFocus(w, Qt::MouseFocusReason) || !guard) return;
     const QPointF at(w->width() / 2.0, w->height() / 2.0);
     const QPointF global = w->mapToGlobal(at);
     QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -233,6 +225,23 @@ void Driver::clickOn(QWidget* w)
     if (!guard) return;
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &release);
+}
+
+// Before the user works a control its window becomes the active one (a click
+// on an inactive window activates it, as on a desktop), and a control that
+// takes the focus gets it, as real input gives it before the control sees
+// the action. False when the control went away meanwhile.
+bool Driver::takeFocus(QWidget* w, Qt::FocusReason reason)
+{
+    QPointer<QWidget> guard(w);
+    if (QApplication::activeWindow() != w->window()) {
+        w->window()->activateWindow();
+        QApplication::processEvents();
+        if (!guard) return false;
+    }
+    const Qt::FocusPolicy wanted = reason == Qt::MouseFocusReason ? Qt::ClickFocus : Qt::TabFocus;
+    if (w->isEnabled() && (w->focusPolicy() & wanted) == wanted) w->setFocus(reason);
+    return !guard.isNull();
 }
 
 // The pointer moves to the middle of the control; whatever lies there gets the
@@ -329,7 +338,7 @@ void Driver::run(const std::string& rawLine)
         const long position = std::strtol(argument.c_str(), &end, 10);
         if (argument.empty() || *end != '\0' || position < 0 || position >= list->count())
             return error("position outside the list " + name + ": " + argument);
-        if (list->isEnabled()) list->setCurrentIndex(static_cast<int>(position));
+        if (list->isEnabled() && takeFocus(list, Qt::MouseFocusReason)) list->setCurrentIndex(static_cast<int>(position));
     } else if (command == "check") {
         auto* box = qobject_cast<QCheckBox*>(w);
         if (!box) return error("not a check box: " + name);
@@ -337,7 +346,7 @@ void Driver::run(const std::string& rawLine)
         if (box->isChecked() != (argument == "1")) clickOn(box);
     } else if (command == "set") {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            if (!edit->isEnabled() || edit->isReadOnly()) return settle();
+            if (!edit->isEnabled() || edit->isReadOnly() || !takeFocus(edit, Qt::TabFocusReason)) return settle();
             const QString text = QString::fromStdString(argument);
             edit->selectAll();
             const bool changes = !(edit->text().isEmpty() && text.isEmpty());
