@@ -52,28 +52,30 @@ inline constexpr std::array<Ctl, 9> kClickables = {Ctl::Command1, Ctl::Command2,
                                                    Ctl::Image2,   Ctl::Text2,    Ctl::Text3};
 
 // Texts that sit on a limit, beyond the float or double range, or read oddly.
+// clang-format off
 inline constexpr std::array<std::string_view, 40> kNastyTexts = {
-    "1E39",       "-1E39",        "1E400",           "-1E400",        "&HFFFFFFFF",
-    "&HFFFFFFFFFFFF", "-0",       "",                "nan",           "40000",
-    "-40000",     "9999999",      "9999998",         "9999998.9",     "9999998.4",
-    "99999",      "99998.5",      "32767.5",         "-32768.5",      "32767",
-    "-32768",     "3.4028235E38", "-3.4028235E38",   "-3.4028236E38", "1E-45",
-    "-1E-45",     "1E-46",        "0.005",           "0",             "1 024.5abc",
-    "12,5",       "&O777",        "&H",              "&",             "2D3",
-    "1e+",        "  -  7",       ".",               "-.5E1",         "inf"};
+    "1E39", "-1E39", "1E400", "-1E400", "&HFFFFFFFF", "&HFFFFFFFFFFFF", "-0", "", "nan", "inf",
+    "40000", "-40000", "9999999", "9999998", "9999998.9", "9999998.4", "99999", "99998.5",
+    "32767.5", "-32768.5", "32767", "-32768", "3.4028235E38", "-3.4028235E38", "-3.4028236E38",
+    "1E-45", "-1E-45", "1E-46", "0.005", "0", "1 024.5abc", "12,5", "&O777", "&H", "&", "2D3",
+    "1e+", "  -  7", ".", "-.5E1"};
+// clang-format on
 
-inline void apply(MainForm& form, AnsweringHost& host, const Action& a)
+// Does what the action says; false when the form does not take it (a
+// disabled control, a position outside the list).
+inline bool apply(MainForm& form, AnsweringHost& host, const Action& a)
 {
     switch (a.op) {
-    case Op::Select: form.userSelect(a.target, a.number); break;
-    case Op::SetCheck: form.userSetCheck(a.target, a.number); break;
-    case Op::Edit: form.userEdit(a.target, a.text); break;
-    case Op::Click: form.userClick(a.target); break;
-    case Op::Leave: form.userLeave(a.target); break;
-    case Op::HoverPicture: form.Image2_MouseMove(); break;
-    case Op::HoverForm: form.Form_MouseMove(); break;
-    case Op::Answer: host.answer = a.number != 0; break;
+    case Op::Select: return form.userSelect(a.target, a.number);
+    case Op::SetCheck: return form.userSetCheck(a.target, a.number);
+    case Op::Edit: return form.userEdit(a.target, a.text);
+    case Op::Click: return form.userClick(a.target);
+    case Op::Leave: return form.userLeave(a.target);
+    case Op::HoverPicture: form.Image2_MouseMove(); return true;
+    case Op::HoverForm: form.Form_MouseMove(); return true;
+    case Op::Answer: host.answer = a.number != 0; return true;
     }
+    return false;
 }
 
 // One line for a failure report; long texts are cut, odd bytes escaped.
@@ -139,11 +141,10 @@ inline std::string violation(const MainForm& f)
     using detail::show;
     const auto text = [&](Ctl id) -> const std::string& { return f.control(id).text; };
     const auto num = [&](float v) { return floatText(v, f.decimal()); };
-    const auto differs = [&](Ctl id, std::string_view want) {
-        return text(id) != want;
-    };
+    const auto differs = [&](Ctl id, std::string_view want) { return text(id) != want; };
     const auto shows = [&](Ctl id, std::string_view want) {
-        return std::string(controlName(id)) + " shows \"" + text(id) + "\", expected \"" + std::string(want) + "\"";
+        return std::string(controlName(id)) + " shows \"" + text(id) + "\", expected \"" + std::string(want) +
+               "\"";
     };
 
     // The channel list: numbers in range, the labels and the delete button agree.
@@ -177,11 +178,12 @@ inline std::string violation(const MainForm& f)
     const struct {
         const char* name;
         float value;
-    } working[] = {{"framewidth", f.framewidth},   {"frameheight", f.frameheight}, {"framerate", f.framerate},
-                   {"bitsperpixel", f.bitsperpixel}, {"audiorate", f.audiorate},   {"kbpersec", f.kbpersec},
-                   {"perminute", f.perminute},     {"perhour", f.perhour},         {"totalbitrate", f.totalbitrate},
-                   {"totaldaily", f.totaldaily},   {"periodtotal", f.periodtotal}, {"hddsize", f.hddsize},
-                   {"depthdays", f.depthdays}};
+    } working[] = {
+        {"framewidth", f.framewidth},     {"frameheight", f.frameheight}, {"framerate", f.framerate},
+        {"bitsperpixel", f.bitsperpixel}, {"audiorate", f.audiorate},     {"kbpersec", f.kbpersec},
+        {"perminute", f.perminute},       {"perhour", f.perhour},         {"totalbitrate", f.totalbitrate},
+        {"totaldaily", f.totaldaily},     {"periodtotal", f.periodtotal}, {"hddsize", f.hddsize},
+        {"depthdays", f.depthdays}};
     for (const auto& w : working)
         if (!std::isfinite(w.value)) return std::string(w.name) + " not finite: " + show(w.value);
     if (f.loadingchannel != kFalse) return "loadingchannel left set";
@@ -191,10 +193,10 @@ inline std::string violation(const MainForm& f)
     const struct {
         Ctl list;
         int stored;
-    } lists[] = {{Ctl::Combo3, f.ch.chfpsindex[c]},     {Ctl::Combo4, f.ch.chresindex[c]},
-                 {Ctl::Combo1, f.ch.chhoursindex[c]},   {Ctl::Combo6, f.ch.chqualityindex[c]},
-                 {Ctl::Combo9, f.ch.chcodec[c]},        {Ctl::Combo2, f.ch.chprofile[c]},
-                 {Ctl::Check1, f.ch.chmotion[c]},       {Ctl::Check2, f.ch.chaudio[c]}};
+    } lists[] = {{Ctl::Combo3, f.ch.chfpsindex[c]},   {Ctl::Combo4, f.ch.chresindex[c]},
+                 {Ctl::Combo1, f.ch.chhoursindex[c]}, {Ctl::Combo6, f.ch.chqualityindex[c]},
+                 {Ctl::Combo9, f.ch.chcodec[c]},      {Ctl::Combo2, f.ch.chprofile[c]},
+                 {Ctl::Check1, f.ch.chmotion[c]},     {Ctl::Check2, f.ch.chaudio[c]}};
     for (const auto& l : lists) {
         const Control& shown = f.control(l.list);
         const int value = controlKind(l.list) == Kind::List ? shown.index : shown.value;
@@ -257,16 +259,20 @@ inline std::string violation(const MainForm& f)
     } else {
         // Not refused: the channel's rows show its volumes.
         const ChannelVolumes v = channelVolumes(f.ch.chbitrate[c], f.hoursperday);
-        if (f.kbpersec != v.kbpersec) return "kbpersec " + show(f.kbpersec) + ", expected " + show(v.kbpersec);
-        if (differs(Ctl::Label6, num(okrug(f.ch.chdaily[c])))) return shows(Ctl::Label6, num(okrug(f.ch.chdaily[c])));
+        if (f.kbpersec != v.kbpersec)
+            return "kbpersec " + show(f.kbpersec) + ", expected " + show(v.kbpersec);
+        if (differs(Ctl::Label6, num(okrug(f.ch.chdaily[c]))))
+            return shows(Ctl::Label6, num(okrug(f.ch.chdaily[c])));
         const std::string_view dayUnit = v.dailyInGigabytes ? texts::kGigabytes : texts::kMegabytes;
         if (differs(Ctl::Label8, dayUnit)) return shows(Ctl::Label8, dayUnit);
         if (!f.compact()) {
             if (f.perminute != v.perminute || f.perhour != v.perhour)
                 return "perminute/perhour " + show(f.perminute) + "/" + show(f.perhour) + " stale";
-            if (differs(Ctl::Label11, num(okrug(v.perminute)))) return shows(Ctl::Label11, num(okrug(v.perminute)));
+            if (differs(Ctl::Label11, num(okrug(v.perminute))))
+                return shows(Ctl::Label11, num(okrug(v.perminute)));
             if (differs(Ctl::Label5, num(okrug(v.perhour)))) return shows(Ctl::Label5, num(okrug(v.perhour)));
-            const std::string_view minuteUnit = v.minuteInMegabytes ? texts::kMegabytesMinute : texts::kKilobytes;
+            const std::string_view minuteUnit =
+                v.minuteInMegabytes ? texts::kMegabytesMinute : texts::kKilobytes;
             const std::string_view hourUnit = v.hourInGigabytes ? texts::kGigabytes : texts::kMegabytes;
             if (differs(Ctl::Label10, minuteUnit)) return shows(Ctl::Label10, minuteUnit);
             if (differs(Ctl::Label7, hourUnit)) return shows(Ctl::Label7, hourUnit);
@@ -292,7 +298,8 @@ inline std::string violation(const MainForm& f)
     const float period = single(daily / 1024.0 * f.perioddays);
     if (f.periodtotal != period) return "periodtotal " + show(f.periodtotal) + ", expected " + show(period);
     if (differs(Ctl::Label29, num(okrug(period)))) return shows(Ctl::Label29, num(okrug(period)));
-    if (const DayWord w = dayWord(f.perioddays); w != DayWord::Keep && differs(Ctl::Label41, detail::periodWord(w)))
+    if (const DayWord w = dayWord(f.perioddays);
+        w != DayWord::Keep && differs(Ctl::Label41, detail::periodWord(w)))
         return shows(Ctl::Label41, detail::periodWord(w));
 
     // The depth, wherever the disk size is one that is recomputed on every change.
@@ -303,7 +310,8 @@ inline std::string violation(const MainForm& f)
         if (daily == 0) {
             if (differs(Ctl::Label34, texts::kInfinity)) return shows(Ctl::Label34, texts::kInfinity);
         } else {
-            if (f.hddsize != single(disk)) return "hddsize " + show(f.hddsize) + " for disk text " + show(disk);
+            if (f.hddsize != single(disk))
+                return "hddsize " + show(f.hddsize) + " for disk text " + show(disk);
             const float depth = depthDays(single(disk), f.control(Ctl::Combo5).index, daily);
             if (f.depthdays != depth) return "depthdays " + show(f.depthdays) + ", expected " + show(depth);
             if (differs(Ctl::Label34, num(depth))) return shows(Ctl::Label34, num(depth));
@@ -318,6 +326,256 @@ inline std::string violation(const MainForm& f)
     if (f.control(Ctl::Label13).visible != over || f.control(Ctl::Image2).flat != over)
         return "the About hint does not match overabout " + std::to_string(f.overabout);
     return {};
+}
+
+// What the form held before an action, for the rules on what the action may change.
+struct Snapshot {
+    ChannelTable table;
+    int cur = 0;
+    int count = 0;
+    int perioddays = 0;
+    int questions = 0;
+    int reports = 0;
+    int abouts = 0;
+    bool answer = true;
+
+    Snapshot(const MainForm& f, const AnsweringHost& host)
+        : table(f.ch), cur(f.curchannel), count(f.channelcount), perioddays(f.perioddays),
+          questions(host.questions), reports(host.reports), abouts(host.abouts), answer(host.answer)
+    {
+    }
+};
+
+namespace detail {
+
+enum class Columns { Settings, AllButVolumes, All };
+
+// Slot i of a and slot j of b agree: the eight settings, the hand-typed mark,
+// and with All also the bitrate and the day volume with its unit.
+inline bool sameSlot(const ChannelTable& a, std::size_t i, const ChannelTable& b, std::size_t j, Columns cols)
+{
+    const bool settings = a.chfpsindex[i] == b.chfpsindex[j] && a.chresindex[i] == b.chresindex[j] &&
+                          a.chhoursindex[i] == b.chhoursindex[j] &&
+                          a.chqualityindex[i] == b.chqualityindex[j] && a.chprofile[i] == b.chprofile[j] &&
+                          a.chmotion[i] == b.chmotion[j] && a.chaudio[i] == b.chaudio[j] &&
+                          a.chcodec[i] == b.chcodec[j];
+    if (!settings || cols == Columns::Settings) return settings;
+    if (a.chmanual[i] != b.chmanual[j]) return false;
+    if (cols == Columns::AllButVolumes) return true;
+    return a.chbitrate[i] == b.chbitrate[j] && a.chdaily[i] == b.chdaily[j] &&
+           a.chdailygb[i] == b.chdailygb[j];
+}
+
+// The bitrate a channel holds after it is shown: its text read back, unless
+// the field refuses that.
+inline float shownAgain(float stored, const std::string& decimal)
+{
+    const double v = readNumber(floatText(stored, decimal));
+    return refusedBitrate(v) ? stored : single(v);
+}
+
+} // namespace detail
+
+// The first rule on what an action may change that the form broke; empty when none.
+inline std::string transitionViolation(const Snapshot& was, const MainForm& f, const AnsweringHost& host,
+                                       const Action& a, bool taken)
+{
+    using detail::Columns;
+    using detail::sameSlot;
+    const ChannelTable& now = f.ch;
+    const auto slot = [](int i) { return static_cast<std::size_t>(i); };
+    // Every slot except `except` (0: none) is as it was.
+    const auto othersUnchanged = [&](int except) -> std::string {
+        for (int i = 0; i <= kMaxChannels; ++i)
+            if (i != except && !sameSlot(now, slot(i), was.table, slot(i), Columns::All))
+                return "slot " + std::to_string(i) + " changed";
+        return {};
+    };
+    // The channel now shown came from slot `from` before: same settings and
+    // mark, and a hand-typed bitrate only read back through the field.
+    const auto shownFrom = [&](int from) -> std::string {
+        const std::size_t c = slot(f.curchannel);
+        if (!sameSlot(now, c, was.table, slot(from), Columns::AllButVolumes))
+            return "channel " + std::to_string(f.curchannel) + " lost settings while shown";
+        if (now.chmanual[c] &&
+            now.chbitrate[c] != detail::shownAgain(was.table.chbitrate[slot(from)], f.decimal()))
+            return "a hand-typed bitrate changed on showing: " +
+                   detail::show(was.table.chbitrate[slot(from)]) + " became " +
+                   detail::show(now.chbitrate[c]);
+        return {};
+    };
+
+    const bool question = host.questions != was.questions;
+    const bool isCopy = a.op == Op::Click && a.target == Ctl::Command6 && taken;
+    if (question != isCopy)
+        return "the copy question was asked " + std::to_string(host.questions - was.questions) + " times";
+    if ((host.reports - was.reports) != (taken && a.op == Op::Click && a.target == Ctl::Command5 ? 1 : 0))
+        return "report windows asked for: " + std::to_string(host.reports - was.reports);
+    if ((host.abouts - was.abouts) != (taken && a.op == Op::Click && a.target == Ctl::Image2 ? 1 : 0))
+        return "About windows asked for: " + std::to_string(host.abouts - was.abouts);
+
+    const bool listOps = a.op == Op::Click && (a.target == Ctl::Command1 || a.target == Ctl::Command2 ||
+                                               a.target == Ctl::Command3 || a.target == Ctl::Command4);
+    if (!taken || !listOps) {
+        if (f.curchannel != was.cur || f.channelcount != was.count) return "the channel numbers changed";
+    }
+    if (!taken) {
+        if (std::string why = othersUnchanged(-1); !why.empty())
+            return "a refused action changed the table: " + why;
+        if (f.perioddays != was.perioddays) return "a refused action changed the period";
+        return {};
+    }
+
+    const int cur = was.cur;
+    const int n = was.count;
+    switch (a.op) {
+    case Op::Select:
+    case Op::SetCheck: {
+        if (a.target == Ctl::Combo5) return othersUnchanged(-1);
+        if (std::string why = othersUnchanged(cur); !why.empty()) return why;
+        const std::size_t c = slot(cur);
+        // Only the setting of the control itself, in the current slot.
+        ChannelTable expected = was.table;
+        int before = 0;
+        int after = a.number;
+        switch (a.target) {
+        case Ctl::Combo1:
+            before = expected.chhoursindex[c];
+            expected.chhoursindex[c] = static_cast<std::int16_t>(after);
+            break;
+        case Ctl::Combo2:
+            before = expected.chprofile[c];
+            expected.chprofile[c] = static_cast<std::uint8_t>(after);
+            break;
+        case Ctl::Combo3:
+            before = expected.chfpsindex[c];
+            expected.chfpsindex[c] = static_cast<std::int16_t>(after);
+            break;
+        case Ctl::Combo4:
+            before = expected.chresindex[c];
+            expected.chresindex[c] = static_cast<std::int16_t>(after);
+            break;
+        case Ctl::Combo6:
+            before = expected.chqualityindex[c];
+            expected.chqualityindex[c] = static_cast<std::int16_t>(after);
+            break;
+        case Ctl::Combo9:
+            before = expected.chcodec[c];
+            expected.chcodec[c] = static_cast<std::uint8_t>(after);
+            break;
+        case Ctl::Check1:
+            before = expected.chmotion[c];
+            after = after != 0;
+            expected.chmotion[c] = static_cast<std::uint8_t>(after);
+            break;
+        case Ctl::Check2:
+            before = expected.chaudio[c];
+            after = after != 0;
+            expected.chaudio[c] = static_cast<std::uint8_t>(after);
+            break;
+        default: return "unexpected control";
+        }
+        if (!sameSlot(now, c, expected, c, Columns::Settings))
+            return "a setting other than the one chosen changed";
+        if (before == after) {
+            if (!sameSlot(now, c, was.table, c, Columns::All))
+                return "choosing what was shown changed the channel";
+        } else if (a.target == Ctl::Combo1) {
+            if (now.chmanual[c] != was.table.chmanual[c] || now.chbitrate[c] != was.table.chbitrate[c])
+                return "the hours changed the bitrate or its mark";
+        } else if (now.chmanual[c] != kFalse) {
+            return "a settings change left the bitrate hand-typed";
+        }
+        return {};
+    }
+    case Op::Edit: {
+        if (a.target == Ctl::Text3) {
+            const double v = readNumber(a.text);
+            const double days = roundHalfEven(v);
+            const bool takes = v < 99999.0 && days >= -32768.0 && days <= 32767.0;
+            if (f.perioddays != (takes ? static_cast<int>(days) : was.perioddays))
+                return "period " + std::to_string(f.perioddays) + " after typing " + detail::show(v);
+        } else if (f.perioddays != was.perioddays) {
+            return "the period changed";
+        }
+        if (a.target != Ctl::Text1) return othersUnchanged(-1);
+        if (std::string why = othersUnchanged(cur); !why.empty()) return why;
+        const std::size_t c = slot(cur);
+        if (!sameSlot(now, c, was.table, c, Columns::Settings)) return "typing a bitrate changed a setting";
+        if (now.chmanual[c] != kTrue) return "a typed bitrate is not marked hand-typed";
+        const double v = readNumber(a.text);
+        const float want = detail::refusedBitrate(v) ? was.table.chbitrate[c] : single(v);
+        if (now.chbitrate[c] != want)
+            return "typed " + detail::show(v) + ", stored " + detail::show(now.chbitrate[c]) + ", expected " +
+                   detail::show(want);
+        return {};
+    }
+    case Op::Click: break;
+    default:
+        if (f.perioddays != was.perioddays) return "the period changed";
+        return othersUnchanged(-1);
+    }
+    if (f.perioddays != was.perioddays) return "the period changed";
+
+    switch (a.target) {
+    case Ctl::Command1:
+    case Ctl::Command2: {
+        const int want = a.target == Ctl::Command1 ? (cur == n ? 1 : cur + 1) : (cur == 1 ? n : cur - 1);
+        if (f.curchannel != want || f.channelcount != n)
+            return "stepped to channel " + std::to_string(f.curchannel);
+        if (std::string why = othersUnchanged(want); !why.empty()) return why;
+        return shownFrom(want);
+    }
+    case Ctl::Command3: {
+        if (n == kMaxChannels) {
+            if (f.curchannel != cur || f.channelcount != n) return "adding at 32 changed the channel numbers";
+            return othersUnchanged(-1);
+        }
+        if (f.channelcount != n + 1 || f.curchannel != n + 1) return "adding did not show a new last channel";
+        if (std::string why = othersUnchanged(n + 1); !why.empty()) return why;
+        return shownFrom(cur);
+    }
+    case Ctl::Command4: {
+        if (f.channelcount != n - 1) return "deleting left " + std::to_string(f.channelcount) + " channels";
+        const int shown = cur == n ? n - 1 : cur;
+        if (f.curchannel != shown) return "deleting showed channel " + std::to_string(f.curchannel);
+        for (int i = 1; i < n; ++i) {
+            if (i == shown) continue;
+            const int from = i < cur ? i : i + 1;
+            if (!sameSlot(now, slot(i), was.table, slot(from), Columns::All))
+                return "after deleting, slot " + std::to_string(i) + " is not the former " +
+                       std::to_string(from);
+        }
+        return shownFrom(cur == n ? n - 1 : cur + 1);
+    }
+    case Ctl::Command6: {
+        if (!was.answer) return othersUnchanged(-1);
+        for (int i = 0; i <= kMaxChannels; ++i) {
+            const std::size_t s = slot(i);
+            if (i < 1 || i > n) {
+                if (!sameSlot(now, s, was.table, s, Columns::All))
+                    return "copying touched slot " + std::to_string(i);
+                continue;
+            }
+            // The current channel's settings, bitrate, volume and mark; its own sound and motion.
+            const ChannelTable& t = was.table;
+            const std::size_t from = slot(cur);
+            const bool copied =
+                now.chfpsindex[s] == t.chfpsindex[from] && now.chresindex[s] == t.chresindex[from] &&
+                now.chhoursindex[s] == t.chhoursindex[from] &&
+                now.chqualityindex[s] == t.chqualityindex[from] && now.chprofile[s] == t.chprofile[from] &&
+                now.chbitrate[s] == t.chbitrate[from] && now.chdaily[s] == t.chdaily[from] &&
+                now.chdailygb[s] == t.chdailygb[from] && now.chmanual[s] == t.chmanual[from];
+            const bool kept = now.chaudio[s] == t.chaudio[s] && now.chcodec[s] == t.chcodec[s] &&
+                              now.chmotion[s] == t.chmotion[s];
+            if (!copied || !kept)
+                return "slot " + std::to_string(i) +
+                       " is not the current channel's settings with its own sound and motion";
+        }
+        return {};
+    }
+    default: return othersUnchanged(-1);
+    }
 }
 
 } // namespace velmora::checks

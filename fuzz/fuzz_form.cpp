@@ -1,6 +1,7 @@
 // Fuzzes the main window's behaviour: the input is decoded into a sequence of
-// user actions on a started form, and every invariant of FormChecks.h is
-// checked after each action. A broken invariant aborts with the actions so far.
+// user actions on a started form, and every invariant of FormChecks.h, with
+// the rules on what each action may change, is checked after each action. A
+// broken one aborts with the actions so far.
 //
 // Input: the first byte picks the layout (bit 0: compact) and the decimal
 // separator (bit 1: comma). Then one action per opcode byte, its operands
@@ -105,9 +106,10 @@ Action decode(Reader& in)
 [[noreturn]] void broken(const std::string& why, const std::vector<Action>& done, bool compact,
                          const std::string& decimal)
 {
-    std::fprintf(stderr, "invariant broken: %s\nlayout %s, separator \"%s\", after %zu actions:\n", why.c_str(),
-                 compact ? "compact" : "tall", decimal.c_str(), done.size());
-    for (std::size_t i = 0; i < done.size(); ++i) std::fprintf(stderr, "  %3zu: %s\n", i + 1, describe(done[i]).c_str());
+    std::fprintf(stderr, "invariant broken: %s\nlayout %s, separator \"%s\", after %zu actions:\n",
+                 why.c_str(), compact ? "compact" : "tall", decimal.c_str(), done.size());
+    for (std::size_t i = 0; i < done.size(); ++i)
+        std::fprintf(stderr, "  %3zu: %s\n", i + 1, describe(done[i]).c_str());
     std::abort();
 }
 
@@ -127,8 +129,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const std::string why = violation(*form); !why.empty()) broken(why, done, compact, decimal);
     while (in.more()) {
         done.push_back(decode(in));
-        apply(*form, host, done.back());
+        const Snapshot before(*form, host);
+        const bool taken = apply(*form, host, done.back());
         if (const std::string why = violation(*form); !why.empty()) broken(why, done, compact, decimal);
+        if (const std::string why = transitionViolation(before, *form, host, done.back(), taken);
+            !why.empty())
+            broken(why, done, compact, decimal);
     }
     return 0;
 }

@@ -85,7 +85,8 @@ void checkFloat(float x)
     const double err = std::fabs(back - static_cast<double>(x));
     if (!(err <= 5.0000001e-7 * std::fabs(static_cast<double>(x)) + 1e-300))
         broken("text does not read back within 7 digits", x, period);
-    if (x != 0 && std::signbit(back) != std::signbit(x)) broken("text reads back with the other sign", x, period);
+    if (x != 0 && std::signbit(back) != std::signbit(x))
+        broken("text reads back with the other sign", x, period);
 
     const float r = okrug(x);
     if (!std::isfinite(r)) broken("okrug not finite", x, floatText(r, "."));
@@ -93,7 +94,8 @@ void checkFloat(float x)
     if (r != 0 && std::signbit(r) != std::signbit(x)) broken("okrug changed the sign", x, floatText(r, "."));
     if (ax > 1e6) {
         // Hundredths are below the float's resolution here: at most one unit moves.
-        if (std::fabs(static_cast<double>(r) - x) > ax * 2.0 * FLT_EPSILON) broken("okrug moved a large value", x, "");
+        if (std::fabs(static_cast<double>(r) - x) > ax * 2.0 * FLT_EPSILON)
+            broken("okrug moved a large value", x, "");
     } else {
         if (std::fabs(static_cast<double>(r) - x) > 0.005 + ax * 4.0 * FLT_EPSILON)
             broken("okrug moved by more than half a hundredth", x, floatText(r, "."));
@@ -129,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char ch : text)
         if (ch != ' ' && ch != '\t' && ch != '\n') blankless += ch;
     const double w = readNumber(blankless);
-    if (!(w == v && std::signbit(w) == std::signbit(v))) broken("blanks changed the number", v, std::to_string(w));
+    if (!(w == v && std::signbit(w) == std::signbit(v)))
+        broken("blanks changed the number", v, std::to_string(w));
 
     // Reading stops at a character that cannot continue a number.
     const double cut = readNumber(std::string(text) + ",9");

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (in build-fuzz/, or $VELMORA_FUZZ_BUILD)
+# and runs each for SECONDS (default 30) on a fresh copy of its seed corpus.
+# Exits non-zero when a target finds a crash, a sanitizer report or a broken
+# invariant; the log and the input that did it are left in fuzz-out/<target>/
+# (or $VELMORA_FUZZ_OUT/<target>/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${1:-30}"
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || ((seconds == 0)); then
+    echo "usage: $0 [SECONDS]" >&2
+    exit 2
+fi
+build="${VELMORA_FUZZ_BUILD:-build-fuzz}"
+out="${VELMORA_FUZZ_OUT:-fuzz-out}"
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+    -DVELMORA_FUZZ=ON -DVELMORA_TOOLKIT_FREE_ONLY=ON >/dev/null
+cmake --build "$build" --target fuzz_numbers fuzz_form
+
+status=0
+for target in fuzz_numbers fuzz_form; do
+    work="$out/$target"
+    rm -rf "$work"
+    mkdir -p "$work/corpus"
+    cp fuzz/corpus/"$target"/* "$work/corpus/"
+    args=(-max_total_time="$seconds" -timeout=20 -print_final_stats=1 -artifact_prefix="$work/")
+    if [[ -f fuzz/$target.dict ]]; then args+=(-dict="fuzz/$target.dict"); fi
+    echo "== $target for ${seconds}s"
+    if "$build/fuzz/$target" "${args[@]}" "$work/corpus" >"$work/log" 2>&1; then
+        grep -E '^#[0-9]+[[:space:]]+DONE' "$work/log" | tail -n 1
+    else
+        status=1
+        echo "$target FAILED: log in $work/log, the input in $work/" >&2
+        grep -E -A40 'ERROR|invariant broken|broken rule|runtime error' "$work/log" | head -n 60 >&2 || true
+    fi
+done
+exit "$status"
