@@ -57,10 +57,12 @@ void MainForm::Text1_Change()
         showmanualmode(true);
         if (!loadingchannel) ch.chmanual[c] = kTrue;
     }
-    const double v = readNumber(control(Ctl::Text1).text);
+    const double v = control(Ctl::Text1).number;
     // A bitrate that a float cannot hold (only a huge negative one gets past
-    // the upper limit) is refused like one that is too large.
-    if (v < kInputLimit && fitsSingle(v)) {
+    // the upper limit) is refused like one that is too large, and so is one
+    // that the float rounds up to the limit (9999998.9): the channel would
+    // refuse its own bitrate the next time it is shown.
+    if (v < kInputLimit && fitsSingle(v) && single(v) < kInputLimit) {
         ch.chbitrate[c] = single(v);
         calcvolumes();
     } else {
@@ -106,7 +108,7 @@ void MainForm::calctotals()
     totaldaily = dayTotal(ch, channelcount);
     setText(Ctl::Label26, numberText(okrug(totaldaily)));
     calcperiod();
-    const double disk = readNumber(control(Ctl::Text2).text);
+    const double disk = control(Ctl::Text2).number;
     if (disk > 0) {
         if (disk < kInputLimit)
             calcdepth();
@@ -130,7 +132,7 @@ void MainForm::calcdepth()
     if (totaldaily == 0) {
         setText(Ctl::Label34, std::string(texts::kInfinity));
     } else {
-        const double disk = readNumber(control(Ctl::Text2).text);
+        const double disk = control(Ctl::Text2).number;
         if (!fitsSingle(disk)) {
             // A disk size a float cannot hold: refused, the depth and its word stay.
             setText(Ctl::Label34, std::string(texts::kTooMuchDisk));
@@ -146,7 +148,7 @@ void MainForm::calcdepth()
 
 void MainForm::Text3_Change()
 {
-    const double v = readNumber(control(Ctl::Text3).text);
+    const double v = control(Ctl::Text3).number;
     if (!(v < kPeriodLimit)) return;
     const double days = roundHalfEven(v);
     // The day count is a 16-bit number; a count it cannot hold is ignored
@@ -168,7 +170,7 @@ void MainForm::Text3_LostFocus()
 
 void MainForm::Text2_Change()
 {
-    if (readNumber(control(Ctl::Text2).text) < kInputLimit)
+    if (control(Ctl::Text2).number < kInputLimit)
         calcdepth();
     else
         setText(Ctl::Label34, std::string(texts::kTooMuchDisk));

@@ -15,6 +15,7 @@ MainForm::MainForm(std::span<const ControlStart> controls, bool compact, std::st
         c.text = std::string(start.caption);
         c.visible = !start.hidden;
         c.enabled = !start.disabled;
+        if (controlKind(start.id) == Kind::TextBox) c.number = readNumber(c.text);
     }
 }
 
@@ -55,7 +56,10 @@ void MainForm::setText(Ctl id, std::string text)
     if (!c.present) return; // the compact layout has no per-minute and per-hour rows
     c.text = std::move(text);
     // A text box runs its change handling on every write, also an unchanged one.
-    if (controlKind(id) == Kind::TextBox) runHandler(id);
+    if (controlKind(id) == Kind::TextBox) {
+        c.number = readNumber(c.text);
+        runHandler(id);
+    }
 }
 
 void MainForm::setVisible(Ctl id, bool visible)

@@ -18,6 +18,7 @@ namespace velmora {
 struct Control {
     bool present = false; // the layout in use has this control
     std::string text;     // caption of a label or button, text of a text box
+    double number = 0;    // a text box's text read as a number, read once per write
     bool visible = true;
     bool enabled = true;
     std::vector<std::string> entries; // a list's entries

@@ -117,10 +117,11 @@ inline std::string show(double v)
     return buf;
 }
 
-// A typed bitrate the bitrate field refuses: the limit, or beyond a float.
+// A typed bitrate the bitrate field refuses: the limit (also where the float
+// rounds up to it), or beyond a float.
 inline bool refusedBitrate(double v)
 {
-    return !(v < 9999999.0 && fitsSingle(v));
+    return !(v < 9999999.0 && fitsSingle(v) && single(v) < 9999999.0f);
 }
 
 inline std::string_view periodWord(DayWord w)

@@ -94,6 +94,7 @@ TEST(Bitrate, TypedLimitAndUnreadableText)
     const TypedCase cases[] = {
         {"below_limit", "9999998", false, 9999998.0f},
         {"at_limit", "9999999", true, 1616.01f},
+        {"float_rounds_up_to_limit", "9999998.9", true, 1616.01f},
         {"huge", "1E39", true, 1616.01f},
         {"beyond_double", "1E400", true, 1616.01f},
         {"negative_beyond_float", "-1E39", true, 1616.01f},
