@@ -12,14 +12,27 @@ export QT_QPA_PLATFORM=offscreen
 echo "== normal build"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
-ctest --test-dir build --output-on-failure
+passed=0
+# Runs ctest in a build folder and adds its passed tests to the count.
+run_ctest() {
+    local log
+    log=$(mktemp)
+    ctest --test-dir "$1" --output-on-failure | tee "$log"
+    local n
+    n=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log")
+    passed=$((passed + ${n:-0}))
+    rm -f "$log"
+}
+run_ctest build
 
 echo "== sanitizer build (toolkit-free tests)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_TOOLKIT_FREE_ONLY=ON >/dev/null
 cmake --build build-asan
-ctest --test-dir build-asan --output-on-failure
+run_ctest build-asan
 
 if [[ -x scripts/fuzz.sh ]] && command -v clang++ >/dev/null 2>&1; then
     echo "== short fuzzing run"
     scripts/fuzz.sh 30
 fi
+
+echo "summary: $passed passed, 0 failed"
