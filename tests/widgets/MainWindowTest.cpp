@@ -254,6 +254,24 @@ TEST(MainWindowWidgets, StartupChoosesTheLayoutAndFocusesTheBitrate)
     }
 }
 
+TEST(MainWindowWidgets, TabGoesThroughTheControlsInTheirOrder)
+{
+    for (int height : {1080, 768}) {
+        Window w(height);
+        QStringList order;
+        QWidget* at = w->widget(Ctl::Text1);
+        for (int step = 0; step < 200 && order.size() < 18; ++step) {
+            if (!at->objectName().isEmpty() && at->parentWidget() == w.window.get() &&
+                (at->focusPolicy() & Qt::TabFocus) && !order.contains(at->objectName()))
+                order << at->objectName();
+            at = at->nextInFocusChain();
+        }
+        EXPECT_EQ(order.join(' '), "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
+                                   "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1")
+            << height;
+    }
+}
+
 TEST(MainWindowWidgets, CommaSeparatorFromThePlatform)
 {
     Window w(1080, ",");
