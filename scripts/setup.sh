@@ -3,7 +3,7 @@
 # A second run only asks dpkg and costs nothing.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev fonts-liberation fonts-dejavu-core poppler-utils)
+packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
     packages+=(clang libclang-rt-14-dev)
