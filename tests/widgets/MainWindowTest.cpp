@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 #include "Program.h"
 #include "QtPlatform.h"
-#include "TestPlatform.h"
+#include "FakePlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,7 +36,7 @@ QString shownText(QWidget* w)
 }
 
 struct Window {
-    TestPlatform platform;
+    FakePlatform platform;
     std::unique_ptr<MainWindow> window;
 
     explicit Window(int height = 1080, QString decimal = ".")
@@ -210,8 +210,9 @@ TEST(MainWindowWidgets, CopyQuestionAnswered)
         find<QPushButton>(*w, "Command3")->click();
         find<QComboBox>(*w, "Combo3")->setCurrentIndex(4);
         find<QPushButton>(*w, "Command6")->click();
-        ASSERT_EQ(w.platform.asked.size(), 1);
-        EXPECT_EQ(w.platform.asked[0], "===========|Установить настройки данного канала (кроме настроек звука и "
+        ASSERT_EQ(w.platform.questions.size(), 1u);
+        EXPECT_EQ(w.platform.questions[0].title, "===========");
+        EXPECT_EQ(w.platform.questions[0].text, "Установить настройки данного канала (кроме настроек звука и "
                                        "движения) вместо настроек всех каналов?");
         EXPECT_EQ(w->form().ch.chfpsindex[1], yes ? 4 : 0);
     }
@@ -245,7 +246,7 @@ TEST(MainWindowWidgets, RealMessageBoxYesAndNo)
 TEST(MainWindowWidgets, StartupChoosesTheLayoutAndFocusesTheBitrate)
 {
     for (int height : {949, 950}) {
-        TestPlatform platform;
+        FakePlatform platform;
         platform.height = height;
         MainWindow* w = startProgram(platform);
         EXPECT_EQ(w->layout(), height < 950 ? Layout::Compact : Layout::Tall);

@@ -20,6 +20,8 @@ public:
         QString text;
     };
 
+    int height = 1080;
+    QString decimal = QStringLiteral(".");
     QString printerFile; // empty: no printer
     bool answer = false;
     QString pdfPath; // the answer to askPdfPath
@@ -31,8 +33,8 @@ public:
     int pdfPathAsked = 0;
     std::function<void()> onPrinterAsked; // runs when the window asks for the printer
 
-    int screenHeight() override { return 1080; }
-    QString decimalSeparator() override { return QStringLiteral("."); }
+    int screenHeight() override { return height; }
+    QString decimalSeparator() override { return decimal; }
     bool askYesNo(QWidget*, const QString& title, const QString& text) override
     {
         questions.push_back({title, text});
