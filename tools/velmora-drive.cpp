@@ -96,6 +96,7 @@ private:
         QWidget* widget = nullptr;
         QWidget* window = nullptr;
         bool isWindow = false;
+        std::optional<QPoint> line; // a drawn line of the main window: its middle
     };
 
     void error(const std::string& message) { emitLine("error\t" + message); }
@@ -106,7 +107,7 @@ private:
     void get(const std::string& name, const Target& target);
     void clickOn(QWidget* w);
     bool takeFocus(QWidget* w, Qt::FocusReason reason);
-    void hover(QWidget* window, QWidget* w);
+    void hover(QWidget* window, QWidget* w, std::optional<QPoint> point = std::nullopt);
 
     DrivePlatform& platform_;
     QPointer<MainWindow> main_;
@@ -146,7 +147,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
 {
     if (name == "Main" || name == "Form2" || name == "Form3") {
         QWidget* window = windowNamed(name);
-        return Target{window, window, true};
+        return Target{window, window, true, std::nullopt};
     }
     const auto dot = name.find('.');
     if (dot != std::string::npos) {
@@ -166,9 +167,18 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
             error("unknown name: " + name);
             return std::nullopt;
         }
-        return Target{w, window, false};
+        return Target{w, window, false, std::nullopt};
     }
     const std::optional<Ctl> id = controlByName(name);
+    if (!id && name.starts_with("Line") && main_) {
+        for (const LineSpec& line : layoutSpec(main_->layout()).lines)
+            if (line.name == name) {
+                const QPoint middle(twipsToPixels((line.x1 + line.x2) / 2), twipsToPixels((line.y1 + line.y2) / 2));
+                return Target{nullptr, main_, false, middle};
+            }
+        error("the layout in use has no " + name);
+        return std::nullopt;
+    }
     if (!id) {
         error("unknown name: " + name);
         return std::nullopt;
@@ -182,7 +192,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
         error("the layout in use has no " + name);
         return std::nullopt;
     }
-    return Target{w, main_, false};
+    return Target{w, main_, false, std::nullopt};
 }
 
 void Driver::get(const std::string& name, const Target& t)
@@ -192,6 +202,8 @@ void Driver::get(const std::string& name, const Target& t)
     bool enabled = true;
     if (t.isWindow) {
         visible = t.widget && t.widget->isVisible();
+    } else if (t.line) {
+        visible = true; // a drawn line is always there
     } else {
         QWidget* w = t.widget;
         if (auto* list = qobject_cast<QComboBox*>(w))
@@ -246,10 +258,13 @@ bool Driver::takeFocus(QWidget* w, Qt::FocusReason reason)
 
 // The pointer moves to the middle of the control; whatever lies there gets the
 // move. `w` null: the bare surface of the window.
-void Driver::hover(QWidget* window, QWidget* w)
+void Driver::hover(QWidget* window, QWidget* w, std::optional<QPoint> point)
 {
     QPoint at(2, 2); // the top-left corner of a window is bare surface
-    if (w) at = w->mapTo(window, QPoint(w->width() / 2, w->height() / 2));
+    if (point)
+        at = *point;
+    else if (w)
+        at = w->mapTo(window, QPoint(w->width() / 2, w->height() / 2));
     QWidget* under = window->childAt(at);
     QWidget* receiver = under ? under : window;
     const QPointF local = receiver->mapFrom(window, at);
@@ -287,7 +302,7 @@ void Driver::run(const std::string& rawLine)
         }
         for (int i = 0; i < kControlCount; ++i) {
             const Ctl id = static_cast<Ctl>(i);
-            if (QWidget* w = main_->widget(id)) get(std::string(controlName(id)), Target{w, main_, false});
+            if (QWidget* w = main_->widget(id)) get(std::string(controlName(id)), Target{w, main_, false, std::nullopt});
         }
         return;
     }
@@ -328,6 +343,15 @@ void Driver::run(const std::string& rawLine)
     }
     if (target->isWindow) {
         error("not a control: " + name);
+        return;
+    }
+    if (target->line) {
+        // A drawn line is part of the bare window: the pointer can move over it, nothing more.
+        if (command == "hover")
+            hover(target->window, nullptr, target->line);
+        else if (command != "click")
+            error("not a control that takes this: " + name);
+        settle();
         return;
     }
 
