@@ -5,13 +5,24 @@
 
 namespace velmora {
 
+namespace {
+
+// The style draws the bare control; the caption is drawn wrapped afterwards.
+QString takeCaption(QStyleOptionButton& option)
+{
+    QString caption = option.text;
+    option.text.clear();
+    return caption;
+}
+
+} // namespace
+
 void WrappingButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
+    const QString caption = takeCaption(option);
     painter.drawControl(QStyle::CE_PushButton, option);
     if (caption.isEmpty()) return;
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 1, -1, -1);
@@ -24,8 +35,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
+    const QString caption = takeCaption(option);
     // The box sits at the left, centred in the height; the caption fills the rest.
     const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
     QStyleOptionButton indicator = option;
