@@ -24,11 +24,6 @@ namespace velmora {
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Text written in the control's own colour; greyed text keeps the style's grey.
 void setTextColour(QWidget* w, Rgb colour)
 {
@@ -82,7 +77,7 @@ void MainWindow::build()
 {
     const WindowSpec& table = layoutSpec(layout_);
     setObjectName("Main");
-    setWindowTitle(qs(table.title));
+    setWindowTitle(qtText(table.title));
     setWindowIcon(windowIcon());
     setFixedSize(twipsToPixels(table.clientWidth), twipsToPixels(table.clientHeight));
     setAutoFillBackground(true);
@@ -94,7 +89,7 @@ void MainWindow::build()
 
     for (const ControlSpec& c : table.controls) {
         const Ctl id = c.start.id;
-        const QString caption = qs(c.start.caption);
+        const QString caption = qtText(c.start.caption);
         QWidget* w = nullptr;
         switch (controlKind(id)) {
         case Kind::Label: {
@@ -145,7 +140,7 @@ void MainWindow::build()
             break;
         }
         }
-        w->setObjectName(qs(controlName(id)));
+        w->setObjectName(qtText(controlName(id)));
         w->setGeometry(pixelRect(c.place));
         w->setFont(qtFont(c.font));
         if (controlKind(id) != Kind::Button) setTextColour(w, c.colour);
@@ -284,7 +279,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 bool MainWindow::askYesNo(std::string_view title, std::string_view text)
 {
-    return platform_.askYesNo(this, qs(title), qs(text));
+    return platform_.askYesNo(this, qtText(title), qtText(text));
 }
 
 ReportInput MainWindow::reportInput() const

@@ -66,11 +66,6 @@ const AboutControl kControls[] = {
     {"Label2", AboutKind::Link, {2520, 7200, 1935, 615}, nullptr, kLinkText},
 };
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* makeControl(const AboutControl& control, QWidget* window)
 {
     auto* label = new QLabel(window);
@@ -81,7 +76,7 @@ QLabel* makeControl(const AboutControl& control, QWidget* window)
         return label;
     }
     label->setTextFormat(Qt::PlainText); // "<<битрейт>>" is text, not markup
-    label->setText(fromUtf8(control.text) + fromUtf8(control.textEnd));
+    label->setText(qtText(control.text) + qtText(control.textEnd));
     label->setWordWrap(true);
     label->setFont(qtFont(kTextFont));
     if (control.kind == AboutKind::Text) {
@@ -116,7 +111,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
 
     for (const AboutControl& control : kControls) {
         QLabel* label = makeControl(control, this);
-        label->setObjectName(fromUtf8(control.name));
+        label->setObjectName(qtText(control.name));
         label->setGeometry(pixelRect(control.place));
         if (control.kind == AboutKind::Link) label2_ = label;
     }
@@ -125,7 +120,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
 
 void AboutWindow::Label2_Click()
 {
-    platform_.openUrl(QUrl(fromUtf8(kMakerUrl)));
+    platform_.openUrl(QUrl(qtText(kMakerUrl)));
 }
 
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)

@@ -28,11 +28,6 @@ constexpr int kPrintTop = 300;
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kPixelsPerInch = kTwipsPerInch / 15.0;
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString printTitle()
 {
     return QStringLiteral("Печать");
@@ -63,7 +58,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
 {
     switch (control.kind) {
     case ReportKind::Button:
-        return new QPushButton(fromUtf8(control.caption), window);
+        return new QPushButton(qtText(control.caption), window);
     case ReportKind::NotesBox: {
         auto* notes = new QPlainTextEdit(window);
         notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -79,7 +74,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
     auto* label = new QLabel(window);
     // Plain text always: "<<битрейт>>"-like captions must not be taken for markup.
     label->setTextFormat(Qt::PlainText);
-    label->setText(fromUtf8(control.caption));
+    label->setText(qtText(control.caption));
     label->setAlignment(alignmentOf(control.align));
     label->setAutoFillBackground(control.whiteBackground);
     return label;
@@ -91,7 +86,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(fromUtf8(kReportTitle));
+    setWindowTitle(qtText(kReportTitle));
     setFixedSize(twipsToPixels(kReportClientWidth), twipsToPixels(kReportClientHeight));
 
     QPalette palette = this->palette();
@@ -105,7 +100,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     controls_.reserve(controls.size());
     for (const ReportControl& control : controls) {
         QWidget* widget = makeControl(control, this);
-        widget->setObjectName(fromUtf8(control.name));
+        widget->setObjectName(qtText(control.name));
         widget->setGeometry(pixelRect(control.place));
         widget->setFont(qtFont(control.font));
         if (control.hidden) widget->hide();

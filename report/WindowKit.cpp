@@ -34,11 +34,15 @@ QString installedFamily(const QString& family)
 
 } // namespace
 
+QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QFont qtFont(const FontSpec& named)
 {
     if (named.family.empty()) return QFont();
-    const auto size = static_cast<qsizetype>(named.family.size());
-    QFont font(installedFamily(QString::fromUtf8(named.family.data(), size)));
+    QFont font(installedFamily(qtText(named.family)));
     font.setPointSizeF(named.points);
     font.setBold(named.bold);
     font.setUnderline(named.underline);

@@ -5,8 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 #include <span>
+#include <string_view>
 
 class QPainter;
 
@@ -17,6 +19,9 @@ namespace velmora {
 // Liberation Sans (same metrics) and Verdana to DejaVu Sans where missing.
 // An empty family gives the application's font.
 QFont qtFont(const FontSpec& named);
+
+// The program's texts are UTF-8.
+QString qtText(std::string_view text);
 
 QRect pixelRect(const TwipRect& place);
 
