@@ -77,11 +77,8 @@ void MainWindow::build()
 {
     const WindowSpec& table = layoutSpec(layout_);
     setObjectName("Main");
-    setWindowTitle(qtText(table.title));
+    setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
     setWindowIcon(windowIcon());
-    setFixedSize(twipsToPixels(table.clientWidth), twipsToPixels(table.clientHeight));
-    setAutoFillBackground(true);
-    setWhiteBackground(this);
     setFont(qtFont(table.windowFont));
     setMouseTracking(true);
     listStyle_ = new NarrowListStyle;

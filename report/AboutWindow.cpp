@@ -100,14 +100,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("О программе"));
-    setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setUpFixedWindow(*this, QStringLiteral("О программе"), kClientWidth, kClientHeight);
 
     for (const AboutControl& control : kControls) {
         QLabel* label = makeControl(control, this);

@@ -86,14 +86,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qtText(kReportTitle));
-    setFixedSize(twipsToPixels(kReportClientWidth), twipsToPixels(kReportClientHeight));
-
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    setUpFixedWindow(*this, qtText(kReportTitle), kReportClientWidth, kReportClientHeight);
     setFont(qtFont(kWindowFont));
 
     const auto& controls = reportControls();

@@ -3,7 +3,9 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QPainter>
+#include <QPalette>
 #include <QPen>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -33,6 +35,19 @@ QString installedFamily(const QString& family)
 }
 
 } // namespace
+
+void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight)
+{
+    window.setWindowTitle(title);
+    window.setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    // Greyed text keeps the style's grey.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+}
 
 QString qtText(std::string_view text)
 {

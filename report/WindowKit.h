@@ -11,6 +11,7 @@
 #include <string_view>
 
 class QPainter;
+class QWidget;
 
 // Turning the plain window tables into Qt terms; shared by every window.
 namespace velmora {
@@ -19,6 +20,9 @@ namespace velmora {
 // Liberation Sans (same metrics) and Verdana to DejaVu Sans where missing.
 // An empty family gives the application's font.
 QFont qtFont(const FontSpec& named);
+
+// A window of a fixed client size in twips, white, with black text.
+void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight);
 
 // The program's texts are UTF-8.
 QString qtText(std::string_view text);
