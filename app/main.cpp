@@ -23,7 +23,8 @@ bool haveDisplay()
 int main(int argc, char* argv[])
 {
     if (!haveDisplay()) {
-        std::fputs("velmora: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n", stderr);
+        std::fputs("velmora: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n",
+                   stderr);
         return 1;
     }
     QApplication app(argc, argv);

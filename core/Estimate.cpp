@@ -11,7 +11,13 @@ namespace velmora {
 namespace {
 
 constexpr std::array<FrameSize, 7> kFrameSizes = {{
-    {1920, 1080}, {1280, 720}, {926, 576}, {704, 576}, {640, 480}, {640, 360}, {352, 288},
+    {1920, 1080},
+    {1280, 720},
+    {926, 576},
+    {704, 576},
+    {640, 480},
+    {640, 360},
+    {352, 288},
 }};
 
 constexpr std::array<double, 9> kBaseBitsPerPixel = {0.293, 0.222, 0.146, 0.1152, 0.077,

@@ -37,11 +37,11 @@ float channelBitrate(float framerate, float bitsperpixel, float width, float hei
 // Volumes of one channel; a volume above 990 in its unit moves to the next one.
 struct ChannelVolumes {
     float kbpersec = 0;
-    float perminute = 0;   // kilobytes, or megabytes when minuteInMegabytes
+    float perminute = 0; // kilobytes, or megabytes when minuteInMegabytes
     bool minuteInMegabytes = false;
-    float perhour = 0;     // megabytes, or gigabytes when hourInGigabytes
+    float perhour = 0; // megabytes, or gigabytes when hourInGigabytes
     bool hourInGigabytes = false;
-    float daily = 0;       // megabytes, or gigabytes when dailyInGigabytes
+    float daily = 0; // megabytes, or gigabytes when dailyInGigabytes
     bool dailyInGigabytes = false;
 };
 ChannelVolumes channelVolumes(float bitrate, int hoursperday);

@@ -14,6 +14,9 @@ namespace {
 constexpr FontSpec kTallWindowFont{"Verdana", 9.0, true, false};
 constexpr FontSpec kCompactWindowFont{"Arial", 9.0, true, false};
 
+// The tables keep two lines per control, one for its identity and one for
+// its place and look, so they stay out of the formatter's hands.
+// clang-format off
 // Tall layout: all text black except the dark-red headings.
 constexpr ControlSpec kTallControls[] = {
     {{Ctl::Label37, "Настройки канала", false, false},
@@ -320,10 +323,12 @@ constexpr WindowSpec kTall{"Velmora", 8805, 10245, kTallWindowFont, kTallControl
 constexpr WindowSpec kCompact{"Velmora", 10500, 7890, kCompactWindowFont, kCompactControls,
                               kCompactLines};
 
+// clang-format on
+
 constexpr std::array kFocusOrder{
-    Ctl::Text1,    Ctl::Combo1,   Ctl::Combo2,   Ctl::Combo3, Ctl::Combo4, Ctl::Command1,
-    Ctl::Command2, Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Text2, Ctl::Combo5,
-    Ctl::Text3,    Ctl::Combo6,   Ctl::Check2,   Ctl::Combo9, Ctl::Command6, Ctl::Check1,
+    Ctl::Text1,    Ctl::Combo1,   Ctl::Combo2,   Ctl::Combo3,   Ctl::Combo4,   Ctl::Command1,
+    Ctl::Command2, Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Text2,    Ctl::Combo5,
+    Ctl::Text3,    Ctl::Combo6,   Ctl::Check2,   Ctl::Combo9,   Ctl::Command6, Ctl::Check1,
 };
 
 } // namespace

@@ -53,8 +53,8 @@ void setPictureBorder(QLabel* picture, bool flat)
 } // namespace
 
 MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       layout_(layout), platform_(platform)
 {
     // The whole initialisation runs before the window is first shown.
@@ -241,8 +241,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             userAction([id](MainForm& f) { f.userLeave(id); });
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -127,8 +127,7 @@ QPixmap triangle(bool pointsLeft)
 QIcon windowIcon()
 {
     QIcon icon;
-    for (int size : {16, 24, 32, 48})
-        icon.addPixmap(domeIconAt(size));
+    for (int size : {16, 24, 32, 48}) icon.addPixmap(domeIconAt(size));
     return icon;
 }
 

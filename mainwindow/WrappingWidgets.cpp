@@ -25,7 +25,8 @@ void WrappingButton::paintEvent(QPaintEvent*)
     const QString caption = takeCaption(option);
     painter.drawControl(QStyle::CE_PushButton, option);
     if (caption.isEmpty()) return;
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 1, -1, -1);
+    const QRect area =
+        style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 1, -1, -1);
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
                          QPalette::ButtonText);
 }
@@ -42,8 +43,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*)
     indicator.rect = QRect(QPoint(box.left(), (height() - box.height()) / 2), box.size());
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
     const QRect text(indicator.rect.right() + 1, 0, width() - indicator.rect.right() - 1, height());
-    painter.drawItemText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                         caption, QPalette::WindowText);
+    painter.drawItemText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.palette,
+                         isEnabled(), caption, QPalette::WindowText);
 }
 
 bool WrappingCheckBox::hitButton(const QPoint& pos) const
@@ -51,19 +52,17 @@ bool WrappingCheckBox::hitButton(const QPoint& pos) const
     return rect().contains(pos);
 }
 
-QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
-                                      const QWidget* widget) const
+QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
+                                      SubControl sub, const QWidget* widget) const
 {
     if (control != CC_ComboBox) return QProxyStyle::subControlRect(control, option, sub, widget);
     constexpr int arrow = 14;
     const QRect frame = option->rect;
     switch (sub) {
-    case SC_ComboBoxArrow:
-        return QRect(frame.right() - arrow, frame.top() + 1, arrow, frame.height() - 2);
+    case SC_ComboBoxArrow: return QRect(frame.right() - arrow, frame.top() + 1, arrow, frame.height() - 2);
     case SC_ComboBoxEditField:
         return QRect(frame.left() + 1, frame.top() + 2, frame.width() - arrow - 2, frame.height() - 4);
-    default:
-        return QProxyStyle::subControlRect(control, option, sub, widget);
+    default: return QProxyStyle::subControlRect(control, option, sub, widget);
     }
 }
 

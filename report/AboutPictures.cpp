@@ -44,8 +44,7 @@ QFont fittedFont(bool bold, const QString& text, qreal width, int largest)
     QFont font = brandFont(bold);
     for (int size = largest; size > 6; --size) {
         font.setPixelSize(size);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-            break;
+        if (QFontMetricsF(font).horizontalAdvance(text) <= width) break;
     }
     return font;
 }
@@ -367,7 +366,8 @@ QPixmap productPicture2()
     p.drawText(QPointF(17, 58), QStringLiteral("KELDAR"));
 
     // Status lights with a little glow.
-    const QColor lights[] = {QColor(70, 230, 100), QColor(70, 230, 100), QColor(80, 160, 255), QColor(255, 150, 30)};
+    const QColor lights[] = {QColor(70, 230, 100), QColor(70, 230, 100), QColor(80, 160, 255),
+                             QColor(255, 150, 30)};
     qreal x = 19;
     for (const QColor& colour : lights) {
         QRadialGradient glow(QPointF(x, 70), 4.5);
@@ -398,8 +398,7 @@ QPixmap productPicture2()
     key.setColorAt(1.0, QColor(110, 116, 128));
     p.setPen(QPen(QColor(16, 18, 22), 0.6));
     p.setBrush(key);
-    for (int i = 0; i < 3; ++i)
-        p.drawRoundedRect(QRectF(104 + i * 7.5, 61, 6, 6), 1.2, 1.2);
+    for (int i = 0; i < 3; ++i) p.drawRoundedRect(QRectF(104 + i * 7.5, 61, 6, 6), 1.2, 1.2);
     p.setBrush(QColor(196, 200, 208));
     p.drawRect(QRectF(106, 71, 10, 4.5));
     p.setBrush(QColor(10, 10, 12));

@@ -17,8 +17,8 @@ namespace velmora {
 
 namespace {
 
-constexpr int kClientWidth = 10350;  // twips
-constexpr int kClientHeight = 8025;  // twips
+constexpr int kClientWidth = 10350; // twips
+constexpr int kClientHeight = 8025; // twips
 constexpr FontSpec kTextFont{.family = "Arial", .points = 9.75, .bold = true};
 constexpr Rgb kLinkOrange{255, 128, 0};
 

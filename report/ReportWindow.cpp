@@ -36,12 +36,9 @@ QString printTitle()
 Qt::Alignment alignmentOf(TextAlign align)
 {
     switch (align) {
-    case TextAlign::Centre:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Left:
-        break;
+    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left: break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -57,8 +54,7 @@ void fitText(QLabel* label, const ReportControl& control)
 QWidget* makeControl(const ReportControl& control, QWidget* window)
 {
     switch (control.kind) {
-    case ReportKind::Button:
-        return new QPushButton(qtText(control.caption), window);
+    case ReportKind::Button: return new QPushButton(qtText(control.caption), window);
     case ReportKind::NotesBox: {
         auto* notes = new QPlainTextEdit(window);
         notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -68,8 +64,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
         notes->setPalette(palette);
         return notes;
     }
-    case ReportKind::Label:
-        break;
+    case ReportKind::Label: break;
     }
     auto* label = new QLabel(window);
     // Plain text always: "<<битрейт>>"-like captions must not be taken for markup.

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     clock_gettime(CLOCK_REALTIME, &now);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("shown_ns %lld\npeak_kb %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                usage.ru_maxrss);
+    std::printf("shown_ns %lld\npeak_kb %ld\n",
+                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, usage.ru_maxrss);
     return 0;
 }

@@ -173,7 +173,8 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
     if (!id && name.starts_with("Line") && main_) {
         for (const LineSpec& line : layoutSpec(main_->layout()).lines)
             if (line.name == name) {
-                const QPoint middle(twipsToPixels((line.x1 + line.x2) / 2), twipsToPixels((line.y1 + line.y2) / 2));
+                const QPoint middle(twipsToPixels((line.x1 + line.x2) / 2),
+                                    twipsToPixels((line.y1 + line.y2) / 2));
                 return Target{nullptr, main_, false, middle};
             }
         error("the layout in use has no " + name);
@@ -302,7 +303,8 @@ void Driver::run(const std::string& rawLine)
         }
         for (int i = 0; i < kControlCount; ++i) {
             const Ctl id = static_cast<Ctl>(i);
-            if (QWidget* w = main_->widget(id)) get(std::string(controlName(id)), Target{w, main_, false, std::nullopt});
+            if (QWidget* w = main_->widget(id))
+                get(std::string(controlName(id)), Target{w, main_, false, std::nullopt});
         }
         return;
     }
@@ -362,7 +364,8 @@ void Driver::run(const std::string& rawLine)
         const long position = std::strtol(argument.c_str(), &end, 10);
         if (argument.empty() || *end != '\0' || position < 0 || position >= list->count())
             return error("position outside the list " + name + ": " + argument);
-        if (list->isEnabled() && takeFocus(list, Qt::MouseFocusReason)) list->setCurrentIndex(static_cast<int>(position));
+        if (list->isEnabled() && takeFocus(list, Qt::MouseFocusReason))
+            list->setCurrentIndex(static_cast<int>(position));
     } else if (command == "check") {
         auto* box = qobject_cast<QCheckBox*>(w);
         if (!box) return error("not a check box: " + name);
@@ -370,7 +373,8 @@ void Driver::run(const std::string& rawLine)
         if (box->isChecked() != (argument == "1")) clickOn(box);
     } else if (command == "set") {
         if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            if (!edit->isEnabled() || edit->isReadOnly() || !takeFocus(edit, Qt::TabFocusReason)) return settle();
+            if (!edit->isEnabled() || edit->isReadOnly() || !takeFocus(edit, Qt::TabFocusReason))
+                return settle();
             const QString text = QString::fromStdString(argument);
             edit->selectAll();
             const bool changes = !(edit->text().isEmpty() && text.isEmpty());
@@ -397,8 +401,10 @@ void Driver::run(const std::string& rawLine)
 
 [[noreturn]] void usage(const char* why)
 {
-    std::fprintf(stderr, "velmora-drive: %s\nusage: velmora-drive [--screen-height N] [--decimal .|,] [--print-to FILE]\n",
-                 why);
+    std::fprintf(
+        stderr,
+        "velmora-drive: %s\nusage: velmora-drive [--screen-height N] [--decimal .|,] [--print-to FILE]\n",
+        why);
     std::exit(2);
 }
 
@@ -429,7 +435,8 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid()) {
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     }
     // Qt's own notices (the offscreen platform cannot raise windows) are not

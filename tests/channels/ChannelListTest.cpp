@@ -68,7 +68,7 @@ TEST(ChannelList, DeleteInTheMiddleKeepsEachChannelWhole)
         if (k > 0) s->userClick(Ctl::Command3);
         s->userEdit(Ctl::Text1, typed[k]);
     }
-    s->userClick(Ctl::Command1); // channel 1
+    s->userClick(Ctl::Command1);   // channel 1
     s->userSelect(Ctl::Combo6, 0); // channel 1 computed again
     s->userClick(Ctl::Command1);
     s->userClick(Ctl::Command1); // channel 3
@@ -110,14 +110,14 @@ TEST(ChannelList, DeleteTheLastShowsThePreviousAndDownToOneDisables)
 TEST(ShowChannel, HandTypedBitrateSurvivesShowing)
 {
     Started s;
-    s->userClick(Ctl::Command3);           // channel 2, computed
-    s->userSelect(Ctl::Combo4, 0);         // other resolution
-    s->userSetCheck(Ctl::Check2, 1);       // and sound
-    s->userClick(Ctl::Command1);           // channel 1
+    s->userClick(Ctl::Command3);     // channel 2, computed
+    s->userSelect(Ctl::Combo4, 0);   // other resolution
+    s->userSetCheck(Ctl::Check2, 1); // and sound
+    s->userClick(Ctl::Command1);     // channel 1
     s->userEdit(Ctl::Text1, "777.5");
-    s->userClick(Ctl::Command1);           // channel 2
+    s->userClick(Ctl::Command1); // channel 2
     EXPECT_FALSE(s->control(Ctl::Label1).visible);
-    s->userClick(Ctl::Command1);           // channel 1 again: its settings differ
+    s->userClick(Ctl::Command1); // channel 1 again: its settings differ
     EXPECT_EQ(s.text(Ctl::Text1), "777.5");
     EXPECT_EQ(s->ch.chbitrate[1], 777.5f);
     EXPECT_EQ(s->ch.chmanual[1], kTrue);

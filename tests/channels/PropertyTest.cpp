@@ -45,7 +45,7 @@ std::uint32_t envNumber(const char* name, std::uint32_t fallback)
 // differ between standard libraries; a seed then means the same sequence
 // everywhere.
 class Generator {
-  public:
+public:
     explicit Generator(std::uint32_t seed) : rng_(seed)
     {
         // A quarter of the sequences mostly add channels, to reach the 32 limit.
@@ -96,7 +96,7 @@ class Generator {
         return a;
     }
 
-  private:
+private:
     static int listSize(Ctl list)
     {
         switch (list) {

@@ -31,7 +31,7 @@ TEST(Estimate, IpCameraFactorOnlyForMainOrHighAtThreeResolutions)
         int profile;
         int res;
         bool applies;
-    } cases[] = {{0, 0, false}, {1, 0, true}, {2, 1, true}, {1, 5, true},
+    } cases[] = {{0, 0, false}, {1, 0, true},  {2, 1, true},  {1, 5, true},
                  {1, 2, false}, {2, 3, false}, {1, 4, false}, {2, 6, false}};
     for (const auto& c : cases)
         EXPECT_EQ(isIpCameraCase(c.profile, c.res), c.applies) << c.profile << "/" << c.res;
@@ -120,12 +120,12 @@ TEST(DayWord, AgreesWithTheNumber)
         double n;
         DayWord word;
     } cases[] = {
-        {1, DayWord::One},    {21, DayWord::One},   {101, DayWord::One},  {121, DayWord::One},
-        {2, DayWord::Few},    {3, DayWord::Few},    {4, DayWord::Few},    {22, DayWord::Few},
-        {34, DayWord::Few},   {123, DayWord::Few},  {0, DayWord::Many},   {5, DayWord::Many},
-        {11, DayWord::Many},  {12, DayWord::Many},  {14, DayWord::Many},  {19, DayWord::Many},
-        {25, DayWord::Many},  {30, DayWord::Many},  {111, DayWord::Many}, {112, DayWord::Many},
-        {61, DayWord::One},   {-10, DayWord::Many}, {-1, DayWord::Keep},  {-11, DayWord::Keep},
+        {1, DayWord::One},    {21, DayWord::One},    {101, DayWord::One},  {121, DayWord::One},
+        {2, DayWord::Few},    {3, DayWord::Few},     {4, DayWord::Few},    {22, DayWord::Few},
+        {34, DayWord::Few},   {123, DayWord::Few},   {0, DayWord::Many},   {5, DayWord::Many},
+        {11, DayWord::Many},  {12, DayWord::Many},   {14, DayWord::Many},  {19, DayWord::Many},
+        {25, DayWord::Many},  {30, DayWord::Many},   {111, DayWord::Many}, {112, DayWord::Many},
+        {61, DayWord::One},   {-10, DayWord::Many},  {-1, DayWord::Keep},  {-11, DayWord::Keep},
         {-12, DayWord::Keep}, {1e30, DayWord::Many},
     };
     for (const auto& c : cases) EXPECT_EQ(dayWord(c.n), c.word) << c.n;

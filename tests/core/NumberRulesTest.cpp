@@ -18,11 +18,16 @@ struct OkrugCase {
 TEST(Okrug, RoundsTheSingleValueToTwoDecimalsTiesToEven)
 {
     const OkrugCase cases[] = {
-        {"tie_down_to_even", 2.345f, 2.34f},  {"eighth", 0.125f, 0.12f},
-        {"0.145", 0.145f, 0.14f},             {"0.155", 0.155f, 0.16f},
-        {"2.675", 2.675f, 2.68f},             {"not_a_tie_above", 0.135f, 0.14f},
-        {"1.005", 1.005f, 1.0f},              {"minus_1.005", -1.005f, -1.0f},
-        {"startup_bitrate", 1616.0146f, 1616.01f}, {"whole", 24.0f, 24.0f},
+        {"tie_down_to_even", 2.345f, 2.34f},
+        {"eighth", 0.125f, 0.12f},
+        {"0.145", 0.145f, 0.14f},
+        {"0.155", 0.155f, 0.16f},
+        {"2.675", 2.675f, 2.68f},
+        {"not_a_tie_above", 0.135f, 0.14f},
+        {"1.005", 1.005f, 1.0f},
+        {"minus_1.005", -1.005f, -1.0f},
+        {"startup_bitrate", 1616.0146f, 1616.01f},
+        {"whole", 24.0f, 24.0f},
         {"zero", 0.0f, 0.0f},
     };
     for (const auto& c : cases) EXPECT_EQ(okrug(c.in), c.out) << c.name;

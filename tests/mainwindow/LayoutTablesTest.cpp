@@ -51,8 +51,7 @@ std::string rgbText(Rgb c)
 
 constexpr Layout kBoth[] = {Layout::Tall, Layout::Compact};
 
-const Ctl kTallOnly[] = {Ctl::Label12, Ctl::Label11, Ctl::Label10,
-                         Ctl::Label3,  Ctl::Label5,  Ctl::Label7};
+const Ctl kTallOnly[] = {Ctl::Label12, Ctl::Label11, Ctl::Label10, Ctl::Label3, Ctl::Label5, Ctl::Label7};
 
 } // namespace
 
@@ -187,8 +186,7 @@ TEST(LayoutTables, EveryControlLiesInsideTheClientArea)
         const int clientWidth = twipsToPixels(window.clientWidth);
         const int clientHeight = twipsToPixels(window.clientHeight);
         for (const ControlSpec& entry : window.controls) {
-            SCOPED_TRACE(std::string(layoutName(which)) + " " +
-                         std::string(controlName(entry.start.id)));
+            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
             const int left = twipsToPixels(entry.place.left);
             const int top = twipsToPixels(entry.place.top);
             const int width = twipsToPixels(entry.place.width);
@@ -270,8 +268,7 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
     const std::set<Ctl> disabled{Ctl::Label44, Ctl::Combo9, Ctl::Command4};
     for (Layout which : kBoth) {
         for (const ControlSpec& entry : layout(which).controls) {
-            SCOPED_TRACE(std::string(layoutName(which)) + " " +
-                         std::string(controlName(entry.start.id)));
+            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
             EXPECT_EQ(entry.start.hidden, hidden.count(entry.start.id) == 1);
             EXPECT_EQ(entry.start.disabled, disabled.count(entry.start.id) == 1);
         }
@@ -280,8 +277,7 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
 
 TEST(LayoutTables, Colours)
 {
-    const std::set<Ctl> darkRed{Ctl::Label1, Ctl::Label37, Ctl::Label38, Ctl::Label46,
-                                Ctl::Label47};
+    const std::set<Ctl> darkRed{Ctl::Label1, Ctl::Label37, Ctl::Label38, Ctl::Label46, Ctl::Label47};
     for (const ControlSpec& entry : tallLayout().controls) {
         SCOPED_TRACE(std::string(controlName(entry.start.id)));
         const Rgb expected = darkRed.count(entry.start.id) ? kDarkRed : kBlack;
@@ -293,13 +289,13 @@ TEST(LayoutTables, Colours)
         Rgb colour;
     };
     const Case compactCases[] = {
-        {Ctl::Label20, kBlack},    {Ctl::Label36, kBlack},    {Ctl::Label39, kBlack},
-        {Ctl::Label2, kDarkBlue},  {Ctl::Label4, kDarkBlue},  {Ctl::cabac, kDarkBlue},
-        {Ctl::Label13, kDarkBlue}, {Ctl::Text1, kDarkBlue},   {Ctl::Text3, kDarkBlue},
-        {Ctl::Combo4, kDarkBlue},  {Ctl::Combo9, kDarkBlue},  {Ctl::Check1, kDarkBlue},
-        {Ctl::Check2, kDarkBlue},  {Ctl::Label37, kDarkRed},  {Ctl::Label38, kDarkRed},
-        {Ctl::Label46, kDarkRed},  {Ctl::Label47, kDarkRed},  {Ctl::Label1, kDarkRed},
-        {Ctl::Command1, kBlack},   {Ctl::Command4, kBlack},   {Ctl::Command5, kBlack},
+        {Ctl::Label20, kBlack},    {Ctl::Label36, kBlack},   {Ctl::Label39, kBlack},
+        {Ctl::Label2, kDarkBlue},  {Ctl::Label4, kDarkBlue}, {Ctl::cabac, kDarkBlue},
+        {Ctl::Label13, kDarkBlue}, {Ctl::Text1, kDarkBlue},  {Ctl::Text3, kDarkBlue},
+        {Ctl::Combo4, kDarkBlue},  {Ctl::Combo9, kDarkBlue}, {Ctl::Check1, kDarkBlue},
+        {Ctl::Check2, kDarkBlue},  {Ctl::Label37, kDarkRed}, {Ctl::Label38, kDarkRed},
+        {Ctl::Label46, kDarkRed},  {Ctl::Label47, kDarkRed}, {Ctl::Label1, kDarkRed},
+        {Ctl::Command1, kBlack},   {Ctl::Command4, kBlack},  {Ctl::Command5, kBlack},
         {Ctl::Command6, kBlack},
     };
     for (const Case& c : compactCases) {
@@ -449,10 +445,10 @@ TEST(LayoutTables, Lines)
 // Every control that can take the focus is in the order once, nothing else is.
 TEST(LayoutTables, FocusOrder)
 {
-    const std::vector<Ctl> expected{
-        Ctl::Text1,    Ctl::Combo1,   Ctl::Combo2,   Ctl::Combo3,   Ctl::Combo4, Ctl::Command1,
-        Ctl::Command2, Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Text2, Ctl::Combo5,
-        Ctl::Text3,    Ctl::Combo6,   Ctl::Check2,   Ctl::Combo9,   Ctl::Command6, Ctl::Check1};
+    const std::vector<Ctl> expected{Ctl::Text1,    Ctl::Combo1,   Ctl::Combo2,   Ctl::Combo3,   Ctl::Combo4,
+                                    Ctl::Command1, Ctl::Command2, Ctl::Command3, Ctl::Command4, Ctl::Command5,
+                                    Ctl::Text2,    Ctl::Combo5,   Ctl::Text3,    Ctl::Combo6,   Ctl::Check2,
+                                    Ctl::Combo9,   Ctl::Command6, Ctl::Check1};
     const std::span<const Ctl> order = focusOrder();
     EXPECT_TRUE(std::equal(order.begin(), order.end(), expected.begin(), expected.end()));
 

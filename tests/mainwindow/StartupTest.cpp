@@ -10,8 +10,8 @@ TEST(Startup, LayoutThreshold)
     struct Case {
         int height;
         Layout layout;
-    } cases[] = {{949, Layout::Compact}, {950, Layout::Tall},   {768, Layout::Compact},
-                 {1024, Layout::Tall},   {1080, Layout::Tall},  {0, Layout::Compact}};
+    } cases[] = {{949, Layout::Compact}, {950, Layout::Tall},  {768, Layout::Compact},
+                 {1024, Layout::Tall},   {1080, Layout::Tall}, {0, Layout::Compact}};
     for (const auto& c : cases) EXPECT_EQ(chooseLayout(c.height), c.layout) << c.height;
 }
 
@@ -32,9 +32,12 @@ struct StartupFigures {
 TEST(Startup, FirstEstimateWithEitherSeparatorAndLayout)
 {
     const StartupFigures cases[] = {
-        {"tall_period", Layout::Tall, ".", "1616.01", "11.84", "710.16", "16.64", "16.64", "0.49", "61.52", "1.58"},
-        {"tall_comma", Layout::Tall, ",", "1616,01", "11,84", "710,16", "16,64", "16,64", "0,49", "61,52", "1,58"},
-        {"compact_period", Layout::Compact, ".", "1616.01", "", "", "16.64", "16.64", "0.49", "61.52", "1.58"},
+        {"tall_period", Layout::Tall, ".", "1616.01", "11.84", "710.16", "16.64", "16.64", "0.49", "61.52",
+         "1.58"},
+        {"tall_comma", Layout::Tall, ",", "1616,01", "11,84", "710,16", "16,64", "16,64", "0,49", "61,52",
+         "1,58"},
+        {"compact_period", Layout::Compact, ".", "1616.01", "", "", "16.64", "16.64", "0.49", "61.52",
+         "1.58"},
         {"compact_comma", Layout::Compact, ",", "1616,01", "", "", "16,64", "16,64", "0,49", "61,52", "1,58"},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,5 @@
-#include "AboutPictures.h"
 #include "Pictures.h"
+#include "AboutPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +36,7 @@ PixelCounts countPixels(const QImage& image)
                 ++counts.transparent;
                 continue;
             }
-            if (qAlpha(px) < 240)
-                continue;
+            if (qAlpha(px) < 240) continue;
             const int grey = qGray(px);
             counts.dark += grey < 64;
             counts.light += grey > 200;
@@ -80,20 +79,19 @@ TEST_P(OpaquePicture, HasItsSizeAndIsDrawnOnAnOpaqueLightBackground)
     EXPECT_GT(counts.light, area / 3) << "the background should be light";
     EXPECT_GT(counts.dark, area / 200) << "the subject should have dark detail";
     // All four corners are background.
-    for (QPoint corner : {QPoint(0, 0), QPoint(c.width - 1, 0), QPoint(0, c.height - 1),
-                          QPoint(c.width - 1, c.height - 1)})
+    for (QPoint corner :
+         {QPoint(0, 0), QPoint(c.width - 1, 0), QPoint(0, c.height - 1), QPoint(c.width - 1, c.height - 1)})
         EXPECT_GT(qGray(image.pixel(corner)), 200) << "corner " << corner.x() << "," << corner.y();
     EXPECT_GT(counts.colourful, area / 500) << "the picture should be in colour";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    All, OpaquePicture,
-    ::testing::Values(PictureCase{"cameraPicture", cameraPicture, 170, 101},
-                      PictureCase{"makerLogo", makerLogo, 280, 128},
-                      PictureCase{"productPicture1", productPicture1, 200, 200},
-                      PictureCase{"productPicture2", productPicture2, 170, 106},
-                      PictureCase{"productPicture3", productPicture3, 200, 200}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(All, OpaquePicture,
+                         ::testing::Values(PictureCase{"cameraPicture", cameraPicture, 170, 101},
+                                           PictureCase{"makerLogo", makerLogo, 280, 128},
+                                           PictureCase{"productPicture1", productPicture1, 200, 200},
+                                           PictureCase{"productPicture2", productPicture2, 170, 106},
+                                           PictureCase{"productPicture3", productPicture3, 200, 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MakerLogo, IsStoredWithoutAlpha)
 {
@@ -137,8 +135,7 @@ Ink inkOf(const QImage& image)
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb px = image.pixel(x, y);
-            if (qAlpha(px) < 128)
-                continue;
+            if (qAlpha(px) < 128) continue;
             ink.allBlack = ink.allBlack && qRed(px) < 40 && qGreen(px) < 40 && qBlue(px) < 40;
             (x < image.width() / 2 ? ink.leftHalf : ink.rightHalf) += 1;
             (y < image.height() / 2 ? ink.topHalf : ink.bottomHalf) += 1;

@@ -1,6 +1,6 @@
+#include "ReportWindow.h"
 #include "FakePlatform.h"
 #include "ReportLayout.h"
-#include "ReportWindow.h"
 #include "WindowKit.h"
 
 #include <QFile>
@@ -41,7 +41,8 @@ protected:
         window = std::make_unique<ReportWindow>(platform);
     }
 
-    template <typename T = QWidget> T* control(const char* name) const
+    template <typename T = QWidget>
+    T* control(const char* name) const
     {
         return window->findChild<T*>(QString::fromUtf8(name));
     }

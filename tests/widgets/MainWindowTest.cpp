@@ -1,7 +1,7 @@
 #include "MainWindow.h"
+#include "FakePlatform.h"
 #include "Program.h"
 #include "QtPlatform.h"
-#include "FakePlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -65,8 +65,8 @@ TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
             const std::string name(controlName(c.start.id));
             QWidget* widget = find(*w, name.c_str());
             ASSERT_NE(widget, nullptr) << name;
-            EXPECT_EQ(widget->geometry(), QRect(c.place.left / 15, c.place.top / 15, c.place.width / 15,
-                                                c.place.height / 15))
+            EXPECT_EQ(widget->geometry(),
+                      QRect(c.place.left / 15, c.place.top / 15, c.place.width / 15, c.place.height / 15))
                 << name;
         }
     }
@@ -168,7 +168,8 @@ TEST(MainWindowWidgets, ChannelButtons)
 
 void moveOver(QWidget* target, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, target->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
@@ -193,8 +194,8 @@ TEST(MainWindowWidgets, FieldHintsFollowClickAndFocus)
 {
     Window w;
     QWidget* field = find(*w, "Text2");
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), field->mapToGlobal(QPointF(5, 5)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(field, &press);
     EXPECT_TRUE(find(*w, "Label36")->isVisibleTo(w.window.get()));
     QFocusEvent out(QEvent::FocusOut);
@@ -213,7 +214,7 @@ TEST(MainWindowWidgets, CopyQuestionAnswered)
         ASSERT_EQ(w.platform.questions.size(), 1u);
         EXPECT_EQ(w.platform.questions[0].title, "===========");
         EXPECT_EQ(w.platform.questions[0].text, "Установить настройки данного канала (кроме настроек звука и "
-                                       "движения) вместо настроек всех каналов?");
+                                                "движения) вместо настроек всех каналов?");
         EXPECT_EQ(w->form().ch.chfpsindex[1], yes ? 4 : 0);
     }
 }
@@ -267,8 +268,9 @@ TEST(MainWindowWidgets, TabGoesThroughTheControlsInTheirOrder)
                 order << at->objectName();
             at = at->nextInFocusChain();
         }
-        EXPECT_EQ(order.join(' '), "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
-                                   "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1")
+        EXPECT_EQ(order.join(' '),
+                  "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
+                  "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1")
             << height;
     }
 }
