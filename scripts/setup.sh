@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
-    packages+=(clang libclang-rt-14-dev)
+    # clang-format checks the code's layout; without it that check is skipped.
+    packages+=(clang libclang-rt-14-dev clang-format)
 fi
 
 missing=()
@@ -20,9 +21,9 @@ if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
     if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
-        # The fuzzing tools are optional: go on without them.
+        # The fuzzing and formatting tools are optional: go on without them.
         required=()
-        for p in "${missing[@]}"; do [[ $p == clang || $p == libclang-rt-14-dev ]] || required+=("$p"); done
+        for p in "${missing[@]}"; do [[ $p == clang || $p == libclang-rt-14-dev || $p == clang-format ]] || required+=("$p"); done
         ((${#required[@]} == 0)) || $sudo apt-get install -y -qq --no-install-recommends "${required[@]}"
     fi
 fi

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Checks that every tracked C++ file is formatted as .clang-format says.
+# `--fix` rewrites them instead. Without clang-format the check is skipped.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if ! command -v clang-format >/dev/null 2>&1; then
+    echo "clang-format is not installed: format check skipped"
+    exit 0
+fi
+mapfile -t files < <(git ls-files '*.cpp' '*.h')
+if [[ "${1:-}" == "--fix" ]]; then
+    clang-format -i "${files[@]}"
+else
+    clang-format --dry-run -Werror "${files[@]}"
+    echo "format: ${#files[@]} files clean"
+fi
