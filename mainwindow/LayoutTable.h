@@ -8,25 +8,25 @@
 
 namespace velmora {
 
-struct ControlSpec {
+struct ControlDef {
     ControlStart start;
     TwipRect place;
-    FontSpec font;
+    FontDef font;
     Rgb colour = kBlack;
 };
 
-struct WindowSpec {
+struct WindowDef {
     std::string_view title;
     int clientWidth = 0;  // twips
     int clientHeight = 0; // twips
-    FontSpec windowFont;
-    std::span<const ControlSpec> controls; // in the window's order, top to bottom
-    std::span<const LineSpec> lines;
+    FontDef windowFont;
+    std::span<const ControlDef> controls; // in the window's order, top to bottom
+    std::span<const LineDef> lines;
 };
 
 // The tall layout (66 controls, 19 lines) and the compact one (60 controls, 15 lines).
-const WindowSpec& tallLayout();
-const WindowSpec& compactLayout();
+const WindowDef& tallLayout();
+const WindowDef& compactLayout();
 
 // The focus order of the main window, the same in both layouts.
 std::span<const Ctl> focusOrder();

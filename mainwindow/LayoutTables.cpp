@@ -11,14 +11,14 @@ namespace velmora {
 
 namespace {
 
-constexpr FontSpec kTallWindowFont{"Verdana", 9.0, true, false};
-constexpr FontSpec kCompactWindowFont{"Arial", 9.0, true, false};
+constexpr FontDef kTallWindowFont{"Verdana", 9.0, true, false};
+constexpr FontDef kCompactWindowFont{"Arial", 9.0, true, false};
 
 // The tables keep two lines per control, one for its identity and one for
 // its place and look, so they stay out of the formatter's hands.
 // clang-format off
 // Tall layout: all text black except the dark-red headings.
-constexpr ControlSpec kTallControls[] = {
+constexpr ControlDef kTallControls[] = {
     {{Ctl::Label37, "Настройки канала", false, false},
      {360, 240, 2175, 255}, {"Arial", 11.25, true, true}, kDarkRed},
     {{Ctl::Label46, "1", false, false},
@@ -156,7 +156,7 @@ constexpr ControlSpec kTallControls[] = {
 // Compact layout: no per-minute and per-hour rows; labels, lists, text boxes
 // and check boxes in dark blue except the CBR hint and the two "whole number"
 // hints, which stay black.
-constexpr ControlSpec kCompactControls[] = {
+constexpr ControlDef kCompactControls[] = {
     {{Ctl::Label37, "Настройки канала", false, false},
      {360, 240, 2175, 255}, {"Arial", 9.0, true, true}, kDarkRed},
     {{Ctl::Label46, "1", false, false},
@@ -279,7 +279,7 @@ constexpr ControlSpec kCompactControls[] = {
      {1440, 7560, 2175, 255}, {"Arial", 8.25, false, false}, kBlack},
 };
 
-constexpr LineSpec kTallLines[] = {
+constexpr LineDef kTallLines[] = {
     {"Line11", 120, 120, 8040, 120, 1},
     {"Line12", 8040, 120, 8040, 4920, 1},
     {"Line14", 120, 5640, 120, 120, 1},
@@ -301,7 +301,7 @@ constexpr LineSpec kTallLines[] = {
     {"Line18", 8040, 10080, 8040, 7440, 1},
 };
 
-constexpr LineSpec kCompactLines[] = {
+constexpr LineDef kCompactLines[] = {
     {"Line11", 120, 120, 10440, 120, 1},
     {"Line12", 10440, 120, 10440, 4920, 1},
     {"Line14", 120, 3840, 120, 120, 1},
@@ -319,8 +319,8 @@ constexpr LineSpec kCompactLines[] = {
     {"Line18", 7800, 7800, 7800, 5040, 1},
 };
 
-constexpr WindowSpec kTall{"Velmora", 8805, 10245, kTallWindowFont, kTallControls, kTallLines};
-constexpr WindowSpec kCompact{"Velmora", 10500, 7890, kCompactWindowFont, kCompactControls,
+constexpr WindowDef kTall{"Velmora", 8805, 10245, kTallWindowFont, kTallControls, kTallLines};
+constexpr WindowDef kCompact{"Velmora", 10500, 7890, kCompactWindowFont, kCompactControls,
                               kCompactLines};
 
 // clang-format on
@@ -333,12 +333,12 @@ constexpr std::array kFocusOrder{
 
 } // namespace
 
-const WindowSpec& tallLayout()
+const WindowDef& tallLayout()
 {
     return kTall;
 }
 
-const WindowSpec& compactLayout()
+const WindowDef& compactLayout()
 {
     return kCompact;
 }

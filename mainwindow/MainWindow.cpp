@@ -75,7 +75,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::build()
 {
-    const WindowSpec& table = layoutSpec(layout_);
+    const WindowDef& table = layoutTable(layout_);
     setObjectName("Main");
     setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
     setWindowIcon(windowIcon());
@@ -84,7 +84,7 @@ void MainWindow::build()
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
 
-    for (const ControlSpec& c : table.controls) {
+    for (const ControlDef& c : table.controls) {
         const Ctl id = c.start.id;
         const QString caption = qtText(c.start.caption);
         QWidget* w = nullptr;
@@ -258,7 +258,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    drawLines(painter, layoutSpec(layout_).lines);
+    drawLines(painter, layoutTable(layout_).lines);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -288,10 +288,10 @@ ReportInput MainWindow::reportInput() const
     in.periodtotal = f.periodtotal;
     in.hddsize = f.hddsize;
     in.diskUnitIndex = f.control(Ctl::Combo5).index;
-    in.label41 = f.control(Ctl::Label41).text;
-    in.label34 = f.control(Ctl::Label34).text;
-    in.label35 = f.control(Ctl::Label35).text;
-    in.label43 = f.control(Ctl::Label43).text;
+    in.periodDayWord = f.control(Ctl::Label41).text;
+    in.depthText = f.control(Ctl::Label34).text;
+    in.depthDayWord = f.control(Ctl::Label35).text;
+    in.totalBitrateText = f.control(Ctl::Label43).text;
     in.decimal = f.decimal();
     return in;
 }

@@ -11,7 +11,7 @@ Layout chooseLayout(int screenHeight)
     return screenHeight < kLayoutThreshold ? Layout::Compact : Layout::Tall;
 }
 
-const WindowSpec& layoutSpec(Layout layout)
+const WindowDef& layoutTable(Layout layout)
 {
     return layout == Layout::Compact ? compactLayout() : tallLayout();
 }
@@ -47,10 +47,10 @@ void Form_Load(MainForm& form)
 
 std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, FormHost& host)
 {
-    const WindowSpec& table = layoutSpec(layout);
+    const WindowDef& table = layoutTable(layout);
     std::vector<ControlStart> starts;
     starts.reserve(table.controls.size());
-    for (const ControlSpec& control : table.controls) starts.push_back(control.start);
+    for (const ControlDef& control : table.controls) starts.push_back(control.start);
     auto form = std::make_unique<MainForm>(starts, layout == Layout::Compact, std::move(decimal), host);
     Form_Load(*form);
     return form;

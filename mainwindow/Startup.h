@@ -14,7 +14,7 @@ enum class Layout { Tall, Compact };
 inline constexpr int kLayoutThreshold = 950;
 
 Layout chooseLayout(int screenHeight);
-const WindowSpec& layoutSpec(Layout layout);
+const WindowDef& layoutTable(Layout layout);
 
 // The initialisation of the main window: the day count and the channel
 // numbers, then each list filled and its default selected, in this order;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kClientWidth = 10350; // twips
 constexpr int kClientHeight = 8025; // twips
-constexpr FontSpec kTextFont{.family = "Arial", .points = 9.75, .bold = true};
+constexpr FontDef kTextFont{.family = "Arial", .points = 9.75, .bold = true};
 constexpr Rgb kLinkOrange{255, 128, 0};
 
 constexpr std::string_view kText1 =
@@ -106,9 +106,9 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
         QLabel* label = makeControl(control, this);
         label->setObjectName(qtText(control.name));
         label->setGeometry(pixelRect(control.place));
-        if (control.kind == AboutKind::Link) label2_ = label;
+        if (control.kind == AboutKind::Link) link_ = label;
     }
-    label2_->installEventFilter(this);
+    link_->installEventFilter(this);
 }
 
 void AboutWindow::Label2_Click()
@@ -119,9 +119,9 @@ void AboutWindow::Label2_Click()
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // A click is a left-button release over the link.
-    if (watched == label2_ && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == link_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && label2_->rect().contains(mouse->position().toPoint())) {
+        if (mouse->button() == Qt::LeftButton && link_->rect().contains(mouse->position().toPoint())) {
             Label2_Click();
             return true;
         }

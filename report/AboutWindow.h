@@ -25,7 +25,7 @@ protected:
 
 private:
     Platform& platform_;
-    QLabel* label2_ = nullptr;
+    QLabel* link_ = nullptr;
 };
 
 } // namespace velmora

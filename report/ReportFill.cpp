@@ -81,7 +81,7 @@ void ReportFill::fill(const ReportInput& in)
     }
     if (withPeriod) {
         at("Label25").text = intText(in.perioddays);
-        at("Label26").text = in.label41;
+        at("Label26").text = in.periodDayWord;
         at("Label9").text = floatText(okrug(in.periodtotal), decimal);
     }
 
@@ -89,9 +89,9 @@ void ReportFill::fill(const ReportInput& in)
     at("Label31").text = floatText(in.hddsize, decimal);
     at("Label32").text = in.diskUnitIndex == 0 ? texts::kTerabytes : texts::kGigabytes;
 
-    at("Label34").text = in.label34;
-    at("Label35").text = in.label35;
-    at("Label37").text = in.label43;
+    at("Label34").text = in.depthText;
+    at("Label35").text = in.depthDayWord;
+    at("Label37").text = in.totalBitrateText;
 }
 
 void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view decimal)

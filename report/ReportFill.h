@@ -19,12 +19,12 @@ struct ReportInput {
     std::int16_t perioddays = 0;
     float periodtotal = 0.0f; // TB
     float hddsize = 0.0f;
-    int diskUnitIndex = 0;     // Combo5: 0 "Тбайт", 1 "Гбайт"
-    std::string label41;       // day word of the period
-    std::string label34;       // archive depth
-    std::string label35;       // day word of the depth
-    std::string label43;       // total bitrate in Mbit/s
-    std::string decimal = "."; // the regional decimal separator
+    int diskUnitIndex = 0;        // Combo5: 0 "Тбайт", 1 "Гбайт"
+    std::string periodDayWord;    // day word of the period
+    std::string depthText;        // archive depth
+    std::string depthDayWord;     // day word of the depth
+    std::string totalBitrateText; // total bitrate in Mbit/s
+    std::string decimal = ".";    // the regional decimal separator
 };
 
 // What one control of the report shows.

@@ -6,10 +6,10 @@ namespace velmora {
 
 namespace {
 
-constexpr FontSpec kWindowFont{.family = "Arial", .points = 8.25};
-constexpr FontSpec kArial9{.family = "Arial", .points = 9.0};
-constexpr FontSpec kArial9Bold{.family = "Arial", .points = 9.0, .bold = true};
-constexpr FontSpec kArial975Bold{.family = "Arial", .points = 9.75, .bold = true};
+constexpr FontDef kWindowFont{.family = "Arial", .points = 8.25};
+constexpr FontDef kArial9{.family = "Arial", .points = 9.0};
+constexpr FontDef kArial9Bold{.family = "Arial", .points = 9.0, .bold = true};
+constexpr FontDef kArial975Bold{.family = "Arial", .points = 9.75, .bold = true};
 
 constexpr int kCellHeight = 255;
 
@@ -19,7 +19,7 @@ struct RowColumn {
     std::string_view designText;
     int left[2];
     int width[2];
-    FontSpec font;
+    FontDef font;
     TextAlign align[2];
     bool white;
     bool hidden;
@@ -61,7 +61,7 @@ struct Total {
     int width;
     std::string_view designText;
     bool hidden;
-    FontSpec font = kArial9Bold;
+    FontDef font = kArial9Bold;
 };
 
 constexpr Total kTotals[] = {
@@ -137,7 +137,7 @@ std::vector<ReportControl> buildControls()
     return controls;
 }
 
-constexpr LineSpec kLines[] = {
+constexpr LineDef kLines[] = {
     // Horizontal: table top, under the heads, table bottom, under the totals, frame bottom.
     {"", 120, 840, 10800, 840},
     {"", 120, 1200, 10800, 1200},
@@ -195,7 +195,7 @@ std::optional<std::size_t> reportControlIndex(std::string_view name)
     return std::nullopt;
 }
 
-std::span<const LineSpec> reportLines()
+std::span<const LineDef> reportLines()
 {
     return kLines;
 }

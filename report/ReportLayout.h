@@ -27,7 +27,7 @@ struct ReportControl {
     ReportKind kind = ReportKind::Label;
     std::string caption; // the design text
     TwipRect place;
-    FontSpec font;
+    FontDef font;
     TextAlign align = TextAlign::Left;
     bool whiteBackground = false; // otherwise transparent
     bool hidden = false;          // not visible in the design state
@@ -56,6 +56,6 @@ const std::vector<ReportControl>& reportControls();
 // Position of a control in reportControls(), by name.
 std::optional<std::size_t> reportControlIndex(std::string_view name);
 
-std::span<const LineSpec> reportLines();
+std::span<const LineDef> reportLines();
 
 } // namespace velmora

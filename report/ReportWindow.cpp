@@ -19,7 +19,7 @@ namespace velmora {
 
 namespace {
 
-constexpr FontSpec kWindowFont{.family = "Arial", .points = 8.25};
+constexpr FontDef kWindowFont{.family = "Arial", .points = 8.25};
 
 // The two printer settings, taken as the page image's offset from the
 // printable area's top-left corner, in twips.
@@ -96,9 +96,9 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
         controls_.push_back(widget);
     }
 
-    command1_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
-    connect(command1_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
-    text1_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
+    printButton_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
+    connect(printButton_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
+    notesBox_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
 }
 
 void ReportWindow::fill(const ReportInput& in)
@@ -123,8 +123,8 @@ void ReportWindow::showContent()
 void ReportWindow::Command1_Click()
 {
     // The button is not part of the page, and comes back however printing ends.
-    command1_->hide();
-    const auto showButton = qScopeGuard([this] { command1_->show(); });
+    printButton_->hide();
+    const auto showButton = qScopeGuard([this] { printButton_->show(); });
 
     bool printed = false;
     if (auto printer = platform_.defaultPrinter()) printed = paintPage(*printer);
@@ -151,10 +151,10 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
 
     // The notes go on paper without the text cursor, which they have whenever
     // they hold the focus (hiding the button hands it to them).
-    const Qt::TextInteractionFlags interaction = text1_->textInteractionFlags();
-    text1_->setTextInteractionFlags(Qt::NoTextInteraction);
+    const Qt::TextInteractionFlags interaction = notesBox_->textInteractionFlags();
+    notesBox_->setTextInteractionFlags(Qt::NoTextInteraction);
     const auto restoreNotes =
-        qScopeGuard([this, interaction] { text1_->setTextInteractionFlags(interaction); });
+        qScopeGuard([this, interaction] { notesBox_->setTextInteractionFlags(interaction); });
 
     painter.translate(offset);
     painter.scale(scaleX * fit, scaleY * fit);

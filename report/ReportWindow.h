@@ -42,8 +42,8 @@ private:
     Platform& platform_;
     ReportFill content_;
     std::vector<QWidget*> controls_; // parallel to reportControls()
-    QPushButton* command1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPlainTextEdit* notesBox_ = nullptr;
 };
 
 } // namespace velmora

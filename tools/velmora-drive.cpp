@@ -171,7 +171,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
     }
     const std::optional<Ctl> id = controlByName(name);
     if (!id && name.starts_with("Line") && main_) {
-        for (const LineSpec& line : layoutSpec(main_->layout()).lines)
+        for (const LineDef& line : layoutTable(main_->layout()).lines)
             if (line.name == name) {
                 const QPoint middle(twipsToPixels((line.x1 + line.x2) / 2),
                                     twipsToPixels((line.y1 + line.y2) / 2));

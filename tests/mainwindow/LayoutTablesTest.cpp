@@ -15,7 +15,7 @@ namespace {
 
 enum class Layout { Tall, Compact };
 
-const WindowSpec& layout(Layout which)
+const WindowDef& layout(Layout which)
 {
     return which == Layout::Tall ? tallLayout() : compactLayout();
 }
@@ -25,16 +25,16 @@ const char* layoutName(Layout which)
     return which == Layout::Tall ? "tall" : "compact";
 }
 
-const ControlSpec* find(const WindowSpec& window, Ctl id)
+const ControlDef* find(const WindowDef& window, Ctl id)
 {
-    for (const ControlSpec& entry : window.controls)
+    for (const ControlDef& entry : window.controls)
         if (entry.start.id == id) return &entry;
     return nullptr;
 }
 
-const LineSpec* findLine(const WindowSpec& window, std::string_view name)
+const LineDef* findLine(const WindowDef& window, std::string_view name)
 {
-    for (const LineSpec& line : window.lines)
+    for (const LineDef& line : window.lines)
         if (line.name == name) return &line;
     return nullptr;
 }
@@ -57,7 +57,7 @@ const Ctl kTallOnly[] = {Ctl::Label12, Ctl::Label11, Ctl::Label10, Ctl::Label3, 
 
 TEST(LayoutTables, WindowAttributes)
 {
-    const WindowSpec& tall = tallLayout();
+    const WindowDef& tall = tallLayout();
     EXPECT_EQ(tall.title, "Velmora");
     EXPECT_EQ(tall.clientWidth, 8805);
     EXPECT_EQ(tall.clientHeight, 10245);
@@ -68,7 +68,7 @@ TEST(LayoutTables, WindowAttributes)
     EXPECT_EQ(tall.controls.size(), 66u);
     EXPECT_EQ(tall.lines.size(), 19u);
 
-    const WindowSpec& compact = compactLayout();
+    const WindowDef& compact = compactLayout();
     EXPECT_EQ(compact.title, "Velmora");
     EXPECT_EQ(compact.clientWidth, 10500);
     EXPECT_EQ(compact.clientHeight, 7890);
@@ -92,7 +92,7 @@ TEST(LayoutTables, ControlsAppearOnceInWindowOrder)
     for (Layout which : kBoth) {
         SCOPED_TRACE(layoutName(which));
         std::optional<int> previous;
-        for (const ControlSpec& entry : layout(which).controls) {
+        for (const ControlDef& entry : layout(which).controls) {
             const int id = static_cast<int>(entry.start.id);
             ASSERT_GE(id, 0);
             ASSERT_LT(id, kControlCount);
@@ -119,8 +119,8 @@ TEST(LayoutTables, CompactLacksExactlyThePerMinuteAndPerHourRows)
 // Everything shared by both layouts starts the same way.
 TEST(LayoutTables, SharedControlsStartAlike)
 {
-    for (const ControlSpec& compact : compactLayout().controls) {
-        const ControlSpec* tall = find(tallLayout(), compact.start.id);
+    for (const ControlDef& compact : compactLayout().controls) {
+        const ControlDef* tall = find(tallLayout(), compact.start.id);
         ASSERT_NE(tall, nullptr);
         SCOPED_TRACE(std::string(controlName(compact.start.id)));
         EXPECT_EQ(tall->start.caption, compact.start.caption);
@@ -170,7 +170,7 @@ TEST(LayoutTables, GeometryInPixels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlSpec* entry = find(layout(c.which), c.id);
+        const ControlDef* entry = find(layout(c.which), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(twipsToPixels(entry->place.left), c.left);
         EXPECT_EQ(twipsToPixels(entry->place.top), c.top);
@@ -182,10 +182,10 @@ TEST(LayoutTables, GeometryInPixels)
 TEST(LayoutTables, EveryControlLiesInsideTheClientArea)
 {
     for (Layout which : kBoth) {
-        const WindowSpec& window = layout(which);
+        const WindowDef& window = layout(which);
         const int clientWidth = twipsToPixels(window.clientWidth);
         const int clientHeight = twipsToPixels(window.clientHeight);
-        for (const ControlSpec& entry : window.controls) {
+        for (const ControlDef& entry : window.controls) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
             const int left = twipsToPixels(entry.place.left);
             const int top = twipsToPixels(entry.place.top);
@@ -198,7 +198,7 @@ TEST(LayoutTables, EveryControlLiesInsideTheClientArea)
             EXPECT_LE(left + width, clientWidth);
             EXPECT_LE(top + height, clientHeight);
         }
-        for (const LineSpec& line : window.lines) {
+        for (const LineDef& line : window.lines) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(line.name));
             for (int x : {line.x1, line.x2}) {
                 EXPECT_GE(x, 0);
@@ -252,7 +252,7 @@ TEST(LayoutTables, Captions)
     for (Layout which : kBoth) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(c.id)));
-            const ControlSpec* entry = find(layout(which), c.id);
+            const ControlDef* entry = find(layout(which), c.id);
             ASSERT_NE(entry, nullptr);
             EXPECT_EQ(entry->start.caption, c.caption);
         }
@@ -267,7 +267,7 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
     const std::set<Ctl> hidden{Ctl::Label1, Ctl::Label13, Ctl::Label36, Ctl::Label39};
     const std::set<Ctl> disabled{Ctl::Label44, Ctl::Combo9, Ctl::Command4};
     for (Layout which : kBoth) {
-        for (const ControlSpec& entry : layout(which).controls) {
+        for (const ControlDef& entry : layout(which).controls) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
             EXPECT_EQ(entry.start.hidden, hidden.count(entry.start.id) == 1);
             EXPECT_EQ(entry.start.disabled, disabled.count(entry.start.id) == 1);
@@ -278,7 +278,7 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
 TEST(LayoutTables, Colours)
 {
     const std::set<Ctl> darkRed{Ctl::Label1, Ctl::Label37, Ctl::Label38, Ctl::Label46, Ctl::Label47};
-    for (const ControlSpec& entry : tallLayout().controls) {
+    for (const ControlDef& entry : tallLayout().controls) {
         SCOPED_TRACE(std::string(controlName(entry.start.id)));
         const Rgb expected = darkRed.count(entry.start.id) ? kDarkRed : kBlack;
         EXPECT_TRUE(sameRgb(entry.colour, expected)) << rgbText(entry.colour);
@@ -300,7 +300,7 @@ TEST(LayoutTables, Colours)
     };
     for (const Case& c : compactCases) {
         SCOPED_TRACE(std::string(controlName(c.id)));
-        const ControlSpec* entry = find(compactLayout(), c.id);
+        const ControlDef* entry = find(compactLayout(), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_TRUE(sameRgb(entry->colour, c.colour)) << rgbText(entry->colour);
     }
@@ -309,7 +309,7 @@ TEST(LayoutTables, Colours)
     // boxes is dark blue apart from the headings and the three black hints;
     // buttons and the picture keep black.
     const std::set<Ctl> compactBlack{Ctl::Label20, Ctl::Label36, Ctl::Label39};
-    for (const ControlSpec& entry : compactLayout().controls) {
+    for (const ControlDef& entry : compactLayout().controls) {
         SCOPED_TRACE(std::string(controlName(entry.start.id)));
         const Kind kind = controlKind(entry.start.id);
         Rgb expected = kDarkBlue;
@@ -322,7 +322,7 @@ TEST(LayoutTables, Colours)
 
     // Only three colours are in use: no stray values from a typo.
     for (Layout which : kBoth) {
-        for (const ControlSpec& entry : layout(which).controls) {
+        for (const ControlDef& entry : layout(which).controls) {
             EXPECT_TRUE(sameRgb(entry.colour, kBlack) || sameRgb(entry.colour, kDarkBlue) ||
                         sameRgb(entry.colour, kDarkRed))
                 << layoutName(which) << " " << controlName(entry.start.id);
@@ -365,7 +365,7 @@ TEST(LayoutTables, Fonts)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlSpec* entry = find(layout(c.which), c.id);
+        const ControlDef* entry = find(layout(c.which), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->font.family, c.family);
         EXPECT_DOUBLE_EQ(entry->font.points, c.points);
@@ -376,16 +376,16 @@ TEST(LayoutTables, Fonts)
     // The arrow buttons and the picture have no font of their own and carry the
     // window font; every entry names a family the view knows.
     for (Layout which : kBoth) {
-        const WindowSpec& window = layout(which);
+        const WindowDef& window = layout(which);
         for (Ctl id : {Ctl::Command1, Ctl::Command2, Ctl::Image2}) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(id)));
-            const FontSpec& font = find(window, id)->font;
+            const FontDef& font = find(window, id)->font;
             EXPECT_EQ(font.family, window.windowFont.family);
             EXPECT_DOUBLE_EQ(font.points, window.windowFont.points);
             EXPECT_EQ(font.bold, window.windowFont.bold);
             EXPECT_EQ(font.underline, window.windowFont.underline);
         }
-        for (const ControlSpec& entry : window.controls) {
+        for (const ControlDef& entry : window.controls) {
             EXPECT_TRUE(entry.font.family == "Arial" || entry.font.family == "Verdana")
                 << layoutName(which) << " " << controlName(entry.start.id);
             EXPECT_GE(entry.font.points, 8.0);
@@ -416,7 +416,7 @@ TEST(LayoutTables, Lines)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(c.name));
-        const LineSpec* line = findLine(layout(c.which), c.name);
+        const LineDef* line = findLine(layout(c.which), c.name);
         ASSERT_NE(line, nullptr);
         EXPECT_EQ(line->x1, c.x1);
         EXPECT_EQ(line->y1, c.y1);
@@ -429,7 +429,7 @@ TEST(LayoutTables, Lines)
 
     for (Layout which : kBoth) {
         std::set<std::string_view> names;
-        for (const LineSpec& line : layout(which).lines) {
+        for (const LineDef& line : layout(which).lines) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(line.name));
             EXPECT_TRUE(names.insert(line.name).second) << "repeated";
             EXPECT_EQ(line.pixels, 1);

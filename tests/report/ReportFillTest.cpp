@@ -38,10 +38,10 @@ ReportInput inputFor(const ChannelTable& table)
     in.periodtotal = 0.4875f;
     in.hddsize = 2.0f;
     in.diskUnitIndex = 0;
-    in.label41 = "дней:";
-    in.label34 = "123.08";
-    in.label35 = "дня.";
-    in.label43 = "1.58";
+    in.periodDayWord = "дней:";
+    in.depthText = "123.08";
+    in.depthDayWord = "дня.";
+    in.totalBitrateText = "1.58";
     return in;
 }
 
@@ -267,13 +267,13 @@ TEST(ReportFill, PeriodLineOnlyForOneDayOrMore)
         SCOPED_TRACE(std::to_string(step.days) + " days");
         ReportInput in = inputFor(table);
         in.perioddays = step.days;
-        in.label41 = step.days == 1 ? "день:" : "дней:";
+        in.periodDayWord = step.days == 1 ? "день:" : "дней:";
         in.periodtotal = 0.145f;
         report.fill(in);
         for (const char* name : periodLine) EXPECT_EQ(state(report, name).visible, step.shown) << name;
         if (step.shown) {
             EXPECT_EQ(text(report, "Label25"), std::to_string(step.days));
-            EXPECT_EQ(text(report, "Label26"), in.label41);
+            EXPECT_EQ(text(report, "Label26"), in.periodDayWord);
             EXPECT_EQ(text(report, "Label9"), "0.14");
         }
     }
@@ -301,9 +301,9 @@ TEST(ReportFill, TotalsBlock)
         in.totaldaily = c.totaldaily;
         in.hddsize = c.hddsize;
         in.diskUnitIndex = c.unit;
-        in.label34 = c.depth;
-        in.label35 = c.depthWord;
-        in.label43 = c.bitrate;
+        in.depthText = c.depth;
+        in.depthDayWord = c.depthWord;
+        in.totalBitrateText = c.bitrate;
         ReportFill report;
         report.fill(in);
         EXPECT_EQ(text(report, "Label6"), c.daily);

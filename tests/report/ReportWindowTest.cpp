@@ -34,10 +34,10 @@ protected:
         input.perioddays = 30;
         input.periodtotal = 8.29f;
         input.hddsize = 2.0f;
-        input.label41 = "дней:";
-        input.label34 = "7.24";
-        input.label35 = "дня.";
-        input.label43 = "26.83";
+        input.periodDayWord = "дней:";
+        input.depthText = "7.24";
+        input.depthDayWord = "дня.";
+        input.totalBitrateText = "26.83";
         window = std::make_unique<ReportWindow>(platform);
     }
 
@@ -123,7 +123,7 @@ TEST_F(ReportWindowTest, FillingReachesTheWidgetsAndSparesTheNotes)
     EXPECT_EQ(labelText("Label26"), QStringLiteral("дней:"));
     EXPECT_TRUE(fitsItsText("Label8"));
 
-    input.label34 = "бесконечность";
+    input.depthText = "бесконечность";
     window->fill(input);
     EXPECT_TRUE(fitsItsText("Label34"));
 

@@ -54,14 +54,14 @@ TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
 {
     for (int height : {1080, 768}) {
         Window w(height);
-        const WindowSpec& table = layoutSpec(w->layout());
+        const WindowDef& table = layoutTable(w->layout());
         int named = 0;
         for (QObject* child : w->children())
             if (child->isWidgetType() && !child->objectName().isEmpty()) ++named;
         EXPECT_EQ(named, height == 1080 ? 66 : 60);
         EXPECT_EQ(w->windowTitle(), "Velmora");
         EXPECT_EQ(w->size(), QSize(table.clientWidth / 15, table.clientHeight / 15));
-        for (const ControlSpec& c : table.controls) {
+        for (const ControlDef& c : table.controls) {
             const std::string name(controlName(c.start.id));
             QWidget* widget = find(*w, name.c_str());
             ASSERT_NE(widget, nullptr) << name;

@@ -16,7 +16,7 @@ struct TwipRect {
 
 // A font as the window definition names it; the view maps Arial and Verdana
 // to what the system has.
-struct FontSpec {
+struct FontDef {
     std::string_view family; // "Arial" or "Verdana"; empty for controls without text
     double points = 9.0;
     bool bold = false;
@@ -35,7 +35,7 @@ inline constexpr Rgb kDarkBlue{0, 0, 64};
 inline constexpr Rgb kDarkRed{192, 0, 0};
 
 // A drawn line from (x1, y1) to (x2, y2), in twips; `pixels` wide.
-struct LineSpec {
+struct LineDef {
     std::string_view name;
     int x1 = 0;
     int y1 = 0;

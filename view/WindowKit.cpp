@@ -54,7 +54,7 @@ QString qtText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont qtFont(const FontSpec& named)
+QFont qtFont(const FontDef& named)
 {
     if (named.family.empty()) return QFont();
     QFont font(installedFamily(qtText(named.family)));
@@ -76,11 +76,11 @@ QColor qtColour(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-void drawLines(QPainter& painter, std::span<const LineSpec> lines)
+void drawLines(QPainter& painter, std::span<const LineDef> lines)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const LineSpec& line : lines) {
+    for (const LineDef& line : lines) {
         const int x1 = twipsToPixels(line.x1);
         const int y1 = twipsToPixels(line.y1);
         const int x2 = twipsToPixels(line.x2);

@@ -19,7 +19,7 @@ namespace velmora {
 // The font a table names, with Cyrillic letters: Arial falls back to
 // Liberation Sans (same metrics) and Verdana to DejaVu Sans where missing.
 // An empty family gives the application's font.
-QFont qtFont(const FontSpec& named);
+QFont qtFont(const FontDef& named);
 
 // A window of a fixed client size in twips, white, with black text.
 void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight);
@@ -33,6 +33,6 @@ QColor qtColour(Rgb colour);
 
 // Draws the lines in black, each its own number of pixels wide; both end
 // points are drawn, so that frames close at their corners.
-void drawLines(QPainter& painter, std::span<const LineSpec> lines);
+void drawLines(QPainter& painter, std::span<const LineDef> lines);
 
 } // namespace velmora
