@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "Program.h"
 #include "QtPlatform.h"
 
@@ -18,11 +19,15 @@ bool haveDisplay()
     return false;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int print(std::FILE* stream, const QString& text, int status)
 {
-    if (!haveDisplay()) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return status;
+}
+
+int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
+{
+    if (!command.platformChosen && !haveDisplay()) {
         std::fputs("velmora: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n",
                    stderr);
         return 1;
@@ -31,4 +36,18 @@ int main(int argc, char* argv[])
     velmora::QtPlatform platform;
     velmora::startProgram(platform);
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const velmora::CommandLine command = velmora::readCommandLine(velmora::argumentList(argc, argv));
+    switch (command.mode) {
+    case velmora::Mode::Help: return print(stdout, velmora::helpText(), 0);
+    case velmora::Mode::Version: return print(stdout, velmora::versionText(), 0);
+    case velmora::Mode::Error: return print(stderr, command.error + QLatin1Char('\n'), velmora::kUsageError);
+    case velmora::Mode::Window: break;
+    }
+    return runWindow(command, argc, argv);
 }

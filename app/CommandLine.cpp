@@ -1,0 +1,173 @@
+#include "CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <vector>
+
+#ifndef VELMORA_VERSION
+#error "VELMORA_VERSION is set by the build"
+#endif
+
+namespace velmora {
+
+namespace {
+
+// Options QGuiApplication and QApplication read and remove from the arguments
+// themselves; the parser only has to let them through.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowtitle", true},
+    {"qwindowicon", true},
+    {"geometry", true},
+    {"title", true},
+    {"icon", true},
+    {"session", true},
+    {"display", true},
+    {"name", true},
+    {"visual", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"qmljsdebugger", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"testability", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+};
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("«%1»").arg(text);
+}
+
+// The parser's own error in the program's words. Its messages are fixed
+// English sentences naming the option in single quotes.
+QString errorLine(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        // Named as typed, with its dashes and without a value after "=".
+        for (const QString& argument : arguments) {
+            const QString option = argument.section(QLatin1Char('='), 0, 0);
+            if (option.startsWith(QLatin1Char('-')) &&
+                QStringView(option).mid(option.startsWith(QLatin1String("--")) ? 2 : 1) == unknown.first())
+                return QStringLiteral("неизвестный параметр %1").arg(quoted(option));
+        }
+        return QStringLiteral("неизвестный параметр %1").arg(quoted(unknown.first()));
+    }
+    const QString text = parser.errorText();
+    static const QRegularExpression after(QStringLiteral("^(Missing|Unexpected) value after '(.*)'\\.$"));
+    if (const auto match = after.match(text); match.hasMatch()) {
+        return match.captured(1) == QLatin1String("Missing")
+                   ? QStringLiteral("у параметра %1 нет значения").arg(quoted(match.captured(2)))
+                   : QStringLiteral("параметр %1 не принимает значения").arg(quoted(match.captured(2)));
+    }
+    return text;
+}
+
+const QString kDescription =
+    QStringLiteral("Velmora — расчёт потока и объёма архива системы видеонаблюдения.");
+
+// The program's own options, as --help lists them.
+QList<QCommandLineOption> programOptions()
+{
+    return {
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QStringLiteral("Показать эту справку и выйти.")),
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           QStringLiteral("Показать версию и выйти.")),
+    };
+}
+
+} // namespace
+
+void defineOptions(QCommandLineParser& parser)
+{
+    // "-platform" is one option, as Qt reads it, not the letters p, l, a...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(kDescription);
+    parser.addOptions(programOptions());
+    for (const QtOption& qt : kQtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue) option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    defineOptions(parser);
+    CommandLine command;
+    if (!parser.parse(arguments)) {
+        command.mode = Mode::Error;
+        command.error = QStringLiteral("velmora: ") + errorLine(parser, arguments.mid(1));
+        return command;
+    }
+    command.platformChosen = parser.isSet(QStringLiteral("platform"));
+    if (parser.isSet(QStringLiteral("help"))) {
+        command.mode = Mode::Help;
+    } else if (parser.isSet(QStringLiteral("version"))) {
+        command.mode = Mode::Version;
+    } else if (!parser.positionalArguments().isEmpty()) {
+        command.mode = Mode::Error;
+        command.error =
+            QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().first()));
+    }
+    return command;
+}
+
+QStringList argumentList(int argc, char* argv[])
+{
+    QStringList list;
+    list.reserve(argc);
+    for (int i = 0; i < argc; ++i) list.append(QString::fromLocal8Bit(argv[i]));
+    if (list.isEmpty()) list.append(QStringLiteral("velmora"));
+    return list;
+}
+
+QString helpText()
+{
+    // Written out here rather than by QCommandLineParser::helpText(), which
+    // needs an application object and speaks English.
+    QString text = QStringLiteral("Запуск: velmora [параметры]\n\n%1\n\nПараметры:\n").arg(kDescription);
+    struct Row {
+        QString names;
+        QString description;
+    };
+    std::vector<Row> rows;
+    qsizetype width = 0;
+    for (const QCommandLineOption& option : programOptions()) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names.append((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
+        QString shown = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty()) shown += QLatin1Char(' ') + option.valueName();
+        width = std::max(width, shown.size());
+        rows.push_back({shown, option.description()});
+    }
+    for (const Row& row : rows)
+        text += QStringLiteral("  %1  %2\n").arg(row.names.leftJustified(width), row.description);
+    text += QStringLiteral("\nПараметры Qt (-platform, -style и другие) передаются ему без изменений.\n");
+    return text;
+}
+
+QString versionText()
+{
+    return QStringLiteral("velmora " VELMORA_VERSION "\n");
+}
+
+} // namespace velmora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCommandLineParser;
+
+namespace velmora {
+
+// What the command line asks the program to do. Each mode has its own function
+// in main.cpp; a new mode adds an entry here, its options in
+// defineOptions() and a case in readCommandLine().
+enum class Mode {
+    Window,  // open the main window (the default)
+    Help,    // print the options and end
+    Version, // print the version and end
+    Error,   // a wrong command line: print `error` in one line and end with 2
+};
+
+struct CommandLine {
+    Mode mode = Mode::Window;
+    QString error;               // one line, for Mode::Error
+    bool platformChosen = false; // -platform names where the window opens
+};
+
+// Exit status of a wrong command line.
+inline constexpr int kUsageError = 2;
+
+// The program's own options and the options Qt takes for itself (hidden from
+// the help, so that -platform and -style reach QApplication untouched).
+void defineOptions(QCommandLineParser& parser);
+
+// Reads the arguments (the program's name first). Needs no application
+// object and no display.
+CommandLine readCommandLine(const QStringList& arguments);
+
+// The arguments as the program received them, for readCommandLine().
+QStringList argumentList(int argc, char* argv[]);
+
+// The text --help prints and the line --version prints.
+QString helpText();
+QString versionText();
+
+} // namespace velmora

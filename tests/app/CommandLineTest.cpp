@@ -1,0 +1,69 @@
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+namespace {
+
+struct Case {
+    QStringList arguments; // after the program's name
+    Mode mode;
+    const char* error; // the one-line message, for Mode::Error
+};
+
+CommandLine read(const QStringList& arguments)
+{
+    return readCommandLine(QStringList{QStringLiteral("velmora")} + arguments);
+}
+
+} // namespace
+
+TEST(CommandLine, ReadsEachMode)
+{
+    const Case cases[] = {
+        {{}, Mode::Window, ""},
+        {{"--help"}, Mode::Help, ""},
+        {{"-h"}, Mode::Help, ""},
+        {{"--version"}, Mode::Version, ""},
+        {{"-v"}, Mode::Version, ""},
+        {{"--version", "--help"}, Mode::Help, ""},
+        // Qt's own options reach QApplication: with one dash or two, value apart or after "=".
+        {{"-platform", "offscreen"}, Mode::Window, ""},
+        {{"--platform=offscreen"}, Mode::Window, ""},
+        {{"-style", "fusion", "-reverse"}, Mode::Window, ""},
+        {{"-style=fusion"}, Mode::Window, ""},
+        {{"-platform", "xcb", "--version"}, Mode::Version, ""},
+        {{"--bogus"}, Mode::Error, "velmora: неизвестный параметр «--bogus»"},
+        {{"-x"}, Mode::Error, "velmora: неизвестный параметр «-x»"},
+        {{"--bogus=1"}, Mode::Error, "velmora: неизвестный параметр «--bogus»"},
+        // "-hv" is not read as "-h -v": single-dash words are whole options, as Qt reads them.
+        {{"-hv"}, Mode::Error, "velmora: неизвестный параметр «-hv»"},
+        {{"-platform"}, Mode::Error, "velmora: у параметра «-platform» нет значения"},
+        {{"--help=yes"}, Mode::Error, "velmora: параметр «--help» не принимает значения"},
+        {{"plan.vlm"}, Mode::Error, "velmora: лишний аргумент «plan.vlm»"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const CommandLine command = read(c.arguments);
+        EXPECT_EQ(command.mode, c.mode);
+        EXPECT_EQ(command.error.toStdString(), c.error);
+    }
+}
+
+TEST(CommandLine, HelpListsTheProgramsOptionsOnly)
+{
+    const QString help = helpText();
+    EXPECT_TRUE(help.contains(QStringLiteral("-h, --help")));
+    EXPECT_TRUE(help.contains(QStringLiteral("-v, --version")));
+    EXPECT_FALSE(help.contains(QStringLiteral("--platform")));
+    EXPECT_FALSE(help.contains(QStringLiteral("widgetcount")));
+    EXPECT_TRUE(versionText().startsWith(QStringLiteral("velmora 1.")));
+}
+
+TEST(CommandLine, PlatformOptionNeedsNoDisplayVariable)
+{
+    EXPECT_TRUE(read({QStringLiteral("-platform"), QStringLiteral("offscreen")}).platformChosen);
+    EXPECT_TRUE(read({QStringLiteral("--platform=offscreen")}).platformChosen);
+    EXPECT_FALSE(read({QStringLiteral("-style"), QStringLiteral("fusion")}).platformChosen);
+}
