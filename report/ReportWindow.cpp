@@ -1,5 +1,6 @@
 #include "ReportWindow.h"
 
+#include "NotesBox.h"
 #include "Platform.h"
 #include "ReportLayout.h"
 #include "WindowKit.h"
@@ -56,8 +57,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
     switch (control.kind) {
     case ReportKind::Button: return new QPushButton(qtText(control.caption), window);
     case ReportKind::NotesBox: {
-        auto* notes = new QPlainTextEdit(window);
-        notes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        auto* notes = new NotesBox(window);
         QPalette palette = notes->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, Qt::black);
