@@ -162,7 +162,7 @@ void MainForm::Combo4_Click()
 void MainForm::Combo3_Click()
 {
     ch.chfpsindex[cur()] = static_cast<std::int16_t>(control(Ctl::Combo3).index);
-    framerate = frameRate(ch.chfpsindex[cur()]);
+    if (const auto rate = frameRate(ch.chfpsindex[cur()])) framerate = *rate;
     settingchanged();
 }
 

@@ -1,6 +1,7 @@
 #include "Estimate.h"
 
 #include "NumberRules.h"
+#include "Options.h"
 #include "Single.h"
 
 #include <array>
@@ -9,19 +10,6 @@
 namespace velmora {
 
 namespace {
-
-constexpr std::array<FrameSize, 7> kFrameSizes = {{
-    {1920, 1080},
-    {1280, 720},
-    {926, 576},
-    {704, 576},
-    {640, 480},
-    {640, 360},
-    {352, 288},
-}};
-
-constexpr std::array<double, 9> kBaseBitsPerPixel = {0.293, 0.222, 0.146, 0.1152, 0.077,
-                                                     0.069, 0.03,  0.027, 0.022};
 
 constexpr double kNoMotionFactor = 0.85;
 constexpr double kIpCameraFactor = 0.65;
@@ -32,25 +20,30 @@ constexpr double kUnitThreshold = 990.0;
 
 std::optional<FrameSize> frameSize(int resindex)
 {
-    if (resindex < 0 || resindex >= static_cast<int>(kFrameSizes.size())) return std::nullopt;
-    return kFrameSizes[static_cast<std::size_t>(resindex)];
+    const ResolutionOption* row = optionAt(kResolutions, resindex);
+    if (!row) return std::nullopt;
+    return FrameSize{row->width, row->height};
 }
 
 std::optional<float> baseBitsPerPixel(int quality)
 {
-    if (quality < 0 || quality >= static_cast<int>(kBaseBitsPerPixel.size())) return std::nullopt;
-    return single(kBaseBitsPerPixel[static_cast<std::size_t>(quality)]);
+    const QualityOption* row = optionAt(kQualities, quality);
+    if (!row) return std::nullopt;
+    return single(row->bitsPerPixel);
 }
 
-float frameRate(int fpsindex)
+std::optional<float> frameRate(int fpsindex)
 {
-    return single(25.0 - fpsindex);
+    const FrameRateOption* row = optionAt(kFrameRates, fpsindex);
+    if (!row) return std::nullopt;
+    return single(row->framesPerSecond);
 }
 
 std::optional<int> hoursPerDay(int hoursindex)
 {
-    if (hoursindex < 0 || hoursindex > 23) return std::nullopt;
-    return 24 - hoursindex;
+    const HoursOption* row = optionAt(kHours, hoursindex);
+    if (!row) return std::nullopt;
+    return row->hoursPerDay;
 }
 
 float motionCorrected(float bitsperpixel, int motion)
@@ -61,7 +54,9 @@ float motionCorrected(float bitsperpixel, int motion)
 
 bool isIpCameraCase(int profile, int resindex)
 {
-    return profile != 0 && (resindex == 0 || resindex == 1 || resindex == 5);
+    const ProfileOption* saving = optionAt(kProfiles, profile);
+    const ResolutionOption* resolution = optionAt(kResolutions, resindex);
+    return saving && saving->savesAtIpResolutions && resolution && resolution->ipCamera;
 }
 
 float ipCameraCorrected(float bitsperpixel)
@@ -71,10 +66,9 @@ float ipCameraCorrected(float bitsperpixel)
 
 float audioRate(int audio, int codec)
 {
-    if (audio != 1) return 0.0f;
-    if (codec == 0 || codec == 1) return 64.0f;
-    if (codec == 2) return 128.0f;
-    return 0.0f;
+    const CodecOption* row = optionAt(kCodecs, codec);
+    if (audio != 1 || !row) return 0.0f;
+    return row->kilobitsPerSecond;
 }
 
 float channelBitrate(float framerate, float bitsperpixel, float width, float height, float audiorate)
@@ -131,7 +125,7 @@ float periodTotal(float totaldaily, int days)
 
 float depthDays(float hddsize, int unitIndex, float totaldaily)
 {
-    const double gigabytes = unitIndex == 0 ? hddsize * kVolumeStep : static_cast<double>(hddsize);
+    const double gigabytes = hddsize * diskUnitAt(unitIndex).gigabytes;
     return okrug(single(gigabytes / totaldaily));
 }
 

@@ -17,19 +17,21 @@ struct FrameSize {
 std::optional<FrameSize> frameSize(int resindex);
 // Base bits per pixel of a quality grade position; none outside the list.
 std::optional<float> baseBitsPerPixel(int quality);
-// Frames per second of a frame-rate list position (25 - position).
-float frameRate(int fpsindex);
+// Frames per second of a frame-rate list position; none outside the list.
+std::optional<float> frameRate(int fpsindex);
 // Hours of recording a day of an hours list position; none outside the list.
 std::optional<int> hoursPerDay(int hoursindex);
 
 // Without much motion the picture needs 0.85 of the bits.
 float motionCorrected(float bitsperpixel, int motion);
-// Main and High profiles at the IP-camera resolutions (1920x1080, 1280x720, 640x360)
-// get by with 0.65 of the bits; CABAC is off for those.
+// Main and High profiles at the IP-camera resolutions (1920x1080, 1280x720,
+// 640x360; the option tables say which) get by with 0.65 of the bits; CABAC
+// is off for those.
 bool isIpCameraCase(int profile, int resindex);
 float ipCameraCorrected(float bitsperpixel);
 
-// Audio share in kbit/s: 64 for G.711, 128 for raw PCM, 0 without sound.
+// Audio share in kbit/s of a codec list position (64 for G.711, 128 for raw
+// PCM), 0 without sound.
 float audioRate(int audio, int codec);
 // kbit/s: framerate x bits per pixel x width x height / 1024 + audio.
 float channelBitrate(float framerate, float bitsperpixel, float width, float height, float audiorate);
@@ -52,7 +54,7 @@ float dayTotal(const ChannelTable& table, int count);
 float totalBitrate(const ChannelTable& table, int count);
 // Terabytes over `days` days.
 float periodTotal(float totaldaily, int days);
-// Days of archive a disk holds; unit position 0 counts the size in terabytes.
+// Days of archive a disk holds; the unit is a disk unit list position.
 float depthDays(float hddsize, int unitIndex, float totaldaily);
 
 // The Russian word for day that agrees with a whole number n: 1 "день",

@@ -213,7 +213,8 @@ inline std::string violation(const MainForm& f)
     if (!size || size->width != f.framewidth || size->height != f.frameheight)
         return "frame " + show(f.framewidth) + "x" + show(f.frameheight) + " does not match resolution " +
                std::to_string(f.ch.chresindex[c]);
-    if (f.framerate != frameRate(f.ch.chfpsindex[c])) return "framerate " + show(f.framerate) + " stale";
+    const auto fps = frameRate(f.ch.chfpsindex[c]);
+    if (!fps || *fps != f.framerate) return "framerate " + show(f.framerate) + " stale";
     const auto hours = hoursPerDay(f.ch.chhoursindex[c]);
     if (!hours || *hours != f.hoursperday) return "hoursperday " + std::to_string(f.hoursperday) + " stale";
     if (const auto base = baseBitsPerPixel(f.ch.chqualityindex[c])) {
@@ -231,11 +232,12 @@ inline std::string violation(const MainForm& f)
     // Every channel in use keeps the day volume of its own bitrate and hours.
     for (int i = 1; i <= count; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        const ChannelVolumes v = channelVolumes(f.ch.chbitrate[s], 24 - f.ch.chhoursindex[s]);
+        const int channelHours = hoursPerDay(f.ch.chhoursindex[s]).value_or(0);
+        const ChannelVolumes v = channelVolumes(f.ch.chbitrate[s], channelHours);
         if (f.ch.chdaily[s] != v.daily || (f.ch.chdailygb[s] != kFalse) != v.dailyInGigabytes)
             return "channel " + std::to_string(i) + ": chdaily " + show(f.ch.chdaily[s]) + " gb " +
                    std::to_string(f.ch.chdailygb[s]) + " for bitrate " + show(f.ch.chbitrate[s]) + " at " +
-                   std::to_string(24 - f.ch.chhoursindex[s]) + " h, expected " + show(v.daily) + " gb " +
+                   std::to_string(channelHours) + " h, expected " + show(v.daily) + " gb " +
                    std::to_string(v.dailyInGigabytes);
     }
 

@@ -1,6 +1,6 @@
 #include "Startup.h"
 
-#include "Texts.h"
+#include "Options.h"
 
 #include <vector>
 
@@ -18,10 +18,11 @@ const WindowDef& layoutTable(Layout layout)
 
 namespace {
 
-template <std::size_t N>
-void fillAndSelect(MainForm& form, Ctl list, const std::array<std::string_view, N>& entries, int selected)
+// Fills a list with the captions of its option table and selects its start-up entry.
+template <typename Row, std::size_t N>
+void fillAndSelect(MainForm& form, Ctl list, const std::array<Row, N>& options, int selected)
 {
-    for (std::string_view entry : entries) form.addItem(list, entry);
+    for (const Row& option : options) form.addItem(list, option.caption);
     form.setListIndex(list, selected);
 }
 
@@ -32,15 +33,15 @@ void Form_Load(MainForm& form)
     form.perioddays = 30;
     form.curchannel = 1;
     form.channelcount = 1;
-    fillAndSelect(form, Ctl::Combo1, texts::kHoursList, 0);
-    fillAndSelect(form, Ctl::Combo2, texts::kProfileList, 1);
-    fillAndSelect(form, Ctl::Combo6, texts::kQualityList, 2);
-    fillAndSelect(form, Ctl::Combo3, texts::kFpsList, 0);
+    fillAndSelect(form, Ctl::Combo1, kHours, 0);
+    fillAndSelect(form, Ctl::Combo2, kProfiles, 1);
+    fillAndSelect(form, Ctl::Combo6, kQualities, 2);
+    fillAndSelect(form, Ctl::Combo3, kFrameRates, 0);
     form.ch.chfpsindex[1] = 0;
-    fillAndSelect(form, Ctl::Combo5, texts::kDiskUnitList, 0);
-    fillAndSelect(form, Ctl::Combo4, texts::kResolutionList, 2);
+    fillAndSelect(form, Ctl::Combo5, kDiskUnits, 0);
+    fillAndSelect(form, Ctl::Combo4, kResolutions, 2);
     form.ch.chresindex[1] = 2;
-    fillAndSelect(form, Ctl::Combo9, texts::kCodecList, 2);
+    fillAndSelect(form, Ctl::Combo9, kCodecs, 2);
     form.ch.chcodec[1] = 2;
     form.settingbitrate = kFalse;
 }

@@ -1,9 +1,9 @@
 #include "ReportFill.h"
 
 #include "NumberRules.h"
+#include "Options.h"
 #include "ReportLayout.h"
 #include "Single.h"
-#include "Texts.h"
 
 #include <array>
 #include <stdexcept>
@@ -12,22 +12,17 @@ namespace velmora {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kProfileTexts = {"Base", "Main", "High"};
-constexpr std::array<std::string_view, 7> kResolutionTexts = {"1920x1080", "1280x720", "926x576", "704x576",
-                                                              "640x480",   "640x360",  "352x288"};
-constexpr std::array<std::string_view, 9> kQualityTexts = {
-    "(9)Прекр.", " (8)Отл.", "(7)Хор.", "(6)Норм.", "(5)Плох.", "(4)Оч.пл", "(3)", "(2)", "(1)"};
-
 // A hand-typed (CBR) row has these words where profile, quality and frame rate stand.
 constexpr std::string_view kCbrProfile = "CBR";
 constexpr std::string_view kCbrQuality = "битрейт";
 constexpr std::string_view kCbrUnit = "Кбит/сек";
 
-// Writes the entry for `index`; an index outside the list leaves the text as it was.
-template <std::size_t N>
-void setFromList(ControlState& state, const std::array<std::string_view, N>& list, long index)
+// Writes what `text` makes of the option at `position`; a position outside the
+// list leaves the text as it was.
+template <typename Row, std::size_t N, typename Text>
+void setFromOption(ControlState& state, const std::array<Row, N>& options, long position, Text text)
 {
-    if (index >= 0 && static_cast<std::size_t>(index) < N) state.text = list[static_cast<std::size_t>(index)];
+    if (const Row* option = optionAt(options, position)) state.text = text(*option);
 }
 
 } // namespace
@@ -87,7 +82,7 @@ void ReportFill::fill(const ReportInput& in)
 
     // The disk size is shown as the main window holds it, not rounded.
     at("Label31").text = floatText(in.hddsize, decimal);
-    at("Label32").text = in.diskUnitIndex == 0 ? texts::kTerabytes : texts::kGigabytes;
+    at("Label32").text = diskUnitAt(in.diskUnitIndex).caption;
 
     at("Label34").text = in.depthText;
     at("Label35").text = in.depthDayWord;
@@ -100,10 +95,14 @@ void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view deci
     cell("Label1", k).text = intText(k);
 
     if (table.chmanual[k] == kFalse) {
-        setFromList(cell("Label2", k), kProfileTexts, table.chprofile[k]);
-        setFromList(cell("Label3", k), kResolutionTexts, table.chresindex[k]);
-        setFromList(cell("Label12", k), kQualityTexts, table.chqualityindex[k]);
-        cell("Label4", k).text = intText(25 - table.chfpsindex[k]);
+        setFromOption(cell("Label2", k), kProfiles, table.chprofile[k],
+                      [](const ProfileOption& o) { return std::string(o.reportText); });
+        setFromOption(cell("Label3", k), kResolutions, table.chresindex[k],
+                      [](const ResolutionOption& o) { return std::string(o.reportText); });
+        setFromOption(cell("Label12", k), kQualities, table.chqualityindex[k],
+                      [](const QualityOption& o) { return std::string(o.reportText); });
+        setFromOption(cell("Label4", k), kFrameRates, table.chfpsindex[k],
+                      [](const FrameRateOption& o) { return intText(o.framesPerSecond); });
     } else {
         cell("Label2", k).text = kCbrProfile;
         cell("Label12", k).text = kCbrQuality;
@@ -114,7 +113,8 @@ void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view deci
     const float daily = table.chdaily[k];
     const float dailyGb = table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / 1024.0);
     cell("Label28", k).text = floatText(okrug(dailyGb), decimal);
-    cell("Label11", k).text = intText(24 - table.chhoursindex[k]);
+    setFromOption(cell("Label11", k), kHours, table.chhoursindex[k],
+                  [](const HoursOption& o) { return intText(o.hoursPerDay); });
 }
 
 } // namespace velmora

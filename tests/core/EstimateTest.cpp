@@ -11,7 +11,7 @@ TEST(Estimate, StartupChannelBitrate)
     const float bits = motionCorrected(*baseBitsPerPixel(2), 0);
     EXPECT_EQ(bits, 0.1241f);
     const auto size = *frameSize(2);
-    const float bitrate = channelBitrate(frameRate(0), bits, size.width, size.height, audioRate(0, 2));
+    const float bitrate = channelBitrate(*frameRate(0), bits, size.width, size.height, audioRate(0, 2));
     EXPECT_EQ(floatText(bitrate, "."), "1616.015");
     EXPECT_EQ(okrug(bitrate), 1616.01f);
 }
