@@ -99,6 +99,28 @@ private:
         std::optional<QPoint> line; // a drawn line of the main window: its middle
     };
 
+    // What a command acts on: nothing (its words are the argument), any
+    // name, a window, or a control of a window.
+    enum class Scope { Nothing, AnyName, Window, Control };
+    struct Command {
+        std::string_view name;
+        Scope scope;
+        // name, argument and target; for Scope::Nothing the argument is the rest of the line.
+        void (Driver::*act)(const std::string& name, const std::string& argument, const Target& target);
+    };
+    static const Command kCommands[];
+
+    void answerCommand(const std::string&, const std::string& argument, const Target&);
+    void dumpCommand(const std::string&, const std::string&, const Target&);
+    void getCommand(const std::string& name, const std::string&, const Target& target);
+    void closeCommand(const std::string&, const std::string&, const Target& target);
+    void selectCommand(const std::string& name, const std::string& argument, const Target& target);
+    void checkCommand(const std::string& name, const std::string& argument, const Target& target);
+    void setCommand(const std::string& name, const std::string& argument, const Target& target);
+    void clickCommand(const std::string&, const std::string&, const Target& target);
+    void leaveCommand(const std::string& name, const std::string&, const Target& target);
+    void hoverCommand(const std::string&, const std::string&, const Target& target);
+
     void error(const std::string& message) { emitLine("error\t" + message); }
     void settle();
     bool ended() const { return ended_; }
@@ -274,6 +296,15 @@ void Driver::hover(QWidget* window, QWidget* w, std::optional<QPoint> point)
     QApplication::sendEvent(receiver, &move);
 }
 
+// Every command the driver knows, with what it acts on.
+const Driver::Command Driver::kCommands[] = {
+    {"answer", Scope::Nothing, &Driver::answerCommand}, {"dump", Scope::Nothing, &Driver::dumpCommand},
+    {"select", Scope::Control, &Driver::selectCommand}, {"check", Scope::Control, &Driver::checkCommand},
+    {"set", Scope::Control, &Driver::setCommand},       {"click", Scope::Control, &Driver::clickCommand},
+    {"leave", Scope::Control, &Driver::leaveCommand},   {"hover", Scope::Control, &Driver::hoverCommand},
+    {"close", Scope::Window, &Driver::closeCommand},    {"get", Scope::AnyName, &Driver::getCommand},
+};
+
 void Driver::run(const std::string& rawLine)
 {
     std::string line = rawLine;
@@ -281,31 +312,22 @@ void Driver::run(const std::string& rawLine)
     if (line.empty() || line[0] == '#') return;
 
     const auto firstSpace = line.find(' ');
-    const std::string command = line.substr(0, firstSpace);
+    const std::string word = line.substr(0, firstSpace);
     std::string rest = firstSpace == std::string::npos ? std::string() : line.substr(firstSpace + 1);
 
     if (ended()) {
         error("the program has ended");
         return;
     }
-
-    if (command == "answer") {
-        if (rest == "yes" || rest == "no")
-            platform_.answer = rest == "yes";
-        else
-            error("answer takes yes or no: " + rest);
+    const Command* command = nullptr;
+    for (const Command& c : kCommands)
+        if (c.name == word) command = &c;
+    if (!command) {
+        error("unknown command: " + word);
         return;
     }
-    if (command == "dump") {
-        if (!main_) {
-            error("the main window is closed");
-            return;
-        }
-        for (int i = 0; i < kControlCount; ++i) {
-            const Ctl id = static_cast<Ctl>(i);
-            if (QWidget* w = main_->widget(id))
-                get(std::string(controlName(id)), Target{w, main_, false, std::nullopt});
-        }
+    if (command->scope == Scope::Nothing) {
+        (this->*command->act)({}, rest, Target{});
         return;
     }
 
@@ -315,87 +337,127 @@ void Driver::run(const std::string& rawLine)
         name = rest.substr(0, space);
         argument = rest.substr(space + 1);
     }
-    const bool known = command == "select" || command == "check" || command == "set" || command == "click" ||
-                       command == "leave" || command == "hover" || command == "close" || command == "get";
-    if (!known) {
-        error("unknown command: " + command);
-        return;
-    }
-    if (name == "Form" && command == "hover") {
+    if (name == "Form" && command->act == &Driver::hoverCommand) {
         if (main_) hover(main_, nullptr);
         settle();
         return;
     }
     const std::optional<Target> target = resolve(name);
     if (!target) return;
-    QWidget* w = target->widget;
 
-    if (command == "get") {
-        get(name, *target);
+    if (command->scope == Scope::Window && !target->isWindow) {
+        error("not a window: " + name);
         return;
     }
-    if (command == "close") {
-        if (!target->isWindow) {
-            error("not a window: " + name);
+    if (command->scope == Scope::Control) {
+        if (target->isWindow) {
+            error("not a control: " + name);
             return;
         }
-        if (w) w->close();
-        settle();
-        return;
-    }
-    if (target->isWindow) {
-        error("not a control: " + name);
-        return;
-    }
-    if (target->line) {
-        // A drawn line is part of the bare window: the pointer can move over it, nothing more.
-        if (command == "hover")
-            hover(target->window, nullptr, target->line);
-        else if (command != "click")
-            error("not a control that takes this: " + name);
-        settle();
-        return;
-    }
-
-    if (command == "select") {
-        auto* list = qobject_cast<QComboBox*>(w);
-        if (!list) return error("not a list: " + name);
-        char* end = nullptr;
-        const long position = std::strtol(argument.c_str(), &end, 10);
-        if (argument.empty() || *end != '\0' || position < 0 || position >= list->count())
-            return error("position outside the list " + name + ": " + argument);
-        if (list->isEnabled() && takeFocus(list, Qt::MouseFocusReason))
-            list->setCurrentIndex(static_cast<int>(position));
-    } else if (command == "check") {
-        auto* box = qobject_cast<QCheckBox*>(w);
-        if (!box) return error("not a check box: " + name);
-        if (argument != "0" && argument != "1") return error("check takes 0 or 1: " + argument);
-        if (box->isChecked() != (argument == "1")) clickOn(box);
-    } else if (command == "set") {
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            if (!edit->isEnabled() || edit->isReadOnly() || !takeFocus(edit, Qt::TabFocusReason))
-                return settle();
-            const QString text = QString::fromStdString(argument);
-            edit->selectAll();
-            const bool changes = !(edit->text().isEmpty() && text.isEmpty());
-            if (changes)
-                edit->insert(text); // one edit, one change notification
-            else
-                emit edit->textEdited(text); // pasting nothing over nothing is still one edit
-        } else if (auto* notes = qobject_cast<QPlainTextEdit*>(w)) {
-            notes->setPlainText(QString::fromStdString(argument));
-        } else {
-            return error("not a text box: " + name);
+        if (target->line) {
+            // A drawn line is part of the bare window: the pointer can move over it, nothing more.
+            if (command->act == &Driver::hoverCommand)
+                hover(target->window, nullptr, target->line);
+            else if (command->act != &Driver::clickCommand)
+                error("not a control that takes this: " + name);
+            settle();
+            return;
         }
-    } else if (command == "click") {
-        clickOn(w);
-    } else if (command == "leave") {
-        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w))
-            return error("not a text box: " + name);
-        if (w->hasFocus()) w->clearFocus();
-    } else if (command == "hover") {
-        hover(target->window, w);
     }
+    (this->*command->act)(name, argument, *target);
+}
+
+void Driver::answerCommand(const std::string&, const std::string& argument, const Target&)
+{
+    if (argument == "yes" || argument == "no")
+        platform_.answer = argument == "yes";
+    else
+        error("answer takes yes or no: " + argument);
+}
+
+void Driver::dumpCommand(const std::string&, const std::string&, const Target&)
+{
+    if (!main_) {
+        error("the main window is closed");
+        return;
+    }
+    for (int i = 0; i < kControlCount; ++i) {
+        const Ctl id = static_cast<Ctl>(i);
+        if (QWidget* w = main_->widget(id))
+            get(std::string(controlName(id)), Target{w, main_, false, std::nullopt});
+    }
+}
+
+void Driver::getCommand(const std::string& name, const std::string&, const Target& target)
+{
+    get(name, target);
+}
+
+void Driver::closeCommand(const std::string&, const std::string&, const Target& target)
+{
+    if (target.widget) target.widget->close();
+    settle();
+}
+
+void Driver::selectCommand(const std::string& name, const std::string& argument, const Target& target)
+{
+    auto* list = qobject_cast<QComboBox*>(target.widget);
+    if (!list) return error("not a list: " + name);
+    char* end = nullptr;
+    const long position = std::strtol(argument.c_str(), &end, 10);
+    if (argument.empty() || *end != '\0' || position < 0 || position >= list->count())
+        return error("position outside the list " + name + ": " + argument);
+    if (list->isEnabled() && takeFocus(list, Qt::MouseFocusReason))
+        list->setCurrentIndex(static_cast<int>(position));
+    settle();
+}
+
+void Driver::checkCommand(const std::string& name, const std::string& argument, const Target& target)
+{
+    auto* box = qobject_cast<QCheckBox*>(target.widget);
+    if (!box) return error("not a check box: " + name);
+    if (argument != "0" && argument != "1") return error("check takes 0 or 1: " + argument);
+    if (box->isChecked() != (argument == "1")) clickOn(box);
+    settle();
+}
+
+void Driver::setCommand(const std::string& name, const std::string& argument, const Target& target)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(target.widget)) {
+        if (!edit->isEnabled() || edit->isReadOnly() || !takeFocus(edit, Qt::TabFocusReason)) return settle();
+        const QString text = QString::fromStdString(argument);
+        edit->selectAll();
+        const bool changes = !(edit->text().isEmpty() && text.isEmpty());
+        if (changes)
+            edit->insert(text); // one edit, one change notification
+        else
+            emit edit->textEdited(text); // pasting nothing over nothing is still one edit
+    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(target.widget)) {
+        notes->setPlainText(QString::fromStdString(argument));
+    } else {
+        return error("not a text box: " + name);
+    }
+    settle();
+}
+
+void Driver::clickCommand(const std::string&, const std::string&, const Target& target)
+{
+    clickOn(target.widget);
+    settle();
+}
+
+void Driver::leaveCommand(const std::string& name, const std::string&, const Target& target)
+{
+    QWidget* w = target.widget;
+    if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w))
+        return error("not a text box: " + name);
+    if (w->hasFocus()) w->clearFocus();
+    settle();
+}
+
+void Driver::hoverCommand(const std::string&, const std::string&, const Target& target)
+{
+    hover(target.window, target.widget);
     settle();
 }
 
