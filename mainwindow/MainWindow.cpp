@@ -4,6 +4,7 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "ReportWindow.h"
+#include "Texts.h"
 #include "WindowKit.h"
 #include "WrappingWidgets.h"
 
@@ -44,6 +45,10 @@ void setWhiteBackground(QWidget* w)
     w->setPalette(palette);
 }
 
+// The position of "Тбайт" in the disk-size unit list.
+constexpr int kTerabyteUnit = 0;
+static_assert(texts::kDiskUnitList[kTerabyteUnit] == texts::kTerabytes);
+
 void setPictureBorder(QLabel* picture, bool flat)
 {
     picture->setFrameStyle(flat ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
@@ -59,12 +64,15 @@ MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
 {
     // The whole initialisation runs before the window is first shown.
     form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
+    diskArrayForm_ = std::make_unique<DiskArrayForm>(platform.decimalSeparator().toStdString());
     build();
     refresh();
 }
 
 MainWindow::~MainWindow()
 {
+    // The dialog works on a form of this window: it goes first.
+    delete diskArray_.data();
     // The children outlive the form by a moment: keep their last events away from it.
     for (QWidget* w : widgets_) {
         if (!w) continue;
@@ -212,6 +220,10 @@ void MainWindow::refresh()
             if (label->text() != text) label->setText(text);
         }
     }
+    if (diskArray_) {
+        diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
+        diskArray_->refresh();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -263,6 +275,8 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The disk-array dialog works on this window: it never outlives it.
+    if (diskArray_) diskArray_->close();
     if (layout_ == Layout::Compact) {
         // Closing the compact window ends the program at once, with every window.
         delete report_.data();
@@ -319,6 +333,31 @@ void MainWindow::showAbout()
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void MainWindow::showDiskArray()
+{
+    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
+    if (!diskArray_) {
+        diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
+        diskArray_->setObjectName("Form4");
+        diskArray_->setWindowIcon(windowIcon());
+        connect(diskArray_, &DiskArrayWindow::diskSizeApplied, this, &MainWindow::applyDiskSize);
+    }
+    diskArray_->refresh();
+    diskArray_->show();
+    diskArray_->raise();
+    diskArray_->activateWindow();
+}
+
+void MainWindow::applyDiskSize(const QString& size)
+{
+    // The same road as the user's own typing and picking, so the depth, its
+    // day word and the report follow through the window's handlers.
+    userAction([&](MainForm& f) {
+        f.userEdit(Ctl::Text2, size.toStdString());
+        f.userSelect(Ctl::Combo5, kTerabyteUnit);
+    });
 }
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AboutWindow.h"
+#include "DiskArrayForm.h"
+#include "DiskArrayWindow.h"
 #include "FormHost.h"
 #include "ReportWindow.h"
 #include "Startup.h"
@@ -32,6 +34,9 @@ public:
     QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
     ReportWindow* reportWindow() const { return report_; }
     AboutWindow* aboutWindow() const { return about_; }
+    DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
+    // What the user typed into the disk-array dialog, kept while the dialog is closed.
+    DiskArrayForm& diskArrayForm() { return *diskArrayForm_; }
 
     // Copies the form's control model into the widgets.
     void refresh();
@@ -39,6 +44,11 @@ public:
     bool askYesNo(std::string_view title, std::string_view text) override;
     void showReport() override;
     void showAbout() override;
+    // "Дисковый массив…": shows the dialog, or brings an open one to the front.
+    void showDiskArray();
+    // The dialog's "Применить": the size goes into the disk-size field as if
+    // typed there, and the unit becomes "Тбайт".
+    void applyDiskSize(const QString& size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +70,8 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
+    std::unique_ptr<DiskArrayForm> diskArrayForm_;
+    QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;
 };
 

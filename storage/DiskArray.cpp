@@ -1,0 +1,65 @@
+#include "DiskArray.h"
+
+namespace velmora {
+
+namespace {
+
+// A marked terabyte is 10^12 bytes; the program's terabyte is 2^40 bytes.
+constexpr double kMarkedToProgramTb = 1e12 / 1099511627776.0;
+
+ArrayRule brokenRule(ArrayLevel level, int d)
+{
+    switch (level) {
+    case ArrayLevel::Jbod:
+    case ArrayLevel::Raid0: return d >= 1 ? ArrayRule::Holds : ArrayRule::NoDisks;
+    case ArrayLevel::Raid1: return d >= 2 && d % 2 == 0 ? ArrayRule::Holds : ArrayRule::MirrorPairs;
+    case ArrayLevel::Raid5: return d >= 3 ? ArrayRule::Holds : ArrayRule::Raid5Three;
+    case ArrayLevel::Raid6: return d >= 4 ? ArrayRule::Holds : ArrayRule::Raid6Four;
+    case ArrayLevel::Raid10: return d >= 4 && d % 2 == 0 ? ArrayRule::Holds : ArrayRule::Raid10Pairs;
+    }
+    return ArrayRule::NoDisks;
+}
+
+int dataDisks(ArrayLevel level, int d)
+{
+    switch (level) {
+    case ArrayLevel::Jbod:
+    case ArrayLevel::Raid0: return d;
+    case ArrayLevel::Raid1:
+    case ArrayLevel::Raid10: return d / 2;
+    case ArrayLevel::Raid5: return d - 1;
+    case ArrayLevel::Raid6: return d - 2;
+    }
+    return 0;
+}
+
+} // namespace
+
+ArrayCapacity arrayCapacity(const ArrayPlan& plan)
+{
+    ArrayCapacity c;
+    c.arrayDisks = plan.disks - plan.spares;
+    c.rawTb = plan.disks * plan.diskTb;
+    c.rule = brokenRule(plan.level, c.arrayDisks);
+    if (c.rule != ArrayRule::Holds) return c;
+    c.dataDisks = dataDisks(plan.level, c.arrayDisks);
+    c.usableTb = c.dataDisks * plan.diskTb * kMarkedToProgramTb * (1.0 - plan.reservePercent / 100.0);
+    return c;
+}
+
+std::optional<double> archiveDepthDays(double usableTb, double dayTotalGb)
+{
+    if (dayTotalGb == 0) return std::nullopt;
+    return usableTb * 1024.0 / dayTotalGb;
+}
+
+InputLoad inputLoad(double totalMbit, double limitMbit, double headroomPercent)
+{
+    InputLoad load;
+    load.loadPercent = totalMbit / limitMbit * 100.0;
+    load.allowedMbit = limitMbit * (1.0 - headroomPercent / 100.0);
+    load.over = totalMbit > load.allowedMbit;
+    return load;
+}
+
+} // namespace velmora

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "DiskArrayForm.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+// "Дисковый массив": the array and the recorder's input, worked out as the
+// user types. Not modal: the main window stays usable, and its figures follow
+// into the dialog. The form it shows belongs to the main window, so that what
+// the user typed outlives the dialog.
+class DiskArrayWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DiskArrayWindow(DiskArrayForm& form, QWidget* parent = nullptr);
+
+    // Copies the form's texts and marks into the widgets.
+    void refresh();
+
+    // "Применить": hands the usable size to the main window, as the disk-size field reads it.
+    void Command1_Click();
+
+signals:
+    void diskSizeApplied(const QString& diskSize);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build();
+
+    DiskArrayForm& form_;
+    std::array<QLineEdit*, kArrayFieldCount> fields_{};
+    QComboBox* level_ = nullptr;
+    std::array<QLabel*, 5> results_{}; // disks, raw, usable, depth, load
+    QLabel* message_ = nullptr;
+    QPushButton* apply_ = nullptr;
+};
+
+} // namespace velmora
