@@ -31,7 +31,8 @@ void NotesBox::insertFromMimeData(const QMimeData* source)
     const QString text = plainTextOf(source);
     if (text.isEmpty()) return;
     QTextCursor cursor = textCursor();
-    const qsizetype kept = document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
+    const qsizetype kept =
+        document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
     const qsizetype room = kMaxPasted - kept;
     if (room <= 0) return;
     cursor.insertText(text.left(room));
