@@ -122,6 +122,14 @@ constexpr const Row* optionAt(const std::array<Row, N>& table, long position)
     return &table[static_cast<std::size_t>(position)];
 }
 
+// The position of the terabyte, the unit of sizes computed elsewhere.
+inline constexpr int kTerabyteUnit = [] {
+    for (std::size_t i = 0; i < kDiskUnits.size(); ++i)
+        if (kDiskUnits[i].caption == texts::kTerabytes) return static_cast<int>(i);
+    return -1;
+}();
+static_assert(kTerabyteUnit >= 0, "the disk units offer terabytes");
+
 inline constexpr const DiskUnitOption& diskUnitAt(long position)
 {
     const DiskUnitOption* unit = optionAt(kDiskUnits, position);

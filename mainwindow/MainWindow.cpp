@@ -1,10 +1,10 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "ReportWindow.h"
-#include "Texts.h"
 #include "WindowKit.h"
 #include "WrappingWidgets.h"
 
@@ -44,10 +44,6 @@ void setWhiteBackground(QWidget* w)
     palette.setColor(QPalette::Window, Qt::white);
     w->setPalette(palette);
 }
-
-// The position of "Тбайт" in the disk-size unit list.
-constexpr int kTerabyteUnit = 0;
-static_assert(texts::kDiskUnitList[kTerabyteUnit] == texts::kTerabytes);
 
 void setPictureBorder(QLabel* picture, bool flat)
 {
