@@ -11,9 +11,12 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -158,6 +161,66 @@ void MainWindow::build()
         previous = w;
     }
     if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
+    buildMenu();
+}
+
+std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
+{
+    // The context menu from top to bottom. A feature adds its command with
+    // one line here; `{}` draws a separator.
+    return {
+        {QStringLiteral("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
+    };
+}
+
+void MainWindow::buildMenu()
+{
+    menu_ = new QMenu(this);
+    for (MenuEntry& entry : menuEntries()) {
+        if (entry.text.isEmpty()) {
+            menu_->addSeparator();
+            continue;
+        }
+        auto* action = new QAction(entry.text, this);
+        if (!entry.keys.isEmpty()) {
+            action->setShortcut(entry.keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action); // the keys work while the menu is closed
+        }
+        connect(action, &QAction::triggered, this, std::move(entry.run));
+        menu_->addAction(action);
+    }
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The bare surface, a drawn line or a label: the places without a menu of
+    // their own. Text boxes keep theirs; other controls get nothing new.
+    QWidget* child = childAt(event->pos());
+    if (menu_->isEmpty() || (child && !qobject_cast<QLabel*>(child))) {
+        event->ignore();
+        return;
+    }
+    // A popup, never a nested event loop: nothing waits for the menu to close.
+    menu_->popup(event->globalPos());
+    event->accept();
+}
+
+void MainWindow::saveReportPdf()
+{
+    const QString title = QStringLiteral("Сохранить отчёт в PDF");
+    const QString path =
+        platform_.askSavePath(this, title, QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    // The page as the report window prints it, from a report that is never shown.
+    ReportWindow page(platform_);
+    page.fill(reportInput());
+    if (report_) page.setNotes(report_->notes());
+    QString why;
+    if (!page.savePdf(path, &why))
+        platform_.tell(this, title,
+                       QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2")
+                           .arg(QDir::toNativeSeparators(path), why));
 }
 
 template <typename Action>

@@ -7,11 +7,17 @@
 #include "ReportWindow.h"
 #include "Startup.h"
 
+#include <QKeySequence>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
+
+class QMenu;
 
 namespace velmora {
 
@@ -50,7 +56,21 @@ public:
     // typed there, and the unit becomes "Тбайт".
     void applyDiskSize(const QString& size);
 
+    // One entry of the main window's context menu: its words, its keys (the
+    // keys work with the menu closed too) and what it does. An entry without
+    // words is a separator.
+    struct MenuEntry {
+        QString text;
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    QMenu* contextMenu() const { return menu_; }
+
+    // "Сохранить отчёт в PDF…": the report page of the window's figures, as printed.
+    void saveReportPdf();
+
 protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +78,8 @@ protected:
 
 private:
     void build();
+    std::vector<MenuEntry> menuEntries();
+    void buildMenu();
     void wire(Ctl id, QWidget* w);
     // Runs one user action on the form, then brings the widgets up to date.
     template <typename Action>
@@ -73,6 +95,7 @@ private:
     std::unique_ptr<DiskArrayForm> diskArrayForm_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;
+    QMenu* menu_ = nullptr;
 };
 
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -57,6 +58,13 @@ QString QtPlatform::askPdfPath(QWidget* parent)
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить страницу как PDF"),
                                         QDir::home().filePath(QStringLiteral("velmora.pdf")),
                                         QStringLiteral("PDF (*.pdf)"));
+}
+
+QString QtPlatform::askSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                                const QString& filter)
+{
+    const QString start = QFileInfo(suggested).isAbsolute() ? suggested : QDir::home().filePath(suggested);
+    return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
 } // namespace velmora

@@ -15,6 +15,8 @@ public:
     void openUrl(const QUrl& url) override;
     std::unique_ptr<QPagedPaintDevice> defaultPrinter() override;
     QString askPdfPath(QWidget* parent) override;
+    QString askSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                        const QString& filter) override;
 };
 
 } // namespace velmora

@@ -5,13 +5,16 @@
 #include "ReportLayout.h"
 #include "WindowKit.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -99,6 +102,19 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     printButton_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
     connect(printButton_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
     notesBox_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
+
+    menu_ = new QMenu(this);
+    menu_->addAction(QStringLiteral("Сохранить отчёт в PDF…"), this, &ReportWindow::savePdfAs);
+}
+
+QString ReportWindow::notes() const
+{
+    return notesBox_->toPlainText();
+}
+
+void ReportWindow::setNotes(const QString& text)
+{
+    notesBox_->setPlainText(text);
 }
 
 void ReportWindow::fill(const ReportInput& in)
@@ -169,15 +185,66 @@ void ReportWindow::savePdfInstead()
         return;
     const QString path = platform_.askPdfPath(this);
     if (path.isEmpty()) return;
+    QString why;
+    if (!savePdf(path, &why)) tellNotSaved(path, why);
+}
 
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setTitle(windowTitle());
-    writer.setCreator(QStringLiteral("Velmora"));
-    if (!paintPage(writer)) {
-        const QString failed = QStringLiteral("Не удалось сохранить страницу в файл %1.");
-        platform_.tell(this, printTitle(), failed.arg(QDir::toNativeSeparators(path)));
+void ReportWindow::savePdfAs()
+{
+    const QString path = platform_.askSavePath(this, QStringLiteral("Сохранить отчёт в PDF"),
+                                               QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString why;
+    if (!savePdf(path, &why)) tellNotSaved(path, why);
+}
+
+void ReportWindow::tellNotSaved(const QString& path, const QString& why)
+{
+    QString text =
+        QStringLiteral("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path));
+    if (!why.isEmpty()) text += QLatin1Char('\n') + why;
+    platform_.tell(this, printTitle(), text);
+}
+
+bool ReportWindow::savePdf(const QString& path, QString* why)
+{
+    // Written into a temporary file beside the target, which replaces the
+    // target only once the page is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (why) *why = file.errorString();
+        return false;
     }
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setTitle(windowTitle());
+        writer.setCreator(QStringLiteral("Velmora"));
+        // The button is never part of the page.
+        const bool buttonShown = !printButton_->isHidden();
+        printButton_->hide();
+        painted = paintPage(writer);
+        if (buttonShown) printButton_->show();
+    }
+    if (!painted) {
+        file.cancelWriting();
+        if (why) *why = QStringLiteral("Страница не нарисована.");
+        return false;
+    }
+    if (!file.commit()) {
+        if (why) *why = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void ReportWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The notes box has its own menu; everywhere else the report's. A popup,
+    // never a nested loop: nothing waits for the menu to close.
+    menu_->popup(event->globalPos());
+    event->accept();
 }
 
 void ReportWindow::paintEvent(QPaintEvent*)

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class QContextMenuEvent;
+class QMenu;
 class QPagedPaintDevice;
 class QPaintEvent;
 class QPlainTextEdit;
@@ -31,12 +33,25 @@ public:
     // as a PDF file instead.
     void Command1_Click();
 
+    // The page as printed, written whole or not at all into a PDF file at
+    // `path` (the text stays text). On failure `why` gets the reason.
+    bool savePdf(const QString& path, QString* why = nullptr);
+    // The context menu's "Сохранить отчёт в PDF…": asks where, then saves.
+    void savePdfAs();
+
+    QString notes() const;
+    void setNotes(const QString& text);
+    QPlainTextEdit* notesBox() const { return notesBox_; }
+    QMenu* contextMenu() const { return menu_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool paintPage(QPagedPaintDevice& device);
     void savePdfInstead();
+    void tellNotSaved(const QString& path, const QString& why);
     void showContent();
 
     Platform& platform_;
@@ -44,6 +59,7 @@ private:
     std::vector<QWidget*> controls_; // parallel to reportControls()
     QPushButton* printButton_ = nullptr;
     QPlainTextEdit* notesBox_ = nullptr;
+    QMenu* menu_ = nullptr;
 };
 
 } // namespace velmora

@@ -24,7 +24,9 @@ public:
     QString decimal = QStringLiteral(".");
     QString printerFile; // empty: no printer
     bool answer = false;
-    QString pdfPath; // the answer to askPdfPath
+    QString pdfPath;                   // the answer to askPdfPath
+    QString savePath;                  // the answer to askSavePath
+    std::vector<Question> saveDialogs; // title and suggested name of each save dialog
 
     std::vector<Question> questions;
     std::vector<Question> notices;
@@ -56,6 +58,11 @@ public:
     {
         ++pdfPathAsked;
         return pdfPath;
+    }
+    QString askSavePath(QWidget*, const QString& title, const QString& suggested, const QString&) override
+    {
+        saveDialogs.push_back({title, suggested});
+        return savePath;
     }
 };
 

@@ -24,6 +24,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 
 using namespace velmora;
 
@@ -76,6 +77,12 @@ public:
     }
     void pagePrinted() override { emitLine("printed\t" + printTo.toStdString()); }
     QString askPdfPath(QWidget*) override { return {}; } // a script has no file dialog
+    // The file a script command picked, handed to the next file dialog instead of showing one.
+    QString pickedPath;
+    QString askSavePath(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        return std::exchange(pickedPath, QString());
+    }
 };
 
 class Driver {

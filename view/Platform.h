@@ -32,6 +32,10 @@ public:
     virtual void pagePrinted() {}
     // Where to save a page as PDF when it could not be printed; empty when the user cancels.
     virtual QString askPdfPath(QWidget* parent) = 0;
+    // A save dialog: the file to write, empty when the user cancels. `suggested`
+    // is the file name offered first, `filter` the dialog's name filter.
+    virtual QString askSavePath(QWidget* parent, const QString& title, const QString& suggested,
+                                const QString& filter) = 0;
 };
 
 } // namespace velmora

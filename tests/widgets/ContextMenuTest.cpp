@@ -1,0 +1,154 @@
+#include "FakePlatform.h"
+#include "MainWindow.h"
+#include "ReportWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora::testing {
+namespace {
+
+struct Window {
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Window(int height = 1080)
+    {
+        platform.height = height;
+        window = std::make_unique<MainWindow>(chooseLayout(height), platform);
+        window->show();
+    }
+    MainWindow* operator->() { return window.get(); }
+};
+
+// A right click (or the menu key) as the desktop delivers it: to the widget
+// under the pointer, passed on to its parents while nobody takes it.
+void rightClick(QWidget* receiver, QPoint at, QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse)
+{
+    QContextMenuEvent event(reason, at, receiver->mapToGlobal(at));
+    QApplication::sendEvent(receiver, &event);
+}
+
+QAction* entry(QMenu* menu, const QString& text)
+{
+    for (QAction* action : menu->actions())
+        if (action->text() == text) return action;
+    return nullptr;
+}
+
+TEST(ContextMenu, OpensOnTheBareSurfaceLabelsAndLinesOnly)
+{
+    struct Case {
+        const char* where; // a control's name, "" for the bare surface
+        QPoint at;         // in the window, for the bare surface
+        bool opens;
+    };
+    const Case cases[] = {
+        {"", QPoint(2, 2), true}, // the top-left corner
+        {"Label26", {}, true},    // a result label
+        {"Label37", {}, true},    // a caption
+        {"Text1", {}, false},     // a text box keeps its own menu
+        {"Combo4", {}, false},    {"Check1", {}, false}, {"Command5", {}, false},
+    };
+    for (int height : {1080, 768}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.where) + " at height " + std::to_string(height));
+            Window w(height);
+            QMenu* menu = w->contextMenu();
+            ASSERT_NE(menu, nullptr);
+            if (*c.where) {
+                QWidget* target = w->findChild<QWidget*>(QString::fromLatin1(c.where));
+                ASSERT_NE(target, nullptr);
+                rightClick(target, QPoint(target->width() / 2, target->height() / 2));
+            } else {
+                rightClick(w.window.get(), c.at);
+            }
+            // The call came back: the menu is a popup, not a nested loop.
+            EXPECT_EQ(menu->isVisible(), c.opens);
+            menu->hide();
+        }
+    }
+}
+
+TEST(ContextMenu, TheMenuKeyOnAControlOpensNothing)
+{
+    Window w;
+    QWidget* list = w->findChild<QWidget*>(QStringLiteral("Combo6"));
+    rightClick(list, QPoint(1, 1), QContextMenuEvent::Keyboard);
+    EXPECT_FALSE(w->contextMenu()->isVisible());
+}
+
+TEST(ContextMenu, SavesTheReportPageAsPdf)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    struct Case {
+        const char* name;
+        QString path; // the file dialog's answer
+        bool written;
+        size_t notices;
+    };
+    const Case cases[] = {
+        {"cancelled", QString(), false, 0},
+        {"saved", dir.filePath("page.pdf"), true, 0},
+        {"into a missing folder", dir.filePath("missing/page.pdf"), false, 1},
+        {"onto a folder", dir.path(), false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Window w;
+        w.platform.savePath = c.path;
+        QAction* save = entry(w->contextMenu(), QStringLiteral("Сохранить отчёт в PDF…"));
+        ASSERT_NE(save, nullptr);
+        save->trigger();
+        ASSERT_EQ(w.platform.saveDialogs.size(), 1u);
+        EXPECT_EQ(w.platform.notices.size(), c.notices);
+        if (!c.path.isEmpty() && c.path != dir.path()) {
+            QFile pdf(c.path);
+            EXPECT_EQ(pdf.exists(), c.written);
+            if (c.written && pdf.open(QIODevice::ReadOnly)) {
+                EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+            }
+        }
+        // Saving a page opens no window.
+        EXPECT_EQ(w->reportWindow(), nullptr);
+    }
+}
+
+TEST(ContextMenu, TheReportSavesItsPageWithTheNotes)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Window w;
+    w->showReport();
+    ReportWindow* report = w->reportWindow();
+    ASSERT_NE(report, nullptr);
+    report->setNotes(QStringLiteral("Объект: склад"));
+    // A right click on the report's surface opens its menu; the notes box keeps its own.
+    QContextMenuEvent onSurface(QContextMenuEvent::Mouse, QPoint(3, 3), report->mapToGlobal(QPoint(3, 3)));
+    QApplication::sendEvent(report, &onSurface);
+    EXPECT_TRUE(report->contextMenu()->isVisible());
+    report->contextMenu()->hide();
+
+    w.platform.savePath = dir.filePath("report.pdf");
+    ASSERT_EQ(report->contextMenu()->actions().size(), 1);
+    report->contextMenu()->actions().front()->trigger();
+    QFile pdf(w.platform.savePath);
+    EXPECT_TRUE(pdf.exists());
+    EXPECT_TRUE(w.platform.notices.empty());
+    // The window is as it was: button shown, notes kept.
+    EXPECT_TRUE(report->findChild<QWidget*>(QStringLiteral("Command1"))->isVisible());
+    EXPECT_EQ(report->notes(), QStringLiteral("Объект: склад"));
+}
+
+} // namespace
+} // namespace velmora::testing
