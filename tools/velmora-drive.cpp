@@ -10,8 +10,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -127,6 +130,7 @@ private:
     void clickCommand(const std::string&, const std::string&, const Target& target);
     void leaveCommand(const std::string& name, const std::string&, const Target& target);
     void hoverCommand(const std::string&, const std::string&, const Target& target);
+    void menuCommand(const std::string&, const std::string& argument, const Target&);
 
     void error(const std::string& message) { emitLine("error\t" + message); }
     void settle();
@@ -169,12 +173,13 @@ QWidget* Driver::windowNamed(const std::string& name) const
     }
     if (name == "Form2") return main_->aboutWindow();
     if (name == "Form3") return main_->reportWindow();
+    if (name == "Form4") return main_->diskArrayWindow();
     return nullptr;
 }
 
 std::optional<Driver::Target> Driver::resolve(const std::string& name)
 {
-    if (name == "Main" || name == "Form2" || name == "Form3") {
+    if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4") {
         QWidget* window = windowNamed(name);
         return Target{window, window, true, std::nullopt};
     }
@@ -182,7 +187,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
     if (dot != std::string::npos) {
         const std::string windowName = name.substr(0, dot);
         const std::string control = name.substr(dot + 1);
-        if (windowName != "Form2" && windowName != "Form3") {
+        if (windowName != "Form2" && windowName != "Form3" && windowName != "Form4") {
             error("unknown name: " + name);
             return std::nullopt;
         }
@@ -310,6 +315,7 @@ const Driver::Command Driver::kCommands[] = {
     {"set", Scope::Control, &Driver::setCommand},       {"click", Scope::Control, &Driver::clickCommand},
     {"leave", Scope::Control, &Driver::leaveCommand},   {"hover", Scope::Control, &Driver::hoverCommand},
     {"close", Scope::Window, &Driver::closeCommand},    {"get", Scope::AnyName, &Driver::getCommand},
+    {"menu", Scope::Nothing, &Driver::menuCommand},
 };
 
 void Driver::run(const std::string& rawLine)
@@ -459,6 +465,40 @@ void Driver::leaveCommand(const std::string& name, const std::string&, const Tar
     if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QPlainTextEdit*>(w))
         return error("not a text box: " + name);
     if (w->hasFocus()) w->clearFocus();
+    settle();
+}
+
+// The user right-clicks the bare surface of the main window and picks the
+// entry with these words from its context menu.
+void Driver::menuCommand(const std::string&, const std::string& argument, const Target&)
+{
+    if (!main_) return error("the main window is closed");
+    if (QApplication::activeWindow() != main_) {
+        main_->activateWindow();
+        QApplication::processEvents();
+        if (!main_) return settle();
+    }
+    const QPoint at(2, 2); // bare surface in both layouts
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, main_->mapToGlobal(at));
+    QApplication::sendEvent(main_, &rightClick);
+    QApplication::processEvents();
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        error("no context menu");
+        return settle();
+    }
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions())
+        if (!action->isSeparator() && action->text().remove('&').toStdString() == argument) chosen = action;
+    if (!chosen || !chosen->isEnabled() || !chosen->isVisible()) {
+        menu->close();
+        error("no menu entry: " + argument);
+        return settle();
+    }
+    // Picked as the keyboard picks it: the entry highlighted, then Return.
+    menu->setActiveAction(chosen);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(menu, &enter);
     settle();
 }
 
