@@ -1,0 +1,185 @@
+#include "FakePlatform.h"
+#include "MainWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora::testing {
+namespace {
+
+struct Program {
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Program(int height = 1080, QString decimal = ".")
+    {
+        platform.height = height;
+        platform.decimal = std::move(decimal);
+        window.reset(new MainWindow(chooseLayout(height), platform));
+        window->show();
+    }
+    DiskArrayWindow* openDialog()
+    {
+        window->showDiskArray();
+        return window->diskArrayWindow();
+    }
+};
+
+template <typename T = QWidget>
+T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The user selects everything in the field and types the text.
+void type(QWidget* window, const char* field, const QString& text)
+{
+    auto* edit = child<QLineEdit>(window, field);
+    ASSERT_NE(edit, nullptr) << field;
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+// Every control of the main window as the user sees it.
+std::vector<std::string> shown(const MainWindow& w)
+{
+    std::vector<std::string> out;
+    for (int i = 0; i < kControlCount; ++i) {
+        const Control& c = w.form().control(static_cast<Ctl>(i));
+        out.push_back(std::string(controlName(static_cast<Ctl>(i))) + "=" + c.text + "|" +
+                      std::to_string(c.index) + "|" + std::to_string(c.visible) + std::to_string(c.enabled));
+    }
+    return out;
+}
+
+TEST(DiskArrayWindow, AFixedWindowInTheProgramsFontsThatNeverBlocks)
+{
+    Program p;
+    DiskArrayWindow* dialog = p.openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->objectName(), "Form4");
+    EXPECT_EQ(dialog->windowTitle(), "Дисковый массив");
+    EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_EQ(dialog->size(), QSize(7800 / 15, 8760 / 15));
+    EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
+    struct Case {
+        const char* name;
+        double points;
+        bool underline;
+        QColor colour;
+    };
+    const Case cases[] = {
+        {"Label1", 11.25, true, QColor(192, 0, 0)}, {"Label2", 9.75, false, Qt::black},
+        {"Label16", 9.75, false, Qt::black},        {"Label21", 9.0, false, QColor(192, 0, 0)},
+        {"Text1", 9.0, false, Qt::black},
+    };
+    for (const Case& c : cases) {
+        QWidget* w = child(dialog, c.name);
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.points) << c.name;
+        EXPECT_TRUE(w->font().bold()) << c.name;
+        EXPECT_EQ(w->font().underline(), c.underline) << c.name;
+        EXPECT_EQ(w->palette().color(QPalette::Active, w->foregroundRole()), c.colour) << c.name;
+        EXPECT_TRUE(dialog->rect().contains(w->geometry())) << c.name;
+    }
+    // The main window stays usable while the dialog is open.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // A second "Дисковый массив…" brings the same dialog forward.
+    EXPECT_EQ(p.openDialog(), dialog);
+}
+
+TEST(DiskArrayWindow, BadInputMarksTheFieldUntilMended)
+{
+    Program p;
+    DiskArrayWindow* dialog = p.openDialog();
+    auto* size = child<QLineEdit>(dialog, "Text2");
+    auto* apply = child<QPushButton>(dialog, "Command1");
+    const QColor white = size->palette().color(QPalette::Base);
+    for (const char* bad : {"", "abc", "-4", "1E39", "99999999999999999999999"}) {
+        type(dialog, "Text2", QString::fromUtf8(bad));
+        EXPECT_EQ(size->text(), QString::fromUtf8(bad));
+        EXPECT_NE(size->palette().color(QPalette::Base), white) << bad;
+        EXPECT_EQ(child<QLabel>(dialog, "Label16")->text(), "") << bad;
+        EXPECT_EQ(child<QLabel>(dialog, "Label21")->text(), "Объём диска: больше 0 и не больше 1000 ТБ.")
+            << bad;
+        EXPECT_FALSE(apply->isEnabled()) << bad;
+    }
+    type(dialog, "Text2", "4");
+    EXPECT_EQ(size->palette().color(QPalette::Base), white);
+    EXPECT_EQ(child<QLabel>(dialog, "Label16")->text(), "3.46 Тбайт");
+    EXPECT_TRUE(apply->isEnabled());
+}
+
+// "Применить" is the user's typing in the disk-size field and picking
+// "Тбайт": every control of the window ends as if the user had done that,
+// and only the field, the unit and the depth with its word change.
+TEST(DiskArrayWindow, ApplyEqualsTypingTheSizeByHand)
+{
+    struct Case {
+        int height;
+        const char* decimal;
+    };
+    for (const Case& c : {Case{1080, "."}, Case{768, ","}}) {
+        Program applied(c.height, c.decimal);
+        Program typed(c.height, c.decimal);
+        for (Program* p : {&applied, &typed}) {
+            p->window->form().userEdit(Ctl::Text1, "3000");
+            p->window->form().userSelect(Ctl::Combo5, 1);
+            p->window->refresh();
+        }
+        const std::vector<std::string> before = shown(*applied.window);
+
+        DiskArrayWindow* dialog = applied.openDialog();
+        type(dialog, "Text1", "4");
+        child<QComboBox>(dialog, "Combo1")->setCurrentIndex(static_cast<int>(ArrayLevel::Raid5));
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+
+        type(typed.window.get(), "Text2", "10.37");
+        child<QComboBox>(typed.window.get(), "Combo5")->setCurrentIndex(0);
+
+        const std::vector<std::string> after = shown(*applied.window);
+        EXPECT_EQ(after, shown(*typed.window)) << c.decimal;
+        EXPECT_EQ(applied.window->form().hddsize, typed.window->form().hddsize);
+        EXPECT_EQ(applied.window->form().depthdays, typed.window->form().depthdays);
+        for (std::size_t i = 0; i < after.size(); ++i) {
+            const Ctl id = static_cast<Ctl>(i);
+            if (id == Ctl::Text2 || id == Ctl::Combo5 || id == Ctl::Label34 || id == Ctl::Label35) continue;
+            EXPECT_EQ(after[i], before[i]) << c.decimal;
+        }
+        EXPECT_EQ(applied.window->form().control(Ctl::Text2).text, "10.37");
+        EXPECT_TRUE(applied.window->diskArrayWindow()->isVisible()); // stays open for the next try
+    }
+}
+
+TEST(DiskArrayWindow, CloseKeepsWhatWasTypedAndGoesWithTheMainWindow)
+{
+    Program p;
+    DiskArrayWindow* dialog = p.openDialog();
+    type(dialog, "Text1", "6");
+    type(dialog, "Text5", "12,5");
+    QTest::keyClick(child(dialog, "Text5"), Qt::Key_Escape); // Escape works as "Закрыть"
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(p.window->diskArrayWindow(), nullptr);
+    EXPECT_EQ(p.window->form().control(Ctl::Text2).text, "1"); // nothing applied
+
+    dialog = p.openDialog();
+    EXPECT_EQ(child<QLineEdit>(dialog, "Text1")->text(), "6");
+    EXPECT_EQ(child<QLineEdit>(dialog, "Text5")->text(), "12,5");
+    const QPointer<DiskArrayWindow> guard(dialog);
+    p.window->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull() || !guard->isVisible());
+}
+
+} // namespace
+} // namespace velmora::testing
