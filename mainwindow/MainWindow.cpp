@@ -170,6 +170,8 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
     // one line here; `{}` draws a separator.
     return {
         {QStringLiteral("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
+        {},
+        {QStringLiteral("Дисковый массив…"), {}, [this] { showDiskArray(); }},
     };
 }
 
