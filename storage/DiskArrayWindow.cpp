@@ -53,7 +53,7 @@ constexpr DialogControl kControls[] = {
     {"Label6", Part::Caption, "Запас на форматирование, %:", {360, 2670, 4560, 375}},
     {"Text4", Part::Field, "", {kFieldLeft, 2640, kFieldWidth, kFieldHeight}, 3},
     {"Label7", Part::Heading, "Вход регистратора", {360, 3240, 4560, 300}},
-    {"Label8", Part::Caption, "Предел входа, Мбит/с (пусто: нет):", {360, 3750, 4560, 375}},
+    {"Label8", Part::Caption, "Предел входа, Мбит/с (пусто: без проверки):", {360, 3750, 4560, 375}},
     {"Text5", Part::Field, "", {kFieldLeft, 3720, kFieldWidth, kFieldHeight}, 4},
     {"Label9", Part::Caption, "Запас по входу, %:", {360, 4230, 4560, 375}},
     {"Text6", Part::Field, "", {kFieldLeft, 4200, kFieldWidth, kFieldHeight}, 5},
