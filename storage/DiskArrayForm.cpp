@@ -85,6 +85,11 @@ std::string depthText(double days, std::string_view separator)
 
 } // namespace
 
+std::string_view arrayFieldRule(ArrayField field)
+{
+    return kFieldRules[static_cast<std::size_t>(field)].message;
+}
+
 std::optional<double> readArrayField(std::string_view text, std::string_view decimal, bool whole)
 {
     text = trimmed(text);

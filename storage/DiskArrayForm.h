@@ -34,6 +34,10 @@ struct DiskArrayView {
     std::string applyText; // the usable size as the disk-size field reads it; empty: nothing to apply
 };
 
+// What a field takes, in the program's words (shown while it is marked, and
+// as the field's tip).
+std::string_view arrayFieldRule(ArrayField field);
+
 // Reads a field as typed: blanks around, digits with at most one decimal
 // separator (the period or `decimal`), nothing else; `whole` allows no
 // separator. None for anything else, empty text included.

@@ -118,6 +118,7 @@ void DiskArrayWindow::build()
             setColours(label, c.part == Part::Heading || c.part == Part::Message ? kDarkRed : kBlack, false);
             if (c.part == Part::Result) results_[static_cast<std::size_t>(c.slot)] = label;
             if (c.part == Part::Message) message_ = label;
+            if (c.part == Part::Caption) caption_ = label;
             w = label;
             break;
         }
@@ -130,12 +131,17 @@ void DiskArrayWindow::build()
                 form_.edit(field, text.toStdString());
                 refresh();
             });
+            edit->setToolTip(qtText(arrayFieldRule(field)));
+            edit->setAccessibleDescription(edit->toolTip());
+            // The caption before the field names it, for the keyboard and for screen readers.
+            if (caption_) caption_->setBuddy(edit);
             fields_[static_cast<std::size_t>(c.slot)] = edit;
             w = edit;
             break;
         }
         case Part::List: {
             level_ = new QComboBox(this);
+            if (caption_) caption_->setBuddy(level_);
             level_->setEditable(false);
             level_->setFont(qtFont(kFieldFont));
             for (std::string_view entry : kArrayLevelNames) level_->addItem(qtText(entry));

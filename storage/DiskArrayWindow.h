@@ -43,6 +43,7 @@ private:
     QComboBox* level_ = nullptr;
     std::array<QLabel*, 5> results_{}; // disks, raw, usable, depth, load
     QLabel* message_ = nullptr;
+    QLabel* caption_ = nullptr; // the latest caption while building
     QPushButton* apply_ = nullptr;
 };
 
