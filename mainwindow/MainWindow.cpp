@@ -127,7 +127,8 @@ void MainWindow::build()
             auto* button = new WrappingButton(caption, this);
             button->setAutoDefault(false);
             if (id == Ctl::Command1 || id == Ctl::Command2) {
-                button->setIcon(id == Ctl::Command1 ? rightTriangle() : leftTriangle());
+                button->setIcon(id == Ctl::Command1 ? rightTriangle(devicePixelRatioF())
+                                                    : leftTriangle(devicePixelRatioF()));
                 button->setIconSize(QSize(50, 50));
             }
             w = button;
@@ -135,7 +136,7 @@ void MainWindow::build()
         }
         case Kind::Picture: {
             auto* picture = new QLabel(this);
-            picture->setPixmap(cameraPicture());
+            picture->setPixmap(cameraPicture(devicePixelRatioF()));
             picture->setAlignment(Qt::AlignCenter);
             picture->setMouseTracking(true);
             picture->setCursor(Qt::PointingHandCursor);
@@ -377,6 +378,7 @@ void MainWindow::showReport()
         report_ = new ReportWindow(platform_);
         report_->setObjectName("Form3");
         report_->setWindowIcon(windowIcon());
+        placeCentred(*report_, this); // later showings keep where the user put it
     }
     report_->fill(reportInput());
     report_->show();
@@ -391,6 +393,7 @@ void MainWindow::showAbout()
     about_ = new AboutWindow(platform_);
     about_->setObjectName("Form2");
     about_->setWindowIcon(windowIcon());
+    placeCentred(*about_, this);
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -1,11 +1,13 @@
 #include "Pictures.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QtMath>
 
 #include <algorithm>
 
@@ -13,9 +15,12 @@ namespace velmora {
 
 namespace {
 
-QImage blankImage(int width, int height, const QColor& fill)
+// A canvas of `width` x `height` pixels held at `scale` device pixels per
+// pixel, so that the drawing stays sharp on a scaled screen.
+QImage blankImage(int width, int height, qreal scale, const QColor& fill)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qCeil(width * scale), qCeil(height * scale), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
@@ -26,16 +31,12 @@ void smooth(QPainter& p)
     p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-// The dome camera of the window icon, drawn in a 48 x 48 frame and scaled to `size`.
-// Outlines keep at least one device pixel so the small sizes stay crisp.
-QPixmap domeIconAt(int size)
+} // namespace
+
+void paintDomeIcon(QPainter& p, qreal devicePixels)
 {
-    QImage image = blankImage(size, size, Qt::transparent);
-    QPainter p(&image);
-    smooth(p);
-    const qreal scale = size / 48.0;
-    p.scale(scale, scale);
-    const qreal line = std::max(1.4, 1.0 / scale);
+    // Outlines keep at least one device pixel so the small sizes stay crisp.
+    const qreal line = std::max(1.4, 48.0 / devicePixels);
 
     // Ceiling plate.
     QLinearGradient plate(0, 5, 0, 16);
@@ -67,14 +68,16 @@ QPixmap domeIconAt(int size)
     p.setBrush(tint);
     p.drawPath(dome);
 
-    // Lens module seen through the dome.
+    // Lens module seen through the dome: what lies outside the dome is cut
+    // away from the shapes themselves, so the drawing needs no clipping.
     p.save();
-    p.setClipPath(dome);
     QRadialGradient ball(QPointF(22, 23), 11);
     ball.setColorAt(0.0, QColor(70, 74, 84));
     ball.setColorAt(1.0, QColor(14, 16, 20));
     p.setBrush(ball);
-    p.drawEllipse(QPointF(24, 25), 10, 10);
+    QPainterPath ballPath;
+    ballPath.addEllipse(QPointF(24, 25), 10, 10);
+    p.drawPath(ballPath.intersected(dome));
     QRadialGradient glass(QPointF(23, 26), 6);
     glass.setColorAt(0.0, QColor(70, 110, 200));
     glass.setColorAt(0.55, QColor(24, 34, 90));
@@ -95,19 +98,55 @@ QPixmap domeIconAt(int size)
     sheen.cubicTo(16, 32, 14, 27, 14.5, 20);
     sheen.closeSubpath();
     p.setBrush(QColor(255, 255, 255, 150));
-    p.drawPath(sheen);
+    p.drawPath(sheen.intersected(dome));
     p.restore();
 
     p.setPen(QPen(QColor(28, 32, 44), line));
     p.setBrush(Qt::NoBrush);
     p.drawPath(dome);
+}
+
+namespace {
+
+// The dome camera at `size` x `size` device pixels.
+QPixmap domeIconAt(int size)
+{
+    QImage image = blankImage(size, size, 1, Qt::transparent);
+    QPainter p(&image);
+    smooth(p);
+    p.scale(size / 48.0, size / 48.0);
+    paintDomeIcon(p, size);
     p.end();
     return QPixmap::fromImage(image);
 }
 
-QPixmap triangle(bool pointsLeft)
+// Draws the dome at whatever size is asked for, so the icon is sharp in a
+// title bar, a task switcher and on a scaled screen alike.
+class DomeIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return domeIconAt(std::max(1, std::min(size.width(), size.height())));
+    }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * scale, mode, state));
+    }
+    // The sizes the window system is offered; any other is drawn when asked for.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int s : kWindowIconSizes) sizes.append(QSize(s, s));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new DomeIconEngine; }
+    QString key() const override { return QStringLiteral("velmora-dome"); }
+};
+
+QPixmap triangle(bool pointsLeft, qreal scale)
 {
-    QImage image = blankImage(50, 50, Qt::transparent);
+    QImage image = blankImage(50, 50, scale, Qt::transparent);
     QPainter p(&image);
     smooth(p);
     QPolygonF shape;
@@ -126,24 +165,22 @@ QPixmap triangle(bool pointsLeft)
 
 QIcon windowIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48}) icon.addPixmap(domeIconAt(size));
-    return icon;
+    return QIcon(new DomeIconEngine);
 }
 
-QPixmap leftTriangle()
+QPixmap leftTriangle(qreal scale)
 {
-    return triangle(true);
+    return triangle(true, scale);
 }
 
-QPixmap rightTriangle()
+QPixmap rightTriangle(qreal scale)
 {
-    return triangle(false);
+    return triangle(false, scale);
 }
 
-QPixmap cameraPicture()
+QPixmap cameraPicture(qreal scale)
 {
-    QImage image = blankImage(170, 101, Qt::white);
+    QImage image = blankImage(170, 101, scale, Qt::white);
     QPainter p(&image);
     smooth(p);
 

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "Platform.h"
+#include "WindowKit.h"
 
 namespace velmora {
 
@@ -10,6 +11,7 @@ MainWindow* startProgram(Platform& platform)
     const Layout layout = chooseLayout(platform.screenHeight());
     auto* window = new MainWindow(layout, platform);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    placeCentred(*window);
     window->show();
     if (QWidget* field = window->widget(Ctl::Text1)) field->setFocus();
     return window;

@@ -11,16 +11,15 @@
 #include <QPrinterInfo>
 #include <QScreen>
 
-#include <cmath>
-
 namespace velmora {
 
 int QtPlatform::screenHeight()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return 0;
-    // In device pixels, whatever scaling the desktop applies.
-    return static_cast<int>(std::lround(screen->geometry().height() * screen->devicePixelRatio()));
+    // In logical pixels: the height the desktop gives a program it scales, so
+    // 1080 device pixels at 150 % count as 720 and get the compact window.
+    return screen->geometry().height();
 }
 
 QString QtPlatform::decimalSeparator()

@@ -10,6 +10,7 @@
 #include <QRadialGradient>
 #include <QString>
 #include <QStringList>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -50,10 +51,19 @@ QFont fittedFont(bool bold, const QString& text, qreal width, int largest)
 }
 
 // Opaque canvas with a faint studio backdrop: white in the middle, cool grey at the rim.
-QImage studioCanvas(int width, int height)
+// An opaque white canvas of `width` x `height` pixels, held at `scale` device
+// pixels per pixel so that the drawing stays sharp on a scaled screen.
+QImage whiteCanvas(int width, int height, qreal scale)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(qCeil(width * scale), qCeil(height * scale), QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
+    return image;
+}
+
+QImage studioCanvas(int width, int height, qreal scale)
+{
+    QImage image = whiteCanvas(width, height, scale);
     QPainter p(&image);
     QRadialGradient backdrop(QPointF(width * 0.5, height * 0.42), std::max(width, height) * 0.75);
     backdrop.setColorAt(0.0, QColor(255, 255, 255));
@@ -124,10 +134,9 @@ void paintBrandText(QPainter& p, QPointF centre, int pixelSize, const QColor& co
 
 } // namespace
 
-QPixmap makerLogo()
+QPixmap makerLogo(qreal scale)
 {
-    QImage image(280, 128, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = whiteCanvas(280, 128, scale);
     QPainter p(&image);
     smooth(p);
 
@@ -198,9 +207,9 @@ QPixmap makerLogo()
     return QPixmap::fromImage(image);
 }
 
-QPixmap productPicture1()
+QPixmap productPicture1(qreal scale)
 {
-    QImage image = studioCanvas(200, 200);
+    QImage image = studioCanvas(200, 200, scale);
     QPainter p(&image);
     smooth(p);
     p.translate(0, -12); // the drawing below is laid out a little low
@@ -303,9 +312,9 @@ QPixmap productPicture1()
     return QPixmap::fromImage(image);
 }
 
-QPixmap productPicture2()
+QPixmap productPicture2(qreal scale)
 {
-    QImage image = studioCanvas(170, 106);
+    QImage image = studioCanvas(170, 106, scale);
     QPainter p(&image);
     smooth(p);
     softShadow(p, QPointF(86, 88), 84, 9, 120);
@@ -426,9 +435,9 @@ QPixmap productPicture2()
     return QPixmap::fromImage(image);
 }
 
-QPixmap productPicture3()
+QPixmap productPicture3(qreal scale)
 {
-    QImage image = studioCanvas(200, 200);
+    QImage image = studioCanvas(200, 200, scale);
     QPainter p(&image);
     smooth(p);
     softShadow(p, QPointF(118, 172), 60, 12, 120);

@@ -48,7 +48,7 @@ struct AboutControl {
     std::string_view name;
     AboutKind kind;
     TwipRect place;
-    QPixmap (*picture)() = nullptr;
+    QPixmap (*picture)(qreal scale) = nullptr;
     std::string_view text = {};
     std::string_view textEnd = {};
 };
@@ -71,7 +71,7 @@ QLabel* makeControl(const AboutControl& control, QWidget* window)
     auto* label = new QLabel(window);
     if (control.kind == AboutKind::Picture) {
         // At its own size in the top-left corner of its box, never stretched.
-        label->setPixmap(control.picture());
+        label->setPixmap(control.picture(window->devicePixelRatioF()));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return label;
     }

@@ -16,7 +16,8 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Height in pixels of the screen the main window opens on (read once at start).
+    // Height in logical (device-independent) pixels of the screen the main
+    // window opens on, read once at start.
     virtual int screenHeight() = 0;
     // The regional decimal separator used when numbers become text.
     virtual QString decimalSeparator() = 0;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -47,6 +48,23 @@ void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, in
         palette.setColor(group, QPalette::WindowText, Qt::black);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+}
+
+QPoint centredPosition(QSize size, const QRect& over, const QRect& screen)
+{
+    int x = over.x() + (over.width() - size.width()) / 2;
+    int y = over.y() + (over.height() - size.height()) / 2;
+    x = std::max(std::min(x, screen.x() + screen.width() - size.width()), screen.x());
+    y = std::max(std::min(y, screen.y() + screen.height() - size.height()), screen.y());
+    return {x, y};
+}
+
+void placeCentred(QWidget& window, const QWidget* over)
+{
+    const QScreen* screen = over ? over->screen() : window.screen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    window.move(centredPosition(window.size(), over ? over->frameGeometry() : free, free));
 }
 
 QString qtText(std::string_view text)

@@ -4,7 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <span>
@@ -23,6 +25,15 @@ QFont qtFont(const FontDef& named);
 
 // A window of a fixed client size in twips, white, with black text.
 void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight);
+
+// The top-left corner that centres a window of `size` over `over` (a
+// screen's free area, or another window), kept inside `screen`; a window
+// larger than the screen keeps its top-left corner (and title bar) on it.
+QPoint centredPosition(QSize size, const QRect& over, const QRect& screen);
+
+// Moves a window that is about to be shown so it opens centred over `over`,
+// or on its own screen when there is none.
+void placeCentred(QWidget& window, const QWidget* over = nullptr);
 
 // The program's texts are UTF-8.
 QString qtText(std::string_view text);

@@ -6,10 +6,13 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <ostream>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -50,7 +53,7 @@ PixelCounts countPixels(const QImage& image)
 
 struct PictureCase {
     const char* name;
-    QPixmap (*make)();
+    QPixmap (*make)(qreal scale);
     int width;
     int height;
 };
@@ -68,7 +71,7 @@ class OpaquePicture : public ::testing::TestWithParam<PictureCase> {};
 TEST_P(OpaquePicture, HasItsSizeAndIsDrawnOnAnOpaqueLightBackground)
 {
     const PictureCase& c = GetParam();
-    const QPixmap pixmap = c.make();
+    const QPixmap pixmap = c.make(1);
     ASSERT_EQ(pixmap.size(), QSize(c.width, c.height));
     const QImage image = argb(pixmap);
     const PixelCounts counts = countPixels(image);
@@ -93,6 +96,81 @@ INSTANTIATE_TEST_SUITE_P(All, OpaquePicture,
                                            PictureCase{"productPicture3", productPicture3, 200, 200}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// On a scaled screen every picture is drawn for the screen's pixels: the same
+// picture in pixels, with the detail of the device. A 1x drawing blown up
+// would repeat each pixel; a sharp one has as much fine detail per device
+// pixel as at 1x.
+struct ScaledCase {
+    const char* name;
+    QPixmap (*make)(qreal scale);
+    int width;
+    int height;
+};
+
+void PrintTo(const ScaledCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// How steep the picture's sharpest edges are: the mean of the largest 1 % of
+// the steps between neighbouring device pixels, as seen on a white window.
+double edgeSteepness(const QImage& image)
+{
+    auto shade = [&](int x, int y) {
+        const QRgb px = image.pixel(x, y);
+        return 255 - qAlpha(px) * (255 - qGray(px)) / 255;
+    };
+    std::vector<int> steps;
+    for (int y = 1; y < image.height(); ++y)
+        for (int x = 1; x < image.width(); ++x)
+            for (int step :
+                 {std::abs(shade(x, y) - shade(x - 1, y)), std::abs(shade(x, y) - shade(x, y - 1))})
+                if (step > 0) steps.push_back(step);
+    if (steps.empty()) return 0;
+    std::sort(steps.begin(), steps.end(), std::greater<>());
+    const std::size_t top = std::max<std::size_t>(1, steps.size() / 100);
+    double sum = 0;
+    for (std::size_t i = 0; i < top; ++i) sum += steps[i];
+    return sum / double(top);
+}
+
+class ScaledPicture : public ::testing::TestWithParam<ScaledCase> {};
+
+TEST_P(ScaledPicture, IsDrawnAtTheDevicePixelRatio)
+{
+    const ScaledCase& c = GetParam();
+    const QImage plain = argb(c.make(1));
+    for (qreal scale : {1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        const QPixmap pixmap = c.make(scale);
+        EXPECT_DOUBLE_EQ(pixmap.devicePixelRatio(), scale);
+        EXPECT_EQ(pixmap.width(), qCeil(c.width * scale));
+        EXPECT_EQ(pixmap.height(), qCeil(c.height * scale));
+        const QImage image = argb(pixmap);
+        // The same picture: brought back to 1x it matches the 1x drawing.
+        const QImage back = image.scaled(c.width, c.height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < c.height; ++y)
+            for (int x = 0; x < c.width; ++x)
+                difference += std::abs(qGray(back.pixel(x, y)) - qGray(plain.pixel(x, y))) +
+                              std::abs(qAlpha(back.pixel(x, y)) - qAlpha(plain.pixel(x, y)));
+        EXPECT_LT(difference / (c.width * c.height), 12.0);
+        // Sharp: its edges are steeper than those of the 1x drawing blown up.
+        const double blownUp =
+            edgeSteepness(plain.scaled(image.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        EXPECT_GT(edgeSteepness(image), blownUp * 1.2);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(All, ScaledPicture,
+                         ::testing::Values(ScaledCase{"cameraPicture", cameraPicture, 170, 101},
+                                           ScaledCase{"leftTriangle", leftTriangle, 50, 50},
+                                           ScaledCase{"makerLogo", makerLogo, 280, 128},
+                                           ScaledCase{"productPicture1", productPicture1, 200, 200},
+                                           ScaledCase{"productPicture2", productPicture2, 170, 106},
+                                           ScaledCase{"productPicture3", productPicture3, 200, 200}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(MakerLogo, IsStoredWithoutAlpha)
 {
     EXPECT_FALSE(makerLogo().hasAlphaChannel());
@@ -104,9 +182,9 @@ TEST(WindowIcon, HoldsEachSizeDrawnOnTransparency)
 {
     const QIcon icon = windowIcon();
     const QList<QSize> sizes = icon.availableSizes();
-    for (int s : {16, 24, 32, 48}) {
+    for (int s : kWindowIconSizes) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
+    for (int s : {16, 22, 24, 32, 48, 64, 128, 256}) {
         SCOPED_TRACE(s);
-        ASSERT_TRUE(sizes.contains(QSize(s, s)));
         const QPixmap pixmap = icon.pixmap(QSize(s, s));
         ASSERT_EQ(pixmap.size(), QSize(s, s));
         const QImage image = argb(pixmap);
@@ -147,7 +225,7 @@ Ink inkOf(const QImage& image)
 
 struct TriangleCase {
     const char* name;
-    QPixmap (*make)();
+    QPixmap (*make)(qreal scale);
     bool pointsLeft;
 };
 
@@ -163,7 +241,7 @@ class Triangle : public ::testing::TestWithParam<TriangleCase> {};
 TEST_P(Triangle, IsCentredBlackAndPointsItsWay)
 {
     const TriangleCase& c = GetParam();
-    const QPixmap pixmap = c.make();
+    const QPixmap pixmap = c.make(1);
     ASSERT_EQ(pixmap.size(), QSize(50, 50));
     const QImage image = argb(pixmap);
     const Ink ink = inkOf(image);
