@@ -131,8 +131,7 @@ std::vector<ReportControl> buildControls()
                             .caption = std::string(total.designText),
                             .place = {total.left, total.top, total.width, kCellHeight},
                             .font = total.font,
-                            .hidden = total.hidden,
-                            .growsWithText = true});
+                            .hidden = total.hidden});
     }
     return controls;
 }

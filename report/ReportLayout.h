@@ -31,9 +31,6 @@ struct ReportControl {
     TextAlign align = TextAlign::Left;
     bool whiteBackground = false; // otherwise transparent
     bool hidden = false;          // not visible in the design state
-    // The totals block's boxes were measured around their texts in Arial; the
-    // box grows to the right where a text in the font at hand needs more room.
-    bool growsWithText = false;
 };
 
 // The seven control arrays of a channel's row, indexed by channel number 1..32.

@@ -47,14 +47,6 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// Never narrower than the box; wider where the text needs it.
-void fitText(QLabel* label, const ReportControl& control)
-{
-    if (!control.growsWithText) return;
-    const int box = pixelRect(control.place).width();
-    label->resize(std::max(box, label->sizeHint().width()), label->height());
-}
-
 QWidget* makeControl(const ReportControl& control, QWidget* window)
 {
     switch (control.kind) {
@@ -95,7 +87,6 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
         widget->setGeometry(pixelRect(control.place));
         widget->setFont(qtFont(control.font));
         if (control.hidden) widget->hide();
-        if (control.kind == ReportKind::Label) fitText(static_cast<QLabel*>(widget), control);
         controls_.push_back(widget);
     }
 
@@ -132,7 +123,6 @@ void ReportWindow::showContent()
         auto* label = static_cast<QLabel*>(controls_[i]);
         label->setText(QString::fromStdString(states[i].text));
         label->setVisible(states[i].visible);
-        fitText(label, controls[i]);
     }
 }
 
