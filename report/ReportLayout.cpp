@@ -131,7 +131,8 @@ std::vector<ReportControl> buildControls()
                             .caption = std::string(total.designText),
                             .place = {total.left, total.top, total.width, kCellHeight},
                             .font = total.font,
-                            .hidden = total.hidden});
+                            .hidden = total.hidden,
+                            .growsWithText = true});
     }
     return controls;
 }

@@ -31,6 +31,10 @@ struct ReportControl {
     TextAlign align = TextAlign::Left;
     bool whiteBackground = false; // otherwise transparent
     bool hidden = false;          // not visible in the design state
+    // The totals block's boxes were measured around their texts in Arial; where
+    // the font at hand needs a few pixels more, the box takes them from the
+    // free room to its right, never from a neighbour's box.
+    bool growsWithText = false;
 };
 
 // The seven control arrays of a channel's row, indexed by channel number 1..32.
