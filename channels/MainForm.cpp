@@ -27,7 +27,9 @@ std::string MainForm::numberText(float value) const
 void MainForm::addItem(Ctl list, std::string_view entry)
 {
     Control& c = at(list);
-    if (c.present && controlKind(list) == Kind::List) c.entries.emplace_back(entry);
+    if (!c.present || controlKind(list) != Kind::List) return;
+    c.entries.emplace_back(entry);
+    ++c.revision;
 }
 
 void MainForm::setListIndex(Ctl list, int position)
@@ -37,6 +39,7 @@ void MainForm::setListIndex(Ctl list, int position)
     if (position < -1 || position >= static_cast<int>(c.entries.size())) return;
     if (c.index == position) return; // nothing the list shows changes: no handler
     c.index = position;
+    ++c.revision;
     runHandler(list);
 }
 
@@ -47,6 +50,7 @@ void MainForm::setCheckValue(Ctl box, int value)
     const int v = value != 0 ? 1 : 0;
     if (c.value == v) return;
     c.value = v;
+    ++c.revision;
     runHandler(box);
 }
 
@@ -54,22 +58,41 @@ void MainForm::setText(Ctl id, std::string text)
 {
     Control& c = at(id);
     if (!c.present) return; // the compact layout has no per-minute and per-hour rows
-    c.text = std::move(text);
-    // A text box runs its change handling on every write, also an unchanged one.
+    const bool changed = c.text != text;
+    if (changed) {
+        c.text = std::move(text);
+        ++c.revision;
+    }
+    // A text box runs its change handling on every write, also an unchanged
+    // one; its number is read again only when its text changed.
     if (controlKind(id) == Kind::TextBox) {
-        c.number = readNumber(c.text);
+        if (changed) c.number = readNumber(c.text);
         runHandler(id);
     }
 }
 
 void MainForm::setVisible(Ctl id, bool visible)
 {
-    at(id).visible = visible;
+    Control& c = at(id);
+    if (c.visible == visible) return;
+    c.visible = visible;
+    ++c.revision;
 }
 
 void MainForm::setEnabled(Ctl id, bool enabled)
 {
-    at(id).enabled = enabled;
+    Control& c = at(id);
+    if (c.enabled == enabled) return;
+    c.enabled = enabled;
+    ++c.revision;
+}
+
+void MainForm::setFlat(Ctl picture, bool flat)
+{
+    Control& c = at(picture);
+    if (c.flat == flat) return;
+    c.flat = flat;
+    ++c.revision;
 }
 
 void MainForm::runHandler(Ctl id)
@@ -264,7 +287,7 @@ void MainForm::Image2_Click()
 void MainForm::Image2_MouseMove()
 {
     if (overabout) return;
-    at(Ctl::Image2).flat = true;
+    setFlat(Ctl::Image2, true);
     setVisible(Ctl::Label13, true);
     overabout = kTrue;
 }
@@ -272,7 +295,7 @@ void MainForm::Image2_MouseMove()
 void MainForm::Form_MouseMove()
 {
     if (!overabout) return;
-    at(Ctl::Image2).flat = false;
+    setFlat(Ctl::Image2, false);
     setVisible(Ctl::Label13, false);
     overabout = kFalse;
 }

@@ -25,6 +25,9 @@ struct Control {
     int index = -1;                   // a list's selected position, -1 for none
     int value = 0;                    // a check box: 0 or 1
     bool flat = false;                // the picture's border: flat, or sunken (three-dimensional)
+    // Goes up whenever anything the control shows changes, so that a view
+    // can bring only the changed controls up to date.
+    std::uint32_t revision = 0;
 };
 
 // The main window's behaviour without any toolkit: the channel table, the
@@ -59,6 +62,7 @@ public:
     void setText(Ctl id, std::string text);
     void setVisible(Ctl id, bool visible);
     void setEnabled(Ctl id, bool enabled);
+    void setFlat(Ctl picture, bool flat);
 
     // Settings of the current channel.
     void Combo4_Click();

@@ -2,6 +2,7 @@
 
 #include "Single.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -33,10 +34,12 @@ std::string floatText(float x, std::string_view separator)
     if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
     if (x == 0.0f) return "0"; // also -0
 
+    // Seven significant digits, rounded as printf's "%.6e" rounds them.
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(x));
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(x), std::chars_format::scientific, 6);
     // buf: [-]d.dddddde[+-]XX
-    std::string_view s(buf);
+    std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
     std::string out;
     if (s.front() == '-') {
         out += '-';
@@ -45,7 +48,8 @@ std::string floatText(float x, std::string_view separator)
     std::string digits;
     digits += s[0];
     digits.append(s.substr(2, 6));
-    const int exponent = std::atoi(s.data() + 9);
+    int exponent = 0;
+    std::from_chars(s.data() + 9 + (s[9] == '+' ? 1 : 0), s.data() + s.size(), exponent);
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent >= 7 || exponent < -5) {

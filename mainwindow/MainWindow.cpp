@@ -45,9 +45,6 @@ void setWhiteBackground(QWidget* w)
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Window, Qt::white);
-    // A list that cannot be typed into is drawn as a button: its face is the
-    // button colour. Through the palette the style keeps its arrow and focus frame.
-    if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
     w->setPalette(palette);
 }
 
@@ -88,8 +85,7 @@ void MainWindow::build()
     const WindowDef& table = layoutTable(layout_);
     setObjectName("Main");
     setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
-    // Every window of the program carries the drawn camera.
-    setWindowIcon(domeCameraIcon());
+    setWindowIcon(windowIcon());
     setFont(qtFont(table.windowFont));
     setMouseTracking(true);
     listStyle_ = new NarrowListStyle;
@@ -231,28 +227,30 @@ void MainWindow::saveReportPdf()
 }
 
 template <typename Action>
-void MainWindow::userAction(Action action)
+void MainWindow::userAction(Ctl touched, Action action)
 {
     action(*form_);
-    refresh();
+    refreshChanged(touched);
 }
 
 void MainWindow::wire(Ctl id, QWidget* w)
 {
     if (auto* list = qobject_cast<QComboBox*>(w)) {
-        connect(list, &QComboBox::currentIndexChanged, this,
-                [this, id](int position) { userAction([&](MainForm& f) { f.userSelect(id, position); }); });
+        connect(list, &QComboBox::currentIndexChanged, this, [this, id](int position) {
+            userAction(id, [&](MainForm& f) { f.userSelect(id, position); });
+        });
     } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-        connect(box, &QCheckBox::toggled, this,
-                [this, id](bool on) { userAction([&](MainForm& f) { f.userSetCheck(id, on ? 1 : 0); }); });
+        connect(box, &QCheckBox::toggled, this, [this, id](bool on) {
+            userAction(id, [&](MainForm& f) { f.userSetCheck(id, on ? 1 : 0); });
+        });
     } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) {
-            userAction([&](MainForm& f) { f.userEdit(id, text.toStdString()); });
+            userAction(id, [&](MainForm& f) { f.userEdit(id, text.toStdString()); });
         });
         edit->installEventFilter(this);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         connect(button, &QPushButton::clicked, this,
-                [this, id] { userAction([&](MainForm& f) { f.userClick(id); }); });
+                [this, id] { userAction(id, [&](MainForm& f) { f.userClick(id); }); });
     } else if (id == Ctl::Image2) {
         w->installEventFilter(this);
     }
@@ -260,31 +258,62 @@ void MainWindow::wire(Ctl id, QWidget* w)
 
 void MainWindow::refresh()
 {
+    for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
+}
+
+void MainWindow::refreshChanged(Ctl touched)
+{
     for (int i = 0; i < kControlCount; ++i) {
-        QWidget* w = widgets_[static_cast<std::size_t>(i)];
-        if (!w) continue;
-        const Control& c = form_->control(static_cast<Ctl>(i));
-        const QSignalBlocker blocker(w);
-        if (w->isHidden() == c.visible) w->setVisible(c.visible);
-        if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-        const QString text = QString::fromStdString(c.text);
-        if (auto* list = qobject_cast<QComboBox*>(w)) {
-            if (list->count() != static_cast<int>(c.entries.size())) {
-                list->clear();
-                for (const std::string& entry : c.entries) list->addItem(QString::fromStdString(entry));
-            }
-            if (list->currentIndex() != c.index) list->setCurrentIndex(c.index);
-        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
-            if (box->isChecked() != (c.value != 0)) box->setChecked(c.value != 0);
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            if (edit->text() != text) edit->setText(text);
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            if (button->text() != text) button->setText(text);
-        } else if (static_cast<Ctl>(i) == Ctl::Image2) {
-            setPictureBorder(static_cast<QLabel*>(w), c.flat);
-        } else if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->text() != text) label->setText(text);
+        const Ctl id = static_cast<Ctl>(i);
+        if (id == touched || form_->control(id).revision != shown_[static_cast<std::size_t>(i)])
+            refreshControl(id);
+    }
+}
+
+void MainWindow::refreshControl(Ctl id)
+{
+    const auto i = static_cast<std::size_t>(id);
+    QWidget* w = widgets_[i];
+    if (!w) return;
+    const Control& c = form_->control(id);
+    shown_[i] = c.revision;
+    const QSignalBlocker blocker(w);
+    if (w->isHidden() == c.visible) w->setVisible(c.visible);
+    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
+    switch (controlKind(id)) {
+    case Kind::List: {
+        auto* list = static_cast<QComboBox*>(w);
+        if (list->count() != static_cast<int>(c.entries.size())) {
+            list->clear();
+            for (const std::string& entry : c.entries) list->addItem(QString::fromStdString(entry));
         }
+        if (list->currentIndex() != c.index) list->setCurrentIndex(c.index);
+        break;
+    }
+    case Kind::CheckBox: {
+        auto* box = static_cast<QCheckBox*>(w);
+        if (box->isChecked() != (c.value != 0)) box->setChecked(c.value != 0);
+        break;
+    }
+    case Kind::TextBox: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        const QString text = QString::fromStdString(c.text);
+        if (edit->text() != text) edit->setText(text);
+        break;
+    }
+    case Kind::Button: {
+        auto* button = static_cast<QPushButton*>(w);
+        const QString text = QString::fromStdString(c.text);
+        if (button->text() != text) button->setText(text);
+        break;
+    }
+    case Kind::Picture: setPictureBorder(static_cast<QLabel*>(w), c.flat); break;
+    case Kind::Label: {
+        auto* label = static_cast<QLabel*>(w);
+        const QString text = QString::fromStdString(c.text);
+        if (label->text() != text) label->setText(text);
+        break;
+    }
     }
     if (diskArray_) {
         diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
@@ -301,26 +330,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if (id == Ctl::Count) return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:
-        if (id == Ctl::Image2) userAction([](MainForm& f) { f.Image2_MouseMove(); });
+        if (id == Ctl::Image2) userAction(Ctl::Count, [](MainForm& f) { f.Image2_MouseMove(); });
         break;
     case QEvent::MouseButtonPress:
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id != Ctl::Image2)
-            userAction([id](MainForm& f) { f.userClick(id); }); // clicking into a field
+            userAction(id, [id](MainForm& f) { f.userClick(id); }); // clicking into a field
         break;
-    case QEvent::MouseButtonRelease: {
-        // A click on the picture is a left-button release over it.
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && id == Ctl::Image2 &&
-            widget(Ctl::Image2)->rect().contains(mouse->position().toPoint()))
-            userAction([](MainForm& f) { f.userClick(Ctl::Image2); });
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id == Ctl::Image2)
+            userAction(Ctl::Count, [](MainForm& f) { f.userClick(Ctl::Image2); });
         break;
-    }
     case QEvent::FocusOut: {
         // Only focus that moves to another control of this window counts; a
         // window switch or a list's popup leaves the field where it was.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (id != Ctl::Image2 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            userAction([id](MainForm& f) { f.userLeave(id); });
+            userAction(id, [id](MainForm& f) { f.userLeave(id); });
         break;
     }
     default: break;
@@ -332,7 +357,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
 {
     // Only the bare surface counts: moves over a label or other control that
     // reach the window are not the window's own. The drawn lines are bare surface.
-    if (!childAt(event->position().toPoint())) userAction([](MainForm& f) { f.Form_MouseMove(); });
+    if (!childAt(event->position().toPoint()))
+        userAction(Ctl::Count, [](MainForm& f) { f.Form_MouseMove(); });
     QWidget::mouseMoveEvent(event);
 }
 
@@ -385,7 +411,7 @@ void MainWindow::showReport()
     if (!report_) {
         report_ = new ReportWindow(platform_);
         report_->setObjectName("Form3");
-        report_->setWindowIcon(domeCameraIcon());
+        report_->setWindowIcon(windowIcon());
         placeCentred(*report_, this); // later showings keep where the user put it
     }
     report_->fill(reportInput());
@@ -400,7 +426,7 @@ void MainWindow::showAbout()
     delete about_.data();
     about_ = new AboutWindow(platform_);
     about_->setObjectName("Form2");
-    about_->setWindowIcon(domeCameraIcon());
+    about_->setWindowIcon(windowIcon());
     placeCentred(*about_, this);
     about_->show();
     about_->raise();
@@ -413,7 +439,7 @@ void MainWindow::showDiskArray()
     if (!diskArray_) {
         diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
         diskArray_->setObjectName("Form4");
-        diskArray_->setWindowIcon(domeCameraIcon());
+        diskArray_->setWindowIcon(windowIcon());
         connect(diskArray_, &DiskArrayWindow::diskSizeApplied, this, &MainWindow::applyDiskSize);
     }
     diskArray_->refresh();
@@ -426,7 +452,7 @@ void MainWindow::applyDiskSize(const QString& size)
 {
     // The same road as the user's own typing and picking, so the depth, its
     // day word and the report follow through the window's handlers.
-    userAction([&](MainForm& f) {
+    userAction(Ctl::Count, [&](MainForm& f) {
         f.userEdit(Ctl::Text2, size.toStdString());
         f.userSelect(Ctl::Combo5, kTerabyteUnit);
     });

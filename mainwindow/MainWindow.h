@@ -44,7 +44,7 @@ public:
     // What the user typed into the disk-array dialog, kept while the dialog is closed.
     DiskArrayForm& diskArrayForm() { return *diskArrayForm_; }
 
-    // Copies the form's control model into the widgets.
+    // Copies the form's whole control model into the widgets.
     void refresh();
 
     bool askYesNo(std::string_view title, std::string_view text) override;
@@ -81,15 +81,20 @@ private:
     std::vector<MenuEntry> menuEntries();
     void buildMenu();
     void wire(Ctl id, QWidget* w);
-    // Runs one user action on the form, then brings the widgets up to date.
+    // Runs one user action on the form, then brings the widgets up to date:
+    // the control the user worked (Ctl::Count: none) and every control whose
+    // model changed since it was last copied.
     template <typename Action>
-    void userAction(Action action);
+    void userAction(Ctl touched, Action action);
+    void refreshChanged(Ctl touched);
+    void refreshControl(Ctl id);
     ReportInput reportInput() const;
 
     Layout layout_;
     Platform& platform_;
     std::unique_ptr<MainForm> form_;
     std::array<QWidget*, kControlCount> widgets_{};
+    std::array<std::uint32_t, kControlCount> shown_{}; // each control's revision last copied
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
     std::unique_ptr<DiskArrayForm> diskArrayForm_;

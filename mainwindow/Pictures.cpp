@@ -163,7 +163,7 @@ QPixmap triangle(bool pointsLeft, qreal scale)
 
 } // namespace
 
-QIcon domeCameraIcon()
+QIcon windowIcon()
 {
     return QIcon(new DomeIconEngine);
 }

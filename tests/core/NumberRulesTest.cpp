@@ -4,6 +4,9 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
 #include <string>
 
 namespace velmora {
@@ -77,6 +80,55 @@ TEST(FloatText, SevenSignificantDigitsWithTheRegionalSeparator)
     for (const auto& c : cases) {
         EXPECT_EQ(floatText(c.in, "."), c.period) << c.name;
         EXPECT_EQ(floatText(c.in, ","), c.comma) << c.name;
+    }
+}
+
+// The seven digits and the exponent of floatText come from the same rounding
+// as printf's "%.6e" (exact value, ties to even): a wide spread of floats,
+// all exponents, and consecutive floats where ties occur.
+TEST(FloatText, RoundsLikePrintf)
+{
+    const auto reference = [](float x) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(x));
+        return std::string(buf);
+    };
+    // Rebuilds printf's form from floatText's own: sign, digits, exponent.
+    const auto digitsOf = [](float x) {
+        std::string text = floatText(x, ".");
+        std::string sign;
+        if (text.front() == '-') {
+            sign = "-";
+            text.erase(0, 1);
+        }
+        int exponent = 0;
+        if (const auto e = text.find('E'); e != std::string::npos) {
+            exponent = std::stoi(text.substr(e + 1));
+            text.erase(e);
+        }
+        const auto point = text.find('.');
+        std::string digits = text;
+        int whole = static_cast<int>(text.size());
+        if (point != std::string::npos) {
+            digits.erase(point, 1);
+            whole = static_cast<int>(point);
+        }
+        const auto first = digits.find_first_not_of('0');
+        exponent += whole - 1 - static_cast<int>(first);
+        digits = digits.substr(first);
+        digits.resize(7, '0');
+        char e[16];
+        std::snprintf(e, sizeof e, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return sign + digits.substr(0, 1) + "." + digits.substr(1) + e;
+    };
+    std::mt19937 random(7);
+    std::uint32_t bits = 0x3f800000; // 1.0: from here on consecutive floats have exact ties
+    for (int i = 0; i < 200000; ++i) {
+        std::uint32_t b = i % 2 ? random() : bits++;
+        float x;
+        std::memcpy(&x, &b, sizeof x);
+        if (!std::isfinite(x) || x == 0.0f) continue;
+        ASSERT_EQ(digitsOf(x), reference(x)) << floatText(x, ".");
     }
 }
 

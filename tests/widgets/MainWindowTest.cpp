@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <random>
 
 namespace velmora::testing {
 namespace {
@@ -291,6 +293,62 @@ TEST(MainWindowWidgets, AMegabytePasteIsKeptWhole)
     field->insert(huge);
     EXPECT_EQ(field->text().size(), huge.size());
     EXPECT_EQ(find<QLabel>(*w, "Label34")->text(), "Перебор!");
+}
+
+// After every user action each widget shows exactly what the form's model
+// holds, although the window brings only the changed controls up to date.
+TEST(MainWindowWidgets, EveryWidgetFollowsTheModelAfterEachAction)
+{
+    Window w;
+    const auto agrees = [&](int step) {
+        for (int i = 0; i < kControlCount; ++i) {
+            const Ctl id = static_cast<Ctl>(i);
+            QWidget* widget = w->widget(id);
+            if (!widget) continue;
+            const Control& c = w->form().control(id);
+            const std::string name(controlName(id));
+            ASSERT_EQ(!widget->isHidden(), c.visible) << name << " after step " << step;
+            ASSERT_EQ(widget->isEnabled(), c.enabled) << name << " after step " << step;
+            if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                ASSERT_EQ(list->currentIndex(), c.index) << name << " after step " << step;
+            } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+                ASSERT_EQ(box->isChecked(), c.value != 0) << name << " after step " << step;
+            } else if (controlKind(id) != Kind::Picture) {
+                ASSERT_EQ(shownText(widget).toStdString(), c.text) << name << " after step " << step;
+            }
+        }
+    };
+    const char* lists[] = {"Combo1", "Combo2", "Combo3", "Combo4", "Combo5", "Combo6", "Combo9"};
+    const char* boxes[] = {"Check1", "Check2"};
+    const char* fields[] = {"Text1", "Text2", "Text3"};
+    const char* buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command6"};
+    const QString texts[] = {"2000", "0", "1E39", "-5", "", "30", "9999999", "1616.01", "abc"};
+    w.platform.answer = true;
+    std::mt19937 random(11);
+    for (int step = 0; step < 400; ++step) {
+        const auto pick = [&](auto& from) { return from[random() % std::size(from)]; };
+        switch (random() % 4) {
+        case 0: {
+            auto* list = find<QComboBox>(*w, pick(lists));
+            if (list->isEnabled()) list->setCurrentIndex(static_cast<int>(random() % list->count()));
+            break;
+        }
+        case 1:
+            if (auto* box = find<QCheckBox>(*w, pick(boxes)); box->isEnabled()) box->click();
+            break;
+        case 2: {
+            auto* field = find<QLineEdit>(*w, pick(fields));
+            field->selectAll();
+            field->insert(pick(texts));
+            break;
+        }
+        default:
+            if (auto* button = find<QPushButton>(*w, pick(buttons)); button->isEnabled()) button->click();
+            break;
+        }
+        agrees(step);
+        if (::testing::Test::HasFatalFailure()) return;
+    }
 }
 
 } // namespace
