@@ -259,6 +259,7 @@ void MainWindow::wire(Ctl id, QWidget* w)
 void MainWindow::refresh()
 {
     for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
+    refreshDiskArray();
 }
 
 void MainWindow::refreshChanged(Ctl touched)
@@ -268,6 +269,7 @@ void MainWindow::refreshChanged(Ctl touched)
         if (id == touched || form_->control(id).revision != shown_[static_cast<std::size_t>(i)])
             refreshControl(id);
     }
+    refreshDiskArray();
 }
 
 void MainWindow::refreshControl(Ctl id)
@@ -315,10 +317,14 @@ void MainWindow::refreshControl(Ctl id)
         break;
     }
     }
-    if (diskArray_) {
-        diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
-        diskArray_->refresh();
-    }
+}
+
+void MainWindow::refreshDiskArray()
+{
+    // An open disk-array dialog follows the window's day total and total bitrate.
+    if (!diskArray_) return;
+    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
+    diskArray_->refresh();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -440,6 +446,7 @@ void MainWindow::showDiskArray()
         diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
         diskArray_->setObjectName("Form4");
         diskArray_->setWindowIcon(windowIcon());
+        placeCentred(*diskArray_, this); // later showings keep where the user put it
         connect(diskArray_, &DiskArrayWindow::diskSizeApplied, this, &MainWindow::applyDiskSize);
     }
     diskArray_->refresh();

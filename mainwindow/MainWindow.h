@@ -88,6 +88,7 @@ private:
     void userAction(Ctl touched, Action action);
     void refreshChanged(Ctl touched);
     void refreshControl(Ctl id);
+    void refreshDiskArray();
     ReportInput reportInput() const;
 
     Layout layout_;

@@ -81,6 +81,8 @@ void setColours(QWidget* w, Rgb text, bool marked)
         palette.setColor(group, QPalette::Text, qtColour(text));
     }
     palette.setColor(QPalette::Base, marked ? qtColour(kMarkedField) : QColor(Qt::white));
+    // A list that cannot be typed into has a button's face: white like the fields.
+    if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
     w->setPalette(palette);
 }
 
