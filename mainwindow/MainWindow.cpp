@@ -45,6 +45,9 @@ void setWhiteBackground(QWidget* w)
     QPalette palette = w->palette();
     palette.setColor(QPalette::Base, Qt::white);
     palette.setColor(QPalette::Window, Qt::white);
+    // A list that cannot be typed into is drawn as a button: its face is the
+    // button colour. Through the palette the style keeps its arrow and focus frame.
+    if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
     w->setPalette(palette);
 }
 
@@ -85,7 +88,8 @@ void MainWindow::build()
     const WindowDef& table = layoutTable(layout_);
     setObjectName("Main");
     setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
-    setWindowIcon(windowIcon());
+    // Every window of the program carries the drawn camera.
+    setWindowIcon(domeCameraIcon());
     setFont(qtFont(table.windowFont));
     setMouseTracking(true);
     listStyle_ = new NarrowListStyle;
@@ -342,10 +346,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id != Ctl::Image2)
             userAction(id, [id](MainForm& f) { f.userClick(id); }); // clicking into a field
         break;
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && id == Ctl::Image2)
+    case QEvent::MouseButtonRelease: {
+        // A click on the picture is a left-button release over it.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && id == Ctl::Image2 &&
+            widget(Ctl::Image2)->rect().contains(mouse->position().toPoint()))
             userAction(Ctl::Count, [](MainForm& f) { f.userClick(Ctl::Image2); });
         break;
+    }
     case QEvent::FocusOut: {
         // Only focus that moves to another control of this window counts; a
         // window switch or a list's popup leaves the field where it was.
@@ -417,7 +425,7 @@ void MainWindow::showReport()
     if (!report_) {
         report_ = new ReportWindow(platform_);
         report_->setObjectName("Form3");
-        report_->setWindowIcon(windowIcon());
+        report_->setWindowIcon(domeCameraIcon());
         placeCentred(*report_, this); // later showings keep where the user put it
     }
     report_->fill(reportInput());
@@ -432,7 +440,7 @@ void MainWindow::showAbout()
     delete about_.data();
     about_ = new AboutWindow(platform_);
     about_->setObjectName("Form2");
-    about_->setWindowIcon(windowIcon());
+    about_->setWindowIcon(domeCameraIcon());
     placeCentred(*about_, this);
     about_->show();
     about_->raise();
@@ -445,7 +453,7 @@ void MainWindow::showDiskArray()
     if (!diskArray_) {
         diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
         diskArray_->setObjectName("Form4");
-        diskArray_->setWindowIcon(windowIcon());
+        diskArray_->setWindowIcon(domeCameraIcon());
         placeCentred(*diskArray_, this); // later showings keep where the user put it
         connect(diskArray_, &DiskArrayWindow::diskSizeApplied, this, &MainWindow::applyDiskSize);
     }

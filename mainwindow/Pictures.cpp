@@ -163,7 +163,7 @@ QPixmap triangle(bool pointsLeft, qreal scale)
 
 } // namespace
 
-QIcon windowIcon()
+QIcon domeCameraIcon()
 {
     return QIcon(new DomeIconEngine);
 }

@@ -10,7 +10,7 @@ class QPainter;
 namespace velmora {
 
 // Colour picture of a ceiling dome camera, drawn at each size it is asked for.
-QIcon windowIcon();
+QIcon domeCameraIcon();
 // The sizes the window icon offers the window system.
 inline constexpr int kWindowIconSizes[] = {16, 24, 32, 48, 64, 128};
 

@@ -4,10 +4,29 @@
 #include "Platform.h"
 #include "WindowKit.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace velmora {
+
+bool loadQtTranslations()
+{
+    static const bool loaded = [] {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        const bool found =
+            translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (found) QCoreApplication::installTranslator(translator);
+        return found;
+    }();
+    return loaded;
+}
 
 MainWindow* startProgram(Platform& platform)
 {
+    loadQtTranslations();
     const Layout layout = chooseLayout(platform.screenHeight());
     auto* window = new MainWindow(layout, platform);
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -7,9 +7,15 @@ namespace velmora {
 class MainWindow;
 class Platform;
 
-// Start-up: the layout by the screen height (read once), the main window
-// initialised and then shown with the bitrate field focused. Under 950 pixels
-// the compact window is the only one ever created.
+// Start-up: Qt's own texts in Russian, the layout by the screen height (read
+// once), the main window initialised and then shown with the bitrate field
+// focused. Under 950 pixels the compact window is the only one ever created.
 MainWindow* startProgram(Platform& platform);
+
+// Qt's own texts (message box buttons, the file dialog, the text boxes'
+// context menus) in Russian, from the translations installed with Qt. Loads
+// once per process; false where the translations are not installed, and then
+// Qt speaks English.
+bool loadQtTranslations();
 
 } // namespace velmora

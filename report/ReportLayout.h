@@ -31,8 +31,9 @@ struct ReportControl {
     TextAlign align = TextAlign::Left;
     bool whiteBackground = false; // otherwise transparent
     bool hidden = false;          // not visible in the design state
-    // The totals block's boxes were measured around their texts in Arial; the
-    // box grows to the right where a text in the font at hand needs more room.
+    // The totals block's boxes were measured around their texts in Arial; where
+    // the font at hand needs a few pixels more, the box takes them from the
+    // free room to its right, never from a neighbour's box.
     bool growsWithText = false;
 };
 

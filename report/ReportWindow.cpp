@@ -47,12 +47,28 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// Never narrower than the box; wider where the text needs it.
+// The free room right of a box on its line: up to the next label's box or the frame.
+int roomTo(const ReportControl& control)
+{
+    const QRect box = pixelRect(control.place);
+    int right = twipsToPixels(kReportClientWidth - 120);
+    for (const ReportControl& other : reportControls()) {
+        if (&other == &control || other.kind != ReportKind::Label) continue;
+        const QRect next = pixelRect(other.place);
+        if (next.left() > box.left() && next.top() <= box.bottom() && next.bottom() >= box.top())
+            right = std::min(right, next.left());
+    }
+    return std::max(right - box.left(), box.width());
+}
+
+// Never narrower than the box; wider, into free room only, where the text
+// needs it. What still does not fit is cut at the edge.
 void fitText(QLabel* label, const ReportControl& control)
 {
     if (!control.growsWithText) return;
     const int box = pixelRect(control.place).width();
-    label->resize(std::max(box, label->sizeHint().width()), label->height());
+    const int wanted = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin();
+    label->resize(std::clamp(wanted, box, roomTo(control)), label->height());
 }
 
 QWidget* makeControl(const ReportControl& control, QWidget* window)

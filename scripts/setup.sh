@@ -3,7 +3,8 @@
 # A second run only asks dpkg and costs nothing.
 set -euo pipefail
 
-packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+# qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Russian.
+packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
     # clang-format checks the code's layout; without it that check is skipped.

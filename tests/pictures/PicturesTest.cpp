@@ -180,7 +180,7 @@ TEST(MakerLogo, IsStoredWithoutAlpha)
 // camera, coloured, with both the light ceiling plate and the dark lens.
 TEST(WindowIcon, HoldsEachSizeDrawnOnTransparency)
 {
-    const QIcon icon = windowIcon();
+    const QIcon icon = domeCameraIcon();
     const QList<QSize> sizes = icon.availableSizes();
     for (int s : kWindowIconSizes) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
     for (int s : {16, 22, 24, 32, 48, 64, 128, 256}) {

@@ -1,0 +1,126 @@
+#include "FakePlatform.h"
+#include "MainWindow.h"
+#include "Pictures.h"
+#include "Program.h"
+#include "QtPlatform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace velmora::testing {
+namespace {
+
+QImage iconImage(const QIcon& icon)
+{
+    return icon.pixmap(QSize(24, 24)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+class WindowLookTest : public ::testing::TestWithParam<Layout> {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(GetParam(), platform);
+        window->show();
+    }
+    void TearDown() override
+    {
+        delete window->reportWindow();
+        delete window->aboutWindow();
+    }
+
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The main window, the report and About carry the drawn camera, not the
+// empty icon a window has of its own.
+TEST_P(WindowLookTest, EveryWindowCarriesTheCameraIcon)
+{
+    const QImage camera = iconImage(domeCameraIcon());
+    window->showReport();
+    window->showAbout();
+    for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->reportWindow()),
+                       static_cast<QWidget*>(window->aboutWindow())}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->windowIcon().isNull()) << w->objectName().toStdString();
+        EXPECT_EQ(iconImage(w->windowIcon()), camera) << w->objectName().toStdString();
+    }
+}
+
+// A press on the camera picture opens About only when the button comes up over it.
+TEST_P(WindowLookTest, ThePictureCountsAReleaseOverItOnly)
+{
+    QWidget* picture = window->widget(Ctl::Image2);
+    const QPoint inside = picture->rect().center();
+    for (const QPoint away : {QPoint(-3, inside.y()), QPoint(inside.x(), picture->height() + 2),
+                              QPoint(picture->width(), 0), QPoint(-200, -200)}) {
+        QTest::mousePress(picture, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, away);
+        EXPECT_EQ(window->aboutWindow(), nullptr) << away.x() << "," << away.y();
+    }
+    QTest::mousePress(picture, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(0, 0));
+    EXPECT_NE(window->aboutWindow(), nullptr);
+}
+
+// The lists have a white face like the text boxes, and keep the style's
+// arrow and its focus frame.
+TEST_P(WindowLookTest, ListsHaveAWhiteFaceWithArrowAndFocus)
+{
+    QApplication::setActiveWindow(window.get());
+    for (Ctl id : {Ctl::Combo1, Ctl::Combo3, Ctl::Combo5}) {
+        auto* list = static_cast<QComboBox*>(window->widget(id));
+        const std::string name(controlName(id));
+        window->widget(Ctl::Text1)->setFocus();
+        const QImage plain = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Beside the entry's text, left of the arrow.
+        const QColor face = plain.pixelColor(list->width() - 20, list->height() / 2);
+        EXPECT_GE(face.lightness(), 250) << name << " face " << face.name().toStdString();
+
+        int dark = 0;
+        for (int x = list->width() - 14; x < list->width() - 1; ++x)
+            for (int y = 2; y < list->height() - 2; ++y) dark += plain.pixelColor(x, y).lightness() < 160;
+        EXPECT_GT(dark, 3) << name << ": no arrow";
+
+        // As after Tab: the style frames a list that has the keyboard focus.
+        window->setAttribute(Qt::WA_KeyboardFocusChange);
+        list->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(list->hasFocus()) << name;
+        const QImage focused = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_NE(focused, plain) << name << ": no focus look";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLayouts, WindowLookTest, ::testing::Values(Layout::Tall, Layout::Compact),
+                         [](const auto& info) { return info.param == Layout::Tall ? "Tall" : "Compact"; });
+
+// The program speaks Russian in Qt's own texts too: the copy question says "Да" and "Нет".
+TEST(QtTexts, MessageBoxesSayDaAndNet)
+{
+    FakePlatform fake;
+    std::unique_ptr<MainWindow> window(startProgram(fake));
+    QString yes;
+    QString no;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        yes = box->button(QMessageBox::Yes)->text().remove(QLatin1Char('&'));
+        no = box->button(QMessageBox::No)->text().remove(QLatin1Char('&'));
+        box->button(QMessageBox::No)->click();
+    });
+    QtPlatform platform;
+    platform.askYesNo(window.get(), QStringLiteral("==========="), QStringLiteral("?"));
+    EXPECT_EQ(yes, QStringLiteral("Да"));
+    EXPECT_EQ(no, QStringLiteral("Нет"));
+}
+
+} // namespace
+} // namespace velmora::testing
