@@ -33,6 +33,9 @@ int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+#ifdef VELMORA_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+#endif
     velmora::QtPlatform platform;
     velmora::startProgram(platform);
     return QApplication::exec();

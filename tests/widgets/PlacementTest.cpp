@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,26 @@ TEST(WindowPlacement, WindowsOpenCentred)
         delete main->reportWindow();
         delete main->aboutWindow();
     }
+}
+
+// The window system gets the program's icon for every window (the title bar,
+// the task switcher; on X11 _NET_WM_ICON).
+TEST(WindowPlacement, EveryWindowCarriesTheProgramIcon)
+{
+    FakePlatform platform;
+    std::unique_ptr<MainWindow> main(startProgram(platform));
+    main->showReport();
+    main->showAbout();
+    for (QWidget* window : {static_cast<QWidget*>(main.get()), static_cast<QWidget*>(main->reportWindow()),
+                            static_cast<QWidget*>(main->aboutWindow())}) {
+        ASSERT_NE(window, nullptr);
+        SCOPED_TRACE(window->objectName().toStdString());
+        ASSERT_NE(window->windowHandle(), nullptr);
+        EXPECT_FALSE(window->windowHandle()->icon().isNull());
+        EXPECT_EQ(window->windowIcon().pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
+    }
+    delete main->reportWindow();
+    delete main->aboutWindow();
 }
 
 } // namespace
