@@ -56,7 +56,7 @@ package) # The Debian package: its control fields and exactly the installed file
     [[ -n $(field Description) ]]
     [[ $(field Recommends) == *qt6-wayland* ]]
     depends=$(field Depends)
-    for dep in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core; do
+    for dep in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core qt6-translations-l10n; do
         [[ $depends == *"$dep"* ]] || { echo "Depends lacks $dep: $depends"; exit 1; }
     done
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort >"$work/actual"
