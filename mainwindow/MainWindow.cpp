@@ -67,8 +67,18 @@ MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
     // The whole initialisation runs before the window is first shown.
     form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
     diskArrayForm_ = std::make_unique<DiskArrayForm>(platform.decimalSeparator().toStdString());
-    build();
-    refresh();
+    buildWindow();
+    buildControls();
+}
+
+MainWindow::MainWindow(Layout layout, Platform& platform, ControlsLater)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      layout_(layout), platform_(platform)
+{
+    form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
+    diskArrayForm_ = std::make_unique<DiskArrayForm>(platform.decimalSeparator().toStdString());
+    buildWindow();
 }
 
 MainWindow::~MainWindow()
@@ -83,15 +93,24 @@ MainWindow::~MainWindow()
     }
 }
 
-void MainWindow::build()
+void MainWindow::buildWindow()
 {
     const WindowDef& table = layoutTable(layout_);
     setObjectName("Main");
     setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
-    // Every window of the program carries the drawn camera.
+    setMouseTracking(true);
+}
+
+void MainWindow::buildControls()
+{
+    if (listStyle_) return; // made already
+    const WindowDef& table = layoutTable(layout_);
+    // Every window of the program carries the drawn camera. The icon and the
+    // fonts are worked out here, after the window is shown at start-up: the
+    // icon is drawn at four sizes for the desktop, and the first font look-up
+    // reads the whole font configuration.
     setWindowIcon(domeCameraIcon());
     setFont(qtFont(table.windowFont));
-    setMouseTracking(true);
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
 
@@ -109,9 +128,8 @@ void MainWindow::build()
             break;
         }
         case Kind::List: {
-            auto* list = new QComboBox(this);
+            auto* list = new NarrowList(listStyle_, this);
             list->setEditable(false);
-            list->setStyle(listStyle_);
             list->setMaxVisibleItems(25);
             w = list;
             break;
@@ -167,6 +185,7 @@ void MainWindow::build()
     }
     if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
     buildMenu();
+    refresh();
 }
 
 std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
@@ -182,10 +201,11 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
 
 void MainWindow::buildMenu()
 {
-    menu_ = new QMenu(this);
+    // The commands and their keys exist from the start; the menu that shows
+    // them is made on the first right click.
     for (MenuEntry& entry : menuEntries()) {
         if (entry.text.isEmpty()) {
-            menu_->addSeparator();
+            menuActions_.push_back(nullptr);
             continue;
         }
         auto* action = new QAction(entry.text, this);
@@ -195,8 +215,22 @@ void MainWindow::buildMenu()
             addAction(action); // the keys work while the menu is closed
         }
         connect(action, &QAction::triggered, this, std::move(entry.run));
-        menu_->addAction(action);
+        menuActions_.push_back(action);
     }
+}
+
+QMenu* MainWindow::contextMenu()
+{
+    if (!menu_) {
+        menu_ = new QMenu(this);
+        for (QAction* action : menuActions_) {
+            if (action)
+                menu_->addAction(action);
+            else
+                menu_->addSeparator();
+        }
+    }
+    return menu_;
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
@@ -204,12 +238,12 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     // The bare surface, a drawn line or a label: the places without a menu of
     // their own. Text boxes keep theirs; other controls get nothing new.
     QWidget* child = childAt(event->pos());
-    if (menu_->isEmpty() || (child && !qobject_cast<QLabel*>(child))) {
+    if (menuActions_.empty() || (child && !qobject_cast<QLabel*>(child))) {
         event->ignore();
         return;
     }
     // A popup, never a nested event loop: nothing waits for the menu to close.
-    menu_->popup(event->globalPos());
+    contextMenu()->popup(event->globalPos());
     event->accept();
 }
 

@@ -31,7 +31,15 @@ class MainWindow : public QWidget, public FormHost {
 
 public:
     MainWindow(Layout layout, Platform& platform, QWidget* parent = nullptr);
+    // The window without its controls yet: the start-up shows it first, so
+    // that it is on the screen while buildControls() makes the controls,
+    // before anything is painted.
+    struct ControlsLater {};
+    MainWindow(Layout layout, Platform& platform, ControlsLater);
     ~MainWindow() override;
+
+    // Makes the controls of a window created with ControlsLater; once only.
+    void buildControls();
 
     Layout layout() const { return layout_; }
     MainForm& form() { return *form_; }
@@ -64,7 +72,8 @@ public:
         QKeySequence keys;
         std::function<void()> run;
     };
-    QMenu* contextMenu() const { return menu_; }
+    // The context menu, made when it is first needed.
+    QMenu* contextMenu();
 
     // "Сохранить отчёт в PDF…": the report page of the window's figures, as printed.
     void saveReportPdf();
@@ -77,7 +86,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void build();
+    void buildWindow();
     std::vector<MenuEntry> menuEntries();
     void buildMenu();
     void wire(Ctl id, QWidget* w);
@@ -101,6 +110,7 @@ private:
     std::unique_ptr<DiskArrayForm> diskArrayForm_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;
+    std::vector<QAction*> menuActions_; // null: a separator
     QMenu* menu_ = nullptr;
 };
 

@@ -28,10 +28,13 @@ MainWindow* startProgram(Platform& platform)
 {
     loadQtTranslations();
     const Layout layout = chooseLayout(platform.screenHeight());
-    auto* window = new MainWindow(layout, platform);
+    // The bare window goes on the screen first; its controls are made while
+    // the screen maps it, and the first paint shows them all.
+    auto* window = new MainWindow(layout, platform, MainWindow::ControlsLater{});
     window->setAttribute(Qt::WA_DeleteOnClose);
     placeCentred(*window);
     window->show();
+    window->buildControls();
     if (QWidget* field = window->widget(Ctl::Text1)) field->setFocus();
     return window;
 }

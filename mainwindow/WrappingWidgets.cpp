@@ -1,6 +1,8 @@
 #include "WrappingWidgets.h"
 
+#include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 namespace velmora {
@@ -64,6 +66,21 @@ QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOption
         return QRect(frame.left() + 1, frame.top() + 2, frame.width() - arrow - 2, frame.height() - 4);
     default: return QProxyStyle::subControlRect(control, option, sub, widget);
     }
+}
+
+void NarrowList::paintEvent(QPaintEvent*)
+{
+    // As the list paints itself, with the narrow arrow.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    narrow_->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, this);
+    if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    }
+    narrow_->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QProxyStyle>
 #include <QPushButton>
 
@@ -39,6 +40,22 @@ class NarrowListStyle : public QProxyStyle {
 public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
                          const QWidget* widget) const override;
+};
+
+// A list drawn through NarrowListStyle. The list keeps the application's
+// style: setting a style on a list makes Qt build its popup at once, which a
+// list nobody has opened yet does not need.
+class NarrowList : public QComboBox {
+    Q_OBJECT
+
+public:
+    NarrowList(QStyle* narrow, QWidget* parent) : QComboBox(parent), narrow_(narrow) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStyle* narrow_;
 };
 
 } // namespace velmora

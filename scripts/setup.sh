@@ -5,7 +5,7 @@ set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Russian.
 # qt6-svg-dev: the build writes the icon as SVG for the installation.
-packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-liberation fonts-dejavu-core)
+packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
     # clang-format checks the code's layout; without it that check is skipped.
