@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AboutWindow.h"
+#include "AccessibleNames.h"
 #include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
@@ -8,6 +9,8 @@
 #include "WindowKit.h"
 #include "WrappingWidgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -27,6 +30,40 @@
 namespace velmora {
 
 namespace {
+
+constexpr char kUnitProperty[] = "velmoraFigureUnit";
+
+// A label showing a figure, as a screen reader reads it: what the figure
+// means (its name), the text shown (its value) and the unit shown beside it
+// (its description).
+class FigureAccessible : public QAccessibleWidget {
+public:
+    explicit FigureAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto* label = static_cast<const QLabel*>(widget());
+        if (t == QAccessible::Value) return label->text();
+        if (t == QAccessible::Description) {
+            const auto* unit = qobject_cast<const QLabel*>(label->property(kUnitProperty).value<QObject*>());
+            return unit ? unit->text().trimmed() : QString();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+bool isFigure(Ctl id)
+{
+    for (const AccessibleDef& def : accessibleNames())
+        if (def.id == id) return def.figure;
+    return false;
+}
+
+QAccessibleInterface* figureFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(FigureLabel::staticMetaObject.className()))
+        return new FigureAccessible(static_cast<FigureLabel*>(object));
+    return nullptr;
+}
 
 // Text written in the control's own colour; greyed text keeps the style's grey.
 void setTextColour(QWidget* w, Rgb colour)
@@ -120,7 +157,7 @@ void MainWindow::buildControls()
         QWidget* w = nullptr;
         switch (controlKind(id)) {
         case Kind::Label: {
-            auto* label = new QLabel(caption, this);
+            auto* label = isFigure(id) ? new FigureLabel(caption, this) : new QLabel(caption, this);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -175,6 +212,7 @@ void MainWindow::buildControls()
         widgets_[static_cast<std::size_t>(id)] = w;
         wire(id, w);
     }
+    nameForScreenReaders();
 
     QWidget* previous = nullptr;
     for (Ctl id : focusOrder()) {
@@ -186,6 +224,20 @@ void MainWindow::buildControls()
     if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
     buildMenu();
     refresh();
+}
+
+void MainWindow::nameForScreenReaders()
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(figureFactory), true);
+    (void)factoryInstalled;
+    for (const AccessibleDef& def : accessibleNames()) {
+        QWidget* w = widget(def.id);
+        if (!w) continue;
+        w->setAccessibleName(qtText(def.name));
+        if (!def.figure) continue;
+        if (QWidget* unit = def.unit == Ctl::Count ? nullptr : widget(def.unit))
+            w->setProperty(kUnitProperty, QVariant::fromValue<QObject*>(unit));
+    }
 }
 
 std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
@@ -351,7 +403,12 @@ void MainWindow::refreshControl(Ctl id)
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
         const QString text = QString::fromStdString(c.text);
-        if (label->text() != text) label->setText(text);
+        if (label->text() == text) break;
+        label->setText(text);
+        if (QAccessible::isActive() && qobject_cast<FigureLabel*>(label)) {
+            QAccessibleValueChangeEvent changed(label, text);
+            QAccessible::updateAccessibility(&changed);
+        }
         break;
     }
     }

@@ -87,6 +87,8 @@ protected:
 
 private:
     void buildWindow();
+    // Names every control and figure for screen readers (AccessibleNames).
+    void nameForScreenReaders();
     std::vector<MenuEntry> menuEntries();
     void buildMenu();
     void wire(Ctl id, QWidget* w);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QProxyStyle>
 #include <QPushButton>
 
@@ -30,6 +31,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+};
+
+// A label that shows a figure; screen readers read it as what the figure
+// means, with the text shown as its value (see MainWindow).
+class FigureLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
 };
 
 // The lists are narrow: their entries get the whole width but for a slim

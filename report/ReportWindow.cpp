@@ -77,6 +77,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
     case ReportKind::Button: return new QPushButton(qtText(control.caption), window);
     case ReportKind::NotesBox: {
         auto* notes = new NotesBox(window);
+        notes->setAccessibleName(QStringLiteral("Примечания к расчёту"));
         QPalette palette = notes->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, Qt::black);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Controls.h"
+
+#include <span>
+#include <string_view>
+
+namespace velmora {
+
+// What a control of the main window is for, as a screen reader says it: the
+// caption or the label beside it. A figure (a label showing a result) is read
+// as this name with the text it shows as its value, and the unit shown beside
+// it, when there is one, as its description.
+struct AccessibleDef {
+    Ctl id;
+    std::string_view name;
+    bool figure = false;
+    Ctl unit = Ctl::Count; // the label showing the figure's unit, if any
+};
+
+std::span<const AccessibleDef> accessibleNames();
+
+} // namespace velmora
