@@ -144,12 +144,14 @@ void MainWindow::buildControls()
     const WindowDef& table = layoutTable(layout_);
     // Every window of the program carries the drawn camera. The icon and the
     // fonts are worked out here, after the window is shown at start-up: the
-    // icon is drawn at four sizes for the desktop, and the first font look-up
+    // icon is drawn at each size the desktop offers, and the first font look-up
     // reads the whole font configuration.
     setWindowIcon(domeCameraIcon());
     setFont(qtFont(table.windowFont));
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
+    static const bool figuresReadable = (QAccessible::installFactory(figureFactory), true);
+    (void)figuresReadable;
 
     for (const ControlDef& c : table.controls) {
         const Ctl id = c.start.id;
@@ -157,7 +159,10 @@ void MainWindow::buildControls()
         QWidget* w = nullptr;
         switch (controlKind(id)) {
         case Kind::Label: {
-            auto* label = isFigure(id) ? new FigureLabel(caption, this) : new QLabel(caption, this);
+            // A figure gets its text once it is a FigureLabel, so that a screen
+            // reader that is listening reads it as a figure from the start.
+            QLabel* label = isFigure(id) ? new FigureLabel(this) : new QLabel(this);
+            label->setText(caption);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -228,8 +233,6 @@ void MainWindow::buildControls()
 
 void MainWindow::nameForScreenReaders()
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(figureFactory), true);
-    (void)factoryInstalled;
     for (const AccessibleDef& def : accessibleNames()) {
         QWidget* w = widget(def.id);
         if (!w) continue;
