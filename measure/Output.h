@@ -1,0 +1,26 @@
+#pragma once
+
+#include "StreamMeasure.h"
+
+#include <string>
+#include <string_view>
+
+namespace velmora::measure {
+
+// The one JSON object printed on success, on one line, with every key
+// present (null where the stream does not tell).
+std::string resultJson(const Measurement& m);
+
+// A line for a program that follows the measurement: "progress SECONDS KBPS".
+std::string progressLine(double seconds, double kbps);
+
+// A line naming the cause by its code: "failure CODE".
+std::string failureLine(Cause cause);
+
+// The failure as one English line: "velmora-measure: CAUSE: SOURCE".
+std::string failureMessage(Cause cause, std::string_view shownSource);
+
+// Text as a JSON string, quotes included; bytes that are not valid UTF-8 become U+FFFD.
+std::string jsonString(std::string_view text);
+
+} // namespace velmora::measure

@@ -1,0 +1,176 @@
+// Measurements of a live RTSP server run by the test on 127.0.0.1, and of
+// addresses where nothing or something silent listens.
+#include "MeasureTestKit.h"
+#include "StreamMeasure.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace velmora::measure {
+namespace {
+
+using namespace kit;
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+TEST(Live, MeasuresTheServedStream)
+{
+    NEED_LIVE_SERVER();
+    Request request;
+    request.source = server.address("/cam");
+    request.seconds = 3;
+    const Outcome outcome = measureStream(request);
+    ASSERT_TRUE(outcome.measurement) << causeText(outcome.cause).english;
+    const Measurement& m = *outcome.measurement;
+    EXPECT_EQ(m.codec, "H.264");
+    EXPECT_EQ(m.width, 640);
+    EXPECT_EQ(m.height, 360);
+    ASSERT_TRUE(m.figures.fps);
+    EXPECT_NEAR(*m.figures.fps, 15, 0.1);
+    ASSERT_TRUE(m.figures.gop);
+    EXPECT_NEAR(*m.figures.gop, 15, 0.5);
+    EXPECT_DOUBLE_EQ(m.figures.seconds, 3);
+    EXPECT_GT(m.figures.videoKbps, 0);
+    EXPECT_FALSE(m.audioCodec);
+}
+
+TEST(Live, PasswordMountWithAndWithoutTheRightCredentials)
+{
+    NEED_LIVE_SERVER();
+    const std::string right = std::string("installer:") + LiveServer::kPassword;
+    const struct {
+        const char* name;
+        std::string credentials;
+        std::optional<Cause> cause; // none: measured
+    } cases[] = {
+        {"none", "", Cause::NeedsPassword},
+        {"wrong password", "installer:wrong", Cause::WrongPassword},
+        {"right ones", right, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Request request;
+        request.source = server.address("/secure", c.credentials);
+        request.seconds = 3;
+        const Outcome outcome = measureStream(request);
+        EXPECT_EQ(outcome.shownSource, server.address("/secure"));
+        if (c.cause) {
+            EXPECT_FALSE(outcome.measurement);
+            EXPECT_EQ(causeText(outcome.cause).code, causeText(*c.cause).code);
+        } else {
+            ASSERT_TRUE(outcome.measurement) << causeText(outcome.cause).english;
+            EXPECT_EQ(outcome.measurement->source, server.address("/secure"));
+            EXPECT_EQ(outcome.measurement->width, 640);
+        }
+    }
+}
+
+TEST(Live, UnknownPathIsNotFound)
+{
+    NEED_LIVE_SERVER();
+    Request request;
+    request.source = server.address("/no-such-stream");
+    const Outcome outcome = measureStream(request);
+    EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::NotFound).code);
+}
+
+TEST(Live, ClosedPortIsRefusedAtOnce)
+{
+    Request request;
+    request.source = "rtsp://127.0.0.1:" + std::to_string(closedPort()) + "/cam";
+    const Outcome outcome = measureStream(request);
+    // Refused, not timed out: the answer came before the connection time-out.
+    EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::ConnectionRefused).code);
+}
+
+TEST(Live, SilentListenerFailsAfterTheConnectionTimeout)
+{
+    // A socket that takes connections (the kernel's backlog) and never answers.
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(fd, 4), 0);
+    ASSERT_EQ(getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    Request request;
+    request.source = "rtsp://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/cam";
+    const auto start = Clock::now();
+    const Outcome outcome = measureStream(request);
+    const double took = secondsSince(start);
+    close(fd);
+    EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::NoAnswer).code);
+    EXPECT_GE(took, 5.0) << "gave up before the connection time-out";
+    RecordProperty("seconds_to_fail", std::to_string(took));
+}
+
+TEST(Live, ServerThatStopsSendingFailsAfterThePacketTimeout)
+{
+    NEED_LIVE_SERVER();
+    Request request;
+    request.source = server.address("/stall");
+    request.seconds = 10;
+    Clock::time_point lastProgress{};
+    request.progress = [&](double, double) { lastProgress = Clock::now(); };
+    const Outcome outcome = measureStream(request);
+    EXPECT_FALSE(outcome.measurement);
+    EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::Stalled).code);
+    ASSERT_NE(lastProgress, Clock::time_point{}) << "no video came before the stop";
+    const double quiet = secondsSince(lastProgress);
+    EXPECT_GE(quiet, 4.7) << "gave up before the packet time-out"; // progress comes every quarter second
+    RecordProperty("seconds_without_packets", std::to_string(quiet));
+}
+
+TEST(Live, CancelStopsAMeasurementInTheMiddle)
+{
+    NEED_LIVE_SERVER();
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;
+    std::condition_variable running;
+    bool oneSecond = false;
+    Request request;
+    request.source = server.address("/cam");
+    request.seconds = 60;
+    request.cancel = &cancel;
+    double lastDone = 0;
+    request.progress = [&](double done, double) {
+        lastDone = done;
+        if (done >= 1) {
+            const std::lock_guard lock(mutex);
+            oneSecond = true;
+            running.notify_one();
+        }
+    };
+    Clock::time_point cancelledAt{};
+    std::thread user([&] {
+        std::unique_lock lock(mutex);
+        running.wait_for(lock, std::chrono::seconds(30), [&] { return oneSecond; });
+        // A moment later, while the reader waits in FFmpeg for the next packet.
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        cancelledAt = Clock::now();
+        cancel.store(true);
+    });
+    const Outcome outcome = measureStream(request);
+    const auto returned = Clock::now();
+    user.join();
+    EXPECT_FALSE(outcome.measurement);
+    EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::Cancelled).code);
+    EXPECT_LT(lastDone, 30);
+    RecordProperty("seconds_to_stop", std::to_string(std::chrono::duration<double>(returned - cancelledAt).count()));
+}
+
+} // namespace
+} // namespace velmora::measure
