@@ -251,6 +251,8 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
         {QStringLiteral("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
         {},
         {QStringLiteral("Дисковый массив…"), {}, [this] { showDiskArray(); }},
+        {QStringLiteral("Измерить поток камеры…"), QKeySequence(Qt::CTRL | Qt::Key_M),
+         [this] { showMeasure(); }},
     };
 }
 
@@ -353,6 +355,7 @@ void MainWindow::refresh()
 {
     for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
     refreshDiskArray();
+    if (measure_) measure_->targetChanged();
 }
 
 void MainWindow::refreshChanged(Ctl touched)
@@ -363,6 +366,7 @@ void MainWindow::refreshChanged(Ctl touched)
             refreshControl(id);
     }
     refreshDiskArray();
+    if (measure_) measure_->targetChanged(); // the channel shown or its bitrate may have changed
 }
 
 void MainWindow::refreshControl(Ctl id)
@@ -565,6 +569,39 @@ void MainWindow::applyDiskSize(const QString& size)
         f.userEdit(Ctl::Text2, size.toStdString());
         f.userSelect(Ctl::Combo5, kTerabyteUnit);
     });
+}
+
+void MainWindow::showMeasure()
+{
+    if (!measure_) {
+        measure_ = new MeasureDialog(platform_, *this, this);
+        measure_->setWindowIcon(windowIcon());
+    }
+    measure_->show();
+    measure_->raise();
+    measure_->activateWindow();
+}
+
+int MainWindow::shownChannel() const
+{
+    return form_->curchannel;
+}
+
+float MainWindow::shownBitrate() const
+{
+    return form_->ch.chbitrate[static_cast<std::size_t>(form_->curchannel)];
+}
+
+bool MainWindow::shownHandTyped() const
+{
+    return form_->ch.chmanual[static_cast<std::size_t>(form_->curchannel)] != 0;
+}
+
+void MainWindow::typeBitrate(const QString& text)
+{
+    // The same road as the user's typing: the field's change handler makes
+    // the channel hand-typed and every figure follows.
+    userAction(Ctl::Text1, [&](MainForm& f) { f.userEdit(Ctl::Text1, text.toStdString()); });
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "DiskArrayForm.h"
 #include "DiskArrayWindow.h"
 #include "FormHost.h"
+#include "MeasureDialog.h"
 #include "ReportWindow.h"
 #include "Startup.h"
 
@@ -26,7 +27,7 @@ class Platform;
 // The main window in either layout: widgets built from the layout's table,
 // each user action handed to the form, and the form's control model copied
 // back into the widgets afterwards with their signals blocked.
-class MainWindow : public QWidget, public FormHost {
+class MainWindow : public QWidget, public FormHost, private MeasureTarget {
     Q_OBJECT
 
 public:
@@ -48,6 +49,7 @@ public:
     QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
     ReportWindow* reportWindow() const { return report_; }
     AboutWindow* aboutWindow() const { return about_; }
+    MeasureDialog* measureDialog() const { return measure_; }
     DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
     // What the user typed into the disk-array dialog, kept while the dialog is closed.
     DiskArrayForm& diskArrayForm() { return *diskArrayForm_; }
@@ -60,6 +62,8 @@ public:
     void showAbout() override;
     // "Дисковый массив…": shows the dialog, or brings an open one to the front.
     void showDiskArray();
+    // "Измерить поток камеры…" (Ctrl+M): the one measuring dialog, shown.
+    void showMeasure();
     // The dialog's "Применить": the size goes into the disk-size field as if
     // typed there, and the unit becomes "Тбайт".
     void applyDiskSize(const QString& size);
@@ -101,6 +105,10 @@ private:
     void refreshControl(Ctl id);
     void refreshDiskArray();
     ReportInput reportInput() const;
+    int shownChannel() const override;
+    float shownBitrate() const override;
+    bool shownHandTyped() const override;
+    void typeBitrate(const QString& text) override;
 
     Layout layout_;
     Platform& platform_;
@@ -109,6 +117,7 @@ private:
     std::array<std::uint32_t, kControlCount> shown_{}; // each control's revision last copied
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
+    QPointer<MeasureDialog> measure_;
     std::unique_ptr<DiskArrayForm> diskArrayForm_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -64,6 +65,21 @@ QString QtPlatform::askSavePath(QWidget* parent, const QString& title, const QSt
 {
     const QString start = QFileInfo(suggested).isAbsolute() ? suggested : QDir::home().filePath(suggested);
     return QFileDialog::getSaveFileName(parent, title, start, filter);
+}
+
+QString QtPlatform::measureProgram()
+{
+    // Installed and built beside the program.
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-measure");
+}
+
+QString QtPlatform::askVideoPath(QWidget* parent)
+{
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Запись камеры"), QDir::homePath(),
+        QStringLiteral(
+            "Видео (*.mp4 *.mkv *.avi *.mov *.ts *.m2ts *.mts *.h264 *.264 *.h265 *.265 *.hevc *.mjpeg);;"
+            "Все файлы (*)"));
 }
 
 } // namespace velmora

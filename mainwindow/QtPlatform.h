@@ -17,6 +17,8 @@ public:
     QString askPdfPath(QWidget* parent) override;
     QString askSavePath(QWidget* parent, const QString& title, const QString& suggested,
                         const QString& filter) override;
+    QString measureProgram() override;
+    QString askVideoPath(QWidget* parent) override;
 };
 
 } // namespace velmora

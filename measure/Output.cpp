@@ -39,7 +39,10 @@ std::size_t utf8Length(std::string_view s, std::size_t i)
 {
     const auto b = static_cast<unsigned char>(s[i]);
     if (b < 0x80) return 1;
-    const std::size_t n = b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3 : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+    const std::size_t n = b >= 0xC2 && b <= 0xDF   ? 2
+                          : b >= 0xE0 && b <= 0xEF ? 3
+                          : b >= 0xF0 && b <= 0xF4 ? 4
+                                                   : 0;
     if (n == 0) return 0;
     const unsigned min = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
     if (i + n > s.size()) return 0;

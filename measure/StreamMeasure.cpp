@@ -37,8 +37,10 @@ struct Watch {
 
     bool check()
     {
-        if (cancel && cancel->load()) cancelled = true;
-        else if (Clock::now() >= deadline) timedOut = true;
+        if (cancel && cancel->load())
+            cancelled = true;
+        else if (Clock::now() >= deadline)
+            timedOut = true;
         return cancelled || timedOut;
     }
 };
@@ -92,36 +94,26 @@ Cause openFailure(int error, const Watch& watch, const Source& source, bool look
     if (watch.timedOut || error == AVERROR(ETIMEDOUT)) return Cause::NoAnswer;
     if (lookupFailed) return Cause::HostUnknown;
     switch (error) {
-    case AVERROR(ENOENT):
-        return isNetwork(source.kind) ? Cause::NotFound : Cause::NoSuchFile;
+    case AVERROR(ENOENT): return isNetwork(source.kind) ? Cause::NotFound : Cause::NoSuchFile;
     case AVERROR(EACCES):
     case AVERROR(EISDIR):
-    case AVERROR(EPERM):
-        return isNetwork(source.kind) ? Cause::Forbidden : Cause::NotReadable;
-    case AVERROR(ECONNREFUSED):
-        return Cause::ConnectionRefused;
+    case AVERROR(EPERM): return isNetwork(source.kind) ? Cause::Forbidden : Cause::NotReadable;
+    case AVERROR(ECONNREFUSED): return Cause::ConnectionRefused;
     case AVERROR(EHOSTUNREACH):
     case AVERROR(ENETUNREACH):
     case AVERROR(EHOSTDOWN):
-    case AVERROR(ENETDOWN):
-        return Cause::HostUnreachable;
+    case AVERROR(ENETDOWN): return Cause::HostUnreachable;
     case AVERROR_HTTP_UNAUTHORIZED:
         return source.hasCredentials ? Cause::WrongPassword : Cause::NeedsPassword;
-    case AVERROR_HTTP_FORBIDDEN:
-        return Cause::Forbidden;
-    case AVERROR_HTTP_NOT_FOUND:
-        return Cause::NotFound;
+    case AVERROR_HTTP_FORBIDDEN: return Cause::Forbidden;
+    case AVERROR_HTTP_NOT_FOUND: return Cause::NotFound;
     case AVERROR_INVALIDDATA:
     case AVERROR_DEMUXER_NOT_FOUND:
     case AVERROR_DECODER_NOT_FOUND:
-    case AVERROR_STREAM_NOT_FOUND:
-        return Cause::NotVideo;
-    case AVERROR_EOF:
-        return Cause::EndedEarly;
-    case AVERROR_PROTOCOL_NOT_FOUND:
-        return Cause::BadAddress;
-    default:
-        return Cause::Failed;
+    case AVERROR_STREAM_NOT_FOUND: return Cause::NotVideo;
+    case AVERROR_EOF: return Cause::EndedEarly;
+    case AVERROR_PROTOCOL_NOT_FOUND: return Cause::BadAddress;
+    default: return Cause::Failed;
     }
 }
 
@@ -130,13 +122,10 @@ Cause openFailure(int error, const Watch& watch, const Source& source, bool look
 const char* allowedProtocols(SourceKind kind)
 {
     switch (kind) {
-    case SourceKind::File:
-        return "file";
+    case SourceKind::File: return "file";
     case SourceKind::Rtsp:
-    case SourceKind::Rtsps:
-        return "rtsp,rtsps,rtp,tcp,udp,tls";
-    default:
-        return "http,https,tcp,tls";
+    case SourceKind::Rtsps: return "rtsp,rtsps,rtp,tcp,udp,tls";
+    default: return "http,https,tcp,tls";
     }
 }
 
@@ -292,7 +281,8 @@ Outcome measureStream(const Request& request)
     // Streams that show up only with their packets are looked for while reading.
     if (video < 0 && !(input->ctx_flags & AVFMTCTX_NOHEADER)) return fail(Cause::NoVideo);
     for (unsigned i = 0; i < input->nb_streams; ++i)
-        if (static_cast<int>(i) != video && static_cast<int>(i) != audio) input->streams[i]->discard = AVDISCARD_ALL;
+        if (static_cast<int>(i) != video && static_cast<int>(i) != audio)
+            input->streams[i]->discard = AVDISCARD_ALL;
 
     const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     if (!packet) return fail(Cause::Failed);

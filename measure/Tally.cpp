@@ -43,11 +43,22 @@ bool Tally::addVideo(std::optional<double> time, double duration, std::int64_t s
         if (timed) {
             started_ = true;
             t = start_ = *time;
+        } else if (usable(duration) > 0) {
+            // A raw stream gives durations only: its time is made of them.
+            started_ = madeUp_ = true;
+            t = start_ = 0;
         } else {
             ++leading_;
         }
     } else {
         const double step = lastDuration_ > 0 ? lastDuration_ : interval();
+        if (timed && madeUp_) {
+            // The first real time: the made-up time moves onto it.
+            const double shift = *time - (last_ + step);
+            start_ += shift;
+            last_ += shift;
+            madeUp_ = false;
+        }
         t = timed ? std::max(*time, last_) : last_ + step;
         if (t - start_ >= seconds_) {
             complete_ = true;

@@ -51,6 +51,7 @@ private:
     double seconds_;
     bool started_ = false; // a video packet with a time has come
     bool complete_ = false;
+    bool madeUp_ = false;      // the times so far are sums of durations
     std::int64_t leading_ = 0; // video packets before that one
     double start_ = 0;
     double last_ = 0;

@@ -33,7 +33,8 @@ constexpr std::string_view kUsage =
 
 int usageError(std::string_view message)
 {
-    std::fprintf(stderr, "velmora-measure: %.*s (see --help)\n", static_cast<int>(message.size()), message.data());
+    std::fprintf(stderr, "velmora-measure: %.*s (see --help)\n", static_cast<int>(message.size()),
+                 message.data());
     return 1;
 }
 

@@ -5,11 +5,20 @@ set -euo pipefail
 
 # qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Russian.
 # qt6-svg-dev: the build writes the icon as SVG for the installation.
-packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev fonts-liberation fonts-dejavu-core)
+# FFmpeg's libraries (and pkg-config to find them) build velmora-measure.
+packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev
+    fonts-liberation fonts-dejavu-core pkg-config libavformat-dev libavcodec-dev libavutil-dev)
+# Tools only some tests need: without them those tests are skipped.
+optional=()
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
     # clang-format checks the code's layout; without it that check is skipped.
-    packages+=(clang libclang-rt-14-dev clang-format)
+    optional+=(clang libclang-rt-14-dev clang-format)
+    # The measurement tests make their clips with ffmpeg and serve a live
+    # stream with GStreamer's RTSP server from Python.
+    optional+=(ffmpeg python3-gi gir1.2-gst-rtsp-server-1.0 gstreamer1.0-plugins-base
+        gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly)
+    packages+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
     packages+=(desktop-file-utils appstream dpkg-dev)
 fi
@@ -25,9 +34,9 @@ if ((${#missing[@]})); then
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
     if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
-        # The fuzzing and formatting tools are optional: go on without them.
+        # The optional tools: go on without them.
         required=()
-        for p in "${missing[@]}"; do [[ $p == clang || $p == libclang-rt-14-dev || $p == clang-format ]] || required+=("$p"); done
+        for p in "${missing[@]}"; do [[ " ${optional[*]} " == *" $p "* ]] || required+=("$p"); done
         ((${#required[@]} == 0)) || $sudo apt-get install -y -qq --no-install-recommends "${required[@]}"
     fi
 fi

@@ -26,6 +26,8 @@ public:
     bool answer = false;
     QString pdfPath;                   // the answer to askPdfPath
     QString savePath;                  // the answer to askSavePath
+    QString measurer;                  // the measuring program; empty: none may run
+    QString videoPath;                 // the answer to askVideoPath
     std::vector<Question> saveDialogs; // title and suggested name of each save dialog
 
     std::vector<Question> questions;
@@ -64,6 +66,8 @@ public:
         saveDialogs.push_back({title, suggested});
         return savePath;
     }
+    QString measureProgram() override { return measurer; }
+    QString askVideoPath(QWidget*) override { return videoPath; }
 };
 
 } // namespace velmora

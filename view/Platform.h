@@ -37,6 +37,11 @@ public:
     // is the file name offered first, `filter` the dialog's name filter.
     virtual QString askSavePath(QWidget* parent, const QString& title, const QString& suggested,
                                 const QString& filter) = 0;
+    // The measuring program (velmora-measure); empty where none may run,
+    // as in tests, so that no input can start network work.
+    virtual QString measureProgram() { return {}; }
+    // A video file to measure; empty when the user cancels.
+    virtual QString askVideoPath(QWidget*) { return {}; }
 };
 
 } // namespace velmora

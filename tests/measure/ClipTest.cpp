@@ -47,37 +47,47 @@ std::vector<ClipCase> clips()
 {
     return {
         {"h264-cbr-720p.mp4",
-         join({testsrc("1280x720", 25), kFourSeconds,
-               {"-c:v", "libx264", "-preset", "veryfast", "-b:v", "2000k", "-minrate", "2000k", "-maxrate", "2000k",
-                "-bufsize", "1000k", "-x264-params", "nal-hrd=cbr:scenecut=0", "-g", "50"}}),
+         join({testsrc("1280x720", 25),
+               kFourSeconds,
+               {"-c:v", "libx264", "-preset", "veryfast", "-b:v", "2000k", "-minrate", "2000k", "-maxrate",
+                "2000k", "-bufsize", "1000k", "-x264-params", "nal-hrd=cbr:scenecut=0", "-g", "50"}}),
          "H.264", 1280, 720, 25, 50, nullptr},
         {"h264-noise-1080p-aac.mkv",
-         join({testsrc("1920x1080", 25, true), kSound, kFourSeconds,
-               {"-c:v", "libx264", "-preset", "ultrafast", "-b:v", "3000k", "-x264-params", "scenecut=0", "-g", "25"},
+         join({testsrc("1920x1080", 25, true),
+               kSound,
+               kFourSeconds,
+               {"-c:v", "libx264", "-preset", "ultrafast", "-b:v", "3000k", "-x264-params", "scenecut=0",
+                "-g", "25"},
                kAac}),
          "H.264", 1920, 1080, 25, 25, "AAC"},
         {"h264-720p-aac.ts",
-         join({testsrc("1280x720", 30), kSound, kFourSeconds,
-               {"-c:v", "libx264", "-preset", "ultrafast", "-b:v", "1500k", "-x264-params", "scenecut=0", "-g", "30"},
+         join({testsrc("1280x720", 30),
+               kSound,
+               kFourSeconds,
+               {"-c:v", "libx264", "-preset", "ultrafast", "-b:v", "1500k", "-x264-params", "scenecut=0",
+                "-g", "30"},
                kAac}),
          "H.264", 1280, 720, 30, 30, "AAC"},
         {"h265-720p.mp4",
-         join({testsrc("1280x720", 15), kFourSeconds,
+         join({testsrc("1280x720", 15),
+               kFourSeconds,
                {"-c:v", "libx265", "-preset", "ultrafast", "-b:v", "800k", "-x265-params",
                 "keyint=30:min-keyint=30:scenecut=0:log-level=error", "-tag:v", "hvc1"}}),
          "H.265", 1280, 720, 15, 30, nullptr},
-        {"mjpeg-720p-aac.mkv", join({testsrc("1280x720", 10), kSound, kFourSeconds, {"-c:v", "mjpeg", "-q:v", "5"}, kAac}),
-         "MJPEG", 1280, 720, 10, 1, "AAC"},
+        {"mjpeg-720p-aac.mkv",
+         join({testsrc("1280x720", 10), kSound, kFourSeconds, {"-c:v", "mjpeg", "-q:v", "5"}, kAac}), "MJPEG",
+         1280, 720, 10, 1, "AAC"},
         {"mjpeg-noise-1080p.avi",
-         join({testsrc("1920x1080", 5, true), {"-t", "4", "-pix_fmt", "yuvj420p", "-c:v", "mjpeg", "-q:v", "8"}}),
+         join({testsrc("1920x1080", 5, true),
+               {"-t", "4", "-pix_fmt", "yuvj420p", "-c:v", "mjpeg", "-q:v", "8"}}),
          "MJPEG", 1920, 1080, 5, 1, nullptr},
     };
 }
 
 // A clip by its case, or a skip with the reason.
-#define MAKE_CLIP(file, c)                                        \
-    std::string why;                                              \
-    const std::string file = clip((c).name, (c).ffmpegArgs, why); \
+#define MAKE_CLIP(file, c)                                                                                   \
+    std::string why;                                                                                         \
+    const std::string file = clip((c).name, (c).ffmpegArgs, why);                                            \
     if (file.empty()) GTEST_SKIP() << why;
 
 class Clips : public ::testing::TestWithParam<ClipCase> {};

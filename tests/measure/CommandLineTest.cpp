@@ -42,8 +42,8 @@ std::vector<std::string> keys(const std::string& json)
 std::string smallClip(std::string& why)
 {
     return clip("cli.mp4",
-                {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=10", "-t", "4", "-pix_fmt", "yuv420p", "-c:v",
-                 "libx264", "-preset", "ultrafast", "-g", "10"},
+                {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=10", "-t", "4", "-pix_fmt", "yuv420p",
+                 "-c:v", "libx264", "-preset", "ultrafast", "-g", "10"},
                 why);
 }
 
@@ -84,10 +84,11 @@ TEST(CommandLine, PrintsOneJsonObjectWithTheKnownKeys)
     EXPECT_TRUE(r.err.empty());
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(keys(out[0]), (std::vector<std::string>{"source", "codec", "profile", "width", "height", "fps", "gop",
-                                                      "seconds", "video_kbps", "peak_kbps", "audio_codec",
-                                                      "audio_kbps"}));
-    EXPECT_NE(out[0].find("\"codec\":\"H.264\",\"profile\":\"Constrained Baseline\",\"width\":320,\"height\":240,\"fps\":10,"
+    EXPECT_EQ(keys(out[0]),
+              (std::vector<std::string>{"source", "codec", "profile", "width", "height", "fps", "gop",
+                                        "seconds", "video_kbps", "peak_kbps", "audio_codec", "audio_kbps"}));
+    EXPECT_NE(out[0].find("\"codec\":\"H.264\",\"profile\":\"Constrained "
+                          "Baseline\",\"width\":320,\"height\":240,\"fps\":10,"
                           "\"gop\":10,\"seconds\":3,"),
               std::string::npos)
         << out[0];
@@ -110,7 +111,8 @@ TEST(CommandLine, FailureIsOneEnglishLineAndExitOne)
     EXPECT_TRUE(missing.out.empty());
     EXPECT_EQ(missing.err, "velmora-measure: no such file: /nonexistent/camera 5.mp4\n");
 
-    const ProgramRun followed = run({kProgram, "--progress", "--source-stdin"}, "/nonexistent/camera 5.mp4\n");
+    const ProgramRun followed =
+        run({kProgram, "--progress", "--source-stdin"}, "/nonexistent/camera 5.mp4\n");
     EXPECT_EQ(followed.exitCode, 1);
     EXPECT_EQ(followed.out, "failure no-such-file\n");
     EXPECT_EQ(lines(followed.err).size(), 1u);
@@ -152,12 +154,17 @@ TEST(CommandLine, PasswordAppearsInNoOutputAndNoFile)
         int exitCode;
     } cases[] = {
         {"measured", {server.address("/secure", right), "--seconds", "3"}, "", 0},
-        {"measured, followed, from standard input", {"--source-stdin", "--progress", "--seconds", "3"},
-         server.address("/secure", right) + "\n", 0},
+        {"measured, followed, from standard input",
+         {"--source-stdin", "--progress", "--seconds", "3"},
+         server.address("/secure", right) + "\n",
+         0},
         {"wrong name", {server.address("/secure", "admin:" + password)}, "", 1},
         {"no such mount", {server.address("/nothing", right)}, "", 1},
         {"closed port", {"rtsp://" + right + "@" + closed + "/cam", "--progress"}, "", 1},
-        {"password in the query", {"http://" + closed + "/video.cgi?user=installer&password=" + password}, "", 1},
+        {"password in the query",
+         {"http://" + closed + "/video.cgi?user=installer&password=" + password},
+         "",
+         1},
         {"bad seconds", {"--seconds", "1", server.address("/secure", right)}, "", 1},
     };
     for (const auto& c : cases) {

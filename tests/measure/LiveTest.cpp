@@ -169,7 +169,8 @@ TEST(Live, CancelStopsAMeasurementInTheMiddle)
     EXPECT_FALSE(outcome.measurement);
     EXPECT_EQ(causeText(outcome.cause).code, causeText(Cause::Cancelled).code);
     EXPECT_LT(lastDone, 30);
-    RecordProperty("seconds_to_stop", std::to_string(std::chrono::duration<double>(returned - cancelledAt).count()));
+    RecordProperty("seconds_to_stop",
+                   std::to_string(std::chrono::duration<double>(returned - cancelledAt).count()));
 }
 
 } // namespace

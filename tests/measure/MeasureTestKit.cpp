@@ -63,7 +63,8 @@ ProgramRun run(const std::vector<std::string>& argv, const std::string& input, c
         }
     }
     int status = 0;
-    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+    if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
+        result.exitCode = WEXITSTATUS(status);
     return result;
 }
 
@@ -84,7 +85,8 @@ std::string clip(const std::string& name, const std::vector<std::string>& ffmpeg
     const auto hash = std::hash<std::string>{}(recipe);
     const fs::path dir = VELMORA_MEASURE_CLIPS;
     const std::string extension = fs::path(name).extension().string();
-    const fs::path target = dir / (fs::path(name).stem().string() + "-" + std::to_string(hash % 1000000) + extension);
+    const fs::path target =
+        dir / (fs::path(name).stem().string() + "-" + std::to_string(hash % 1000000) + extension);
     if (fs::exists(target)) return target.string();
     std::error_code ignored;
     fs::create_directories(dir, ignored);
@@ -105,8 +107,8 @@ std::string clip(const std::string& name, const std::vector<std::string>& ffmpeg
 
 std::vector<ProbePacket> probeVideoPackets(const std::string& file)
 {
-    const ProgramRun probe = run({"/usr/bin/ffprobe", "-v", "error", "-select_streams", "V:0", "-show_entries",
-                           "packet=dts_time,pts_time,size", "-of", "csv=p=0", file});
+    const ProgramRun probe = run({"/usr/bin/ffprobe", "-v", "error", "-select_streams", "V:0",
+                                  "-show_entries", "packet=dts_time,pts_time,size", "-of", "csv=p=0", file});
     std::vector<ProbePacket> packets;
     std::istringstream lines(probe.out);
     std::string line;
@@ -213,7 +215,8 @@ LiveServer::~LiveServer()
 
 std::string LiveServer::address(const std::string& mount, const std::string& credentials) const
 {
-    return "rtsp://" + (credentials.empty() ? "" : credentials + "@") + "127.0.0.1:" + std::to_string(port_) + mount;
+    return "rtsp://" + (credentials.empty() ? "" : credentials + "@") + "127.0.0.1:" + std::to_string(port_) +
+           mount;
 }
 
 } // namespace velmora::measure::kit

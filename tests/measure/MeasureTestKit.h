@@ -13,7 +13,8 @@ struct ProgramRun {
 
 // Runs a program (argv[0] a path) with `input` on its standard input and
 // collects both outputs.
-ProgramRun run(const std::vector<std::string>& argv, const std::string& input = {}, const std::string& workDir = {});
+ProgramRun run(const std::vector<std::string>& argv, const std::string& input = {},
+               const std::string& workDir = {});
 
 // True when `program` exists and can be run.
 bool haveProgram(const std::string& program);
@@ -61,6 +62,6 @@ private:
 } // namespace velmora::measure::kit
 
 // Skips the test, with the reason, where the server cannot run.
-#define NEED_LIVE_SERVER()                                                                 \
-    auto& server = ::velmora::measure::kit::LiveServer::instance();                   \
+#define NEED_LIVE_SERVER()                                                                                   \
+    auto& server = ::velmora::measure::kit::LiveServer::instance();                                          \
     if (!server.missing().empty()) GTEST_SKIP() << "no test RTSP server: " << server.missing();

@@ -1,5 +1,5 @@
-#include "FrameHeaders.h"
 #include "Tally.h"
+#include "FrameHeaders.h"
 
 #include <gtest/gtest.h>
 
@@ -41,12 +41,15 @@ TEST(Tally, FiguresOverTheStreamsOwnTime)
     std::vector<Packet> burst = steady(100, 25, 1000, 25);
     burst[30].size = 26000; // one heavy frame in the second second
     std::vector<Packet> untimedStart = steady(80, 16, 500, 16);
-    untimedStart[0].time = std::nullopt;
-    untimedStart[1].time = std::nullopt;
+    for (std::size_t i = 0; i < 2; ++i) untimedStart[i] = {std::nullopt, 0, 500, i == 0};
     std::vector<Packet> gaps = steady(90, 30, 100, 30);
     for (std::size_t i = 10; i < 20; ++i) gaps[i].time = std::nullopt; // placed one frame after another
     std::vector<Packet> backwards = steady(100, 25, 1000, 50);
     backwards[40].time = 0.5; // held at the time before it
+    std::vector<Packet> durationsOnly = steady(40, 8, 1000, 8);
+    for (Packet& p : durationsOnly) p.time = std::nullopt;
+    std::vector<Packet> timesLater = steady(40, 8, 1000, 8, 500);
+    for (std::size_t i = 0; i < 4; ++i) timesLater[i].time = std::nullopt;
     std::vector<Packet> leap = steady(20, 25, 1000, 25);
     leap.push_back({1e9, 0.04, 1000, false}); // a jump far ahead ends the stretch
     leap.push_back({1e9 + 0.04, 0.04, 1000, false});
@@ -55,13 +58,16 @@ TEST(Tally, FiguresOverTheStreamsOwnTime)
         {"steady 25 fps, 8 kbit a frame", 3, steady(100, 25, 1000, 50), true, 3, 200, 200, 25, 50},
         {"offset start time", 3, steady(100, 25, 1000, 25, 1234.5), true, 3, 200, 200, 25, 25},
         {"heaviest second is the peak", 3, burst, true, 3, 200 + 25 * 8.0 / 3, 400, 25, 25},
-        {"shorter than asked: to the end of the last frame", 10, steady(50, 25, 1000, 25), false, 2, 200, 200, 25,
+        {"shorter than asked: to the end of the last frame", 10, steady(50, 25, 1000, 25), false, 2, 200, 200,
+         25, 25},
+        {"partial last second stays out of the peak", 10, steady(45, 25, 1000, 25), false, 1.8, 200, 200, 25,
          25},
-        {"partial last second stays out of the peak", 10, steady(45, 25, 1000, 25), false, 1.8, 200, 200, 25, 25},
         // frames 0 and 1 without a time, the stretch from frame 2 (0.125 s): 50 frames,
         // 18 of them in the first second
         {"frames before the first time count", 3, untimedStart, true, 3, 50 * 4.0 / 3, 72, 16, 16},
         {"missing times in the middle", 2.5, gaps, true, 3, 0, 0, 30, 30},
+        {"durations only (a raw stream)", 3, durationsOnly, true, 3, 64, 64, 8, 8},
+        {"durations, then times", 3, timesLater, true, 3, 64, 64, 8, 8},
         {"time going back is held", 3, backwards, true, 3, 200, 200, std::nullopt, 50},
         {"a leap ends the stretch", 3, leap, true, 3, 20 * 8.0 / 3, 160, 25, std::nullopt},
         {"one key frame: no interval", 3, steady(100, 25, 1000, 1000), true, 3, 200, 200, 25, std::nullopt},
@@ -167,8 +173,8 @@ struct JpegCase {
 
 TEST(FrameHeaders, JpegFrameSize)
 {
-    const std::vector<std::uint8_t> sof{0xFF, 0xC0, 0x00, 0x11, 0x08, 0x02, 0xD0, 0x05, 0x00, 0x03, 0x01,
-                                        0x22, 0x00, 0x02, 0x11, 0x01, 0x03, 0x11, 0x01};
+    const std::vector<std::uint8_t> sof{0xFF, 0xC0, 0x00, 0x11, 0x08, 0x02, 0xD0, 0x05, 0x00, 0x03,
+                                        0x01, 0x22, 0x00, 0x02, 0x11, 0x01, 0x03, 0x11, 0x01};
     const std::vector<std::uint8_t> app0{0xFF, 0xE0, 0x00, 0x04, 0x4A, 0x46};
     const auto join = [](std::initializer_list<std::vector<std::uint8_t>> parts) {
         std::vector<std::uint8_t> out;
@@ -183,7 +189,13 @@ TEST(FrameHeaders, JpegFrameSize)
     const JpegCase cases[] = {
         {"frame header first", join({soi, sof}), std::pair{1280, 720}},
         {"after an application segment and fill bytes", join({soi, app0, {0xFF}, sof}), std::pair{1280, 720}},
-        {"progressive frame", [&] { auto b = join({soi, sof}); b[3] = 0xC2; return b; }(), std::pair{1280, 720}},
+        {"progressive frame",
+         [&] {
+             auto b = join({soi, sof});
+             b[3] = 0xC2;
+             return b;
+         }(),
+         std::pair{1280, 720}},
         {"no start of image", sof, std::nullopt},
         {"picture data before any frame header", join({soi, {0xFF, 0xDA, 0x00, 0x02}, sof}), std::nullopt},
         {"zero width", join({soi, zero}), std::nullopt},

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QProcess;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+
+namespace velmora {
+
+class Platform;
+
+// What the dialog needs of the main window: the channel shown, its bitrate,
+// and the bitrate field to type into.
+class MeasureTarget {
+public:
+    virtual ~MeasureTarget() = default;
+    virtual int shownChannel() const = 0;
+    virtual float shownBitrate() const = 0;
+    virtual bool shownHandTyped() const = 0;
+    // Types the text into the bitrate field as the user would.
+    virtual void typeBitrate(const QString& text) = 0;
+};
+
+// The figures velmora-measure printed.
+struct MeasuredStream {
+    QString source; // without credentials
+    QString codec;
+    QString profile;
+    int width = 0;
+    int height = 0;
+    std::optional<double> fps;
+    std::optional<double> gop;
+    double seconds = 0;
+    double videoKbps = 0;
+    std::optional<double> peakKbps;
+    QString audioCodec;
+    std::optional<double> audioKbps;
+
+    double totalKbps() const { return videoKbps + audioKbps.value_or(0); }
+};
+
+// Reads the program's JSON line; none when it is not one.
+std::optional<MeasuredStream> parseMeasuredStream(const QByteArray& line);
+
+// "Измерить поток камеры…": runs velmora-measure as a process of its own
+// (FFmpeg never runs in the window), follows its progress lines, shows the
+// figures beside the channel's own bitrate and can type the measured rate
+// into the channel's bitrate field. Not modal: the main window stays usable.
+class MeasureDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    MeasureDialog(Platform& platform, MeasureTarget& target, QWidget* parent = nullptr);
+    ~MeasureDialog() override;
+
+    bool running() const;
+    const std::optional<MeasuredStream>& result() const { return result_; }
+    // The channel shown or its bitrate changed: the comparison follows.
+    void targetChanged();
+
+    // Longest silence of the measuring program before the dialog gives up on it.
+    static constexpr int kSilenceLimitMs = 20000;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void start();
+    void cancel();
+    void apply();
+    void chooseFile();
+    void readOutput();
+    void processEnded(int exitCode, int exitStatus);
+    void processFailed(int error);
+    void stopProcess(bool wait);
+    void setRunning(bool running);
+    void setStatus(const QString& text, bool error = false);
+    void showResult();
+    QString number(double value, int decimals) const;
+    QString appliedText() const;
+
+    Platform& platform_;
+    MeasureTarget& target_;
+    QLineEdit* address_;
+    QPushButton* chooseFile_;
+    QSpinBox* seconds_;
+    QPushButton* start_;
+    QPushButton* cancel_;
+    QProgressBar* progress_;
+    QLabel* status_;
+    QLabel* figures_;
+    QLabel* comparison_;
+    QPushButton* apply_;
+    QPushButton* close_;
+    QTimer* watchdog_;
+    QProcess* process_ = nullptr;
+    QByteArray pending_; // output not yet ended by a line feed
+    QString failureCode_;
+    std::optional<MeasuredStream> result_;
+};
+
+} // namespace velmora
