@@ -88,6 +88,14 @@ QList<QCommandLineOption> programOptions()
                            QStringLiteral("Показать эту справку и выйти.")),
         QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                            QStringLiteral("Показать версию и выйти.")),
+        QCommandLineOption(QStringLiteral("measure"),
+                           QStringLiteral("Измерить поток камеры (rtsp://…, rtsps://…, http://…, https://…) "
+                                          "или её запись и напечатать итог одной строкой JSON."),
+                           QStringLiteral("источник")),
+        QCommandLineOption(
+            QStringLiteral("seconds"),
+            QStringLiteral("Сколько секунд потока измерять с --measure: от 3 до 120, обычно 10."),
+            QStringLiteral("N")),
     };
 }
 
@@ -126,6 +134,13 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.mode = Mode::Error;
         command.error =
             QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().first()));
+    } else if (parser.isSet(QStringLiteral("measure"))) {
+        command.mode = Mode::Measure;
+        command.measureSource = parser.value(QStringLiteral("measure"));
+        command.measureSeconds = parser.value(QStringLiteral("seconds"));
+    } else if (parser.isSet(QStringLiteral("seconds"))) {
+        command.mode = Mode::Error;
+        command.error = QStringLiteral("velmora: параметр «--seconds» действует только вместе с «--measure»");
     }
     return command;
 }

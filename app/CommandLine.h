@@ -14,6 +14,7 @@ enum class Mode {
     Window,  // open the main window (the default)
     Help,    // print the options and end
     Version, // print the version and end
+    Measure, // measure a camera's stream with velmora-measure, no window
     Error,   // a wrong command line: print `error` in one line and end with 2
 };
 
@@ -21,6 +22,8 @@ struct CommandLine {
     Mode mode = Mode::Window;
     QString error;               // one line, for Mode::Error
     bool platformChosen = false; // -platform names where the window opens
+    QString measureSource;       // for Mode::Measure: the address or file
+    QString measureSeconds;      // and the seconds given, empty for the default
 };
 
 // Exit status of a wrong command line.

@@ -4,8 +4,13 @@
 
 #include <QApplication>
 
+#include <unistd.h>
+
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -23,6 +28,29 @@ int print(std::FILE* stream, const QString& text, int status)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
     return status;
+}
+
+// --measure: velmora-measure, installed beside this program, takes over the
+// process. FFmpeg is never loaded into velmora itself.
+int runMeasure(const velmora::CommandLine& command)
+{
+    char self[PATH_MAX] = {};
+    const ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string program = length > 0 ? std::string(self, static_cast<std::size_t>(length)) : std::string();
+    program = program.substr(0, program.rfind('/') + 1) + "velmora-measure";
+    std::vector<std::string> arguments{program};
+    if (!command.measureSeconds.isEmpty()) {
+        arguments.emplace_back("--seconds");
+        arguments.push_back(command.measureSeconds.toStdString());
+    }
+    arguments.emplace_back("--"); // a source that begins with a dash is still the source
+    arguments.push_back(command.measureSource.toLocal8Bit().toStdString());
+    std::vector<char*> argv;
+    for (std::string& a : arguments) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    std::fprintf(stderr, "velmora: the measuring program %s could not be started\n", program.c_str());
+    return 1;
 }
 
 int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
@@ -50,6 +78,7 @@ int main(int argc, char* argv[])
     case velmora::Mode::Help: return print(stdout, velmora::helpText(), 0);
     case velmora::Mode::Version: return print(stdout, velmora::versionText(), 0);
     case velmora::Mode::Error: return print(stderr, command.error + QLatin1Char('\n'), velmora::kUsageError);
+    case velmora::Mode::Measure: return runMeasure(command);
     case velmora::Mode::Window: break;
     }
     return runWindow(command, argc, argv);

@@ -315,7 +315,9 @@ Outcome measureStream(const Request& request)
         const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
         bool finished = false;
         if (packet->stream_index == video) {
-            watch.deadline = Clock::now() + request.packetTimeout;
+            // A packet that FFmpeg held back and gave out only when the wait
+            // ran out does not start a new wait: the stream is still silent.
+            if (!watch.timedOut) watch.deadline = Clock::now() + request.packetTimeout;
             if (tally.addVideo(seconds(ts, st->time_base), duration, packet->size,
                                (packet->flags & AV_PKT_FLAG_KEY) != 0, seconds(packet->pts, st->time_base))) {
                 headers->read(*packet);

@@ -25,6 +25,12 @@ struct ClipCase {
     const char* audioCodec; // null: no sound
 };
 
+// Test names and failure messages name the clip.
+void PrintTo(const ClipCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::vector<std::string> testsrc(const char* size, int rate, bool noise = false)
 {
     std::string graph = std::string("testsrc2=size=") + size + ":rate=" + std::to_string(rate);
