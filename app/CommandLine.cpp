@@ -96,6 +96,17 @@ QList<QCommandLineOption> programOptions()
             QStringLiteral("seconds"),
             QStringLiteral("Сколько секунд потока измерять с --measure: от 3 до 120, обычно 10."),
             QStringLiteral("N")),
+        QCommandLineOption(QStringLiteral("export-pdf"),
+                           QStringLiteral("Сохранить страницу отчёта плана в PDF и выйти (без окна)."),
+                           QStringLiteral("ФАЙЛ")),
+        QCommandLineOption(QStringLiteral("export-csv"),
+                           QStringLiteral("Сохранить таблицу каналов плана в CSV и выйти (без окна); "
+                                          "ФАЙЛ «-» — стандартный вывод."),
+                           QStringLiteral("ФАЙЛ")),
+        QCommandLineOption(QStringLiteral("decimal"),
+                           QStringLiteral("Десятичный разделитель в выгрузке: «.» или «,» "
+                                          "(по умолчанию — системный)."),
+                           QStringLiteral("C")),
     };
 }
 
@@ -130,7 +141,11 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.mode = Mode::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         command.mode = Mode::Version;
-    } else if (!parser.positionalArguments().isEmpty()) {
+    } else if (parser.positionalArguments().size() > 1) {
+        command.mode = Mode::Error;
+        command.error =
+            QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().at(1)));
+    } else if (parser.isSet(QStringLiteral("measure")) && !parser.positionalArguments().isEmpty()) {
         command.mode = Mode::Error;
         command.error =
             QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().first()));
@@ -141,6 +156,27 @@ CommandLine readCommandLine(const QStringList& arguments)
     } else if (parser.isSet(QStringLiteral("seconds"))) {
         command.mode = Mode::Error;
         command.error = QStringLiteral("velmora: параметр «--seconds» действует только вместе с «--measure»");
+    } else {
+        if (!parser.positionalArguments().isEmpty()) command.plan = parser.positionalArguments().first();
+        command.pdfOut = parser.value(QStringLiteral("export-pdf"));
+        command.csvOut = parser.value(QStringLiteral("export-csv"));
+        command.decimal = parser.value(QStringLiteral("decimal"));
+        const bool exporting =
+            parser.isSet(QStringLiteral("export-pdf")) || parser.isSet(QStringLiteral("export-csv"));
+        if (exporting) command.mode = Mode::Export;
+        if (parser.isSet(QStringLiteral("decimal")) && command.decimal != QLatin1String(".") &&
+            command.decimal != QLatin1String(",")) {
+            command.mode = Mode::Error;
+            command.error = QStringLiteral("velmora: десятичный разделитель — «.» или «,», не %1")
+                                .arg(quoted(command.decimal));
+        } else if (exporting && command.plan.isEmpty()) {
+            command.mode = Mode::Error;
+            command.error = QStringLiteral("velmora: не указан файл плана для выгрузки");
+        } else if (exporting && ((parser.isSet(QStringLiteral("export-pdf")) && command.pdfOut.isEmpty()) ||
+                                 (parser.isSet(QStringLiteral("export-csv")) && command.csvOut.isEmpty()))) {
+            command.mode = Mode::Error;
+            command.error = QStringLiteral("velmora: не указан файл для выгрузки");
+        }
     }
     return command;
 }
@@ -158,7 +194,8 @@ QString helpText()
 {
     // Written out here rather than by QCommandLineParser::helpText(), which
     // needs an application object and speaks English.
-    QString text = QStringLiteral("Запуск: velmora [параметры]\n\n%1\n\nПараметры:\n").arg(kDescription);
+    QString text =
+        QStringLiteral("Запуск: velmora [параметры] [ПЛАН.velmora]\n\n%1\n\nПараметры:\n").arg(kDescription);
     struct Row {
         QString names;
         QString description;

@@ -11,7 +11,8 @@ namespace velmora {
 // in main.cpp; a new mode adds an entry here, its options in
 // defineOptions() and a case in readCommandLine().
 enum class Mode {
-    Window,  // open the main window (the default)
+    Window,  // open the main window (the default), with the plan named, if any
+    Export,  // write the plan's report page (PDF) or channel table (CSV) and end
     Help,    // print the options and end
     Version, // print the version and end
     Measure, // measure a camera's stream with velmora-measure, no window
@@ -24,7 +25,14 @@ struct CommandLine {
     bool platformChosen = false; // -platform names where the window opens
     QString measureSource;       // for Mode::Measure: the address or file
     QString measureSeconds;      // and the seconds given, empty for the default
+    QString plan;                // the plan file to open or export
+    QString pdfOut;              // --export-pdf: where the report page goes
+    QString csvOut;              // --export-csv: where the channel table goes, "-" for standard output
+    QString decimal;             // --decimal: the decimal separator of the export, empty for the system's
 };
+
+// Exit status of an export that failed (the reason on standard error).
+inline constexpr int kExportFailed = 1;
 
 // Exit status of a wrong command line.
 inline constexpr int kUsageError = 2;

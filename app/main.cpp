@@ -1,4 +1,6 @@
 #include "CommandLine.h"
+#include "Export.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "QtPlatform.h"
 
@@ -65,7 +67,9 @@ int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
 #endif
     velmora::QtPlatform platform;
-    velmora::startProgram(platform);
+    velmora::MainWindow* window = velmora::startProgram(platform);
+    // A plan named on the command line (as a file manager starts the program) opens at once.
+    if (!command.plan.isEmpty()) window->openPlanFile(command.plan);
     return QApplication::exec();
 }
 
@@ -79,6 +83,7 @@ int main(int argc, char* argv[])
     case velmora::Mode::Version: return print(stdout, velmora::versionText(), 0);
     case velmora::Mode::Error: return print(stderr, command.error + QLatin1Char('\n'), velmora::kUsageError);
     case velmora::Mode::Measure: return runMeasure(command);
+    case velmora::Mode::Export: return velmora::runExport(command, argc, argv);
     case velmora::Mode::Window: break;
     }
     return runWindow(command, argc, argv);

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -148,6 +149,7 @@ void MainWindow::buildControls()
     // reads the whole font configuration.
     setWindowIcon(domeCameraIcon());
     setFont(qtFont(table.windowFont));
+    setAcceptDrops(true); // a plan file dropped from a file manager opens
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
     static const bool figuresReadable = (QAccessible::installFactory(figureFactory), true);
@@ -248,7 +250,13 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
     // The context menu from top to bottom. A feature adds its command with
     // one line here; `{}` draws a separator.
     return {
+        {QStringLiteral("Открыть план…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
+        {QStringLiteral("Сохранить план"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
+        {QStringLiteral("Сохранить план как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         [this] { savePlanAs(); }},
+        {},
         {QStringLiteral("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
+        {QStringLiteral("Сохранить таблицу каналов (CSV)…"), {}, [this] { saveChannelTableCsv(); }},
         {},
         {QStringLiteral("Дисковый массив…"), {}, [this] { showDiskArray(); }},
         {QStringLiteral("Измерить поток камеры…"), QKeySequence(Qt::CTRL | Qt::Key_M),
@@ -304,23 +312,6 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-void MainWindow::saveReportPdf()
-{
-    const QString title = QStringLiteral("Сохранить отчёт в PDF");
-    const QString path =
-        platform_.askSavePath(this, title, QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty()) return;
-    // The page as the report window prints it, from a report that is never shown.
-    ReportWindow page(platform_);
-    page.fill(reportInput());
-    if (report_) page.setNotes(report_->notes());
-    QString why;
-    if (!page.savePdf(path, &why))
-        platform_.tell(this, title,
-                       QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2")
-                           .arg(QDir::toNativeSeparators(path), why));
-}
-
 template <typename Action>
 void MainWindow::userAction(Ctl touched, Action action)
 {
@@ -356,6 +347,7 @@ void MainWindow::refresh()
     for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
     refreshDiskArray();
     if (measure_) measure_->targetChanged();
+    updateModified();
 }
 
 void MainWindow::refreshChanged(Ctl touched)
@@ -367,6 +359,7 @@ void MainWindow::refreshChanged(Ctl touched)
     }
     refreshDiskArray();
     if (measure_) measure_->targetChanged(); // the channel shown or its bitrate may have changed
+    updateModified();
 }
 
 void MainWindow::refreshControl(Ctl id)
@@ -483,6 +476,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!mayLeavePlan()) {
+        event->ignore(); // "Отмена": the window stays with everything in it
+        return;
+    }
     // The disk-array dialog works on this window: it never outlives it.
     if (diskArray_) diskArray_->close();
     if (layout_ == Layout::Compact) {
@@ -502,20 +499,7 @@ bool MainWindow::askYesNo(std::string_view title, std::string_view text)
 
 ReportInput MainWindow::reportInput() const
 {
-    const MainForm& f = *form_;
-    ReportInput in;
-    in.table = &f.ch;
-    in.totaldaily = f.totaldaily;
-    in.perioddays = f.perioddays;
-    in.periodtotal = f.periodtotal;
-    in.hddsize = f.hddsize;
-    in.diskUnitIndex = f.control(Ctl::Combo5).index;
-    in.periodDayWord = f.control(Ctl::Label41).text;
-    in.depthText = f.control(Ctl::Label34).text;
-    in.depthDayWord = f.control(Ctl::Label35).text;
-    in.totalBitrateText = f.control(Ctl::Label43).text;
-    in.decimal = f.decimal();
-    return in;
+    return reportInputOf(*form_);
 }
 
 void MainWindow::showReport()
@@ -525,6 +509,11 @@ void MainWindow::showReport()
         report_->setObjectName("Form3");
         report_->setWindowIcon(domeCameraIcon());
         placeCentred(*report_, this); // later showings keep where the user put it
+        connect(report_->notesBox(), &QPlainTextEdit::textChanged, this, &MainWindow::updateModified);
+    }
+    if (notesPending_) {
+        report_->setNotes(QString::fromStdString(planNotes_));
+        notesPending_ = false;
     }
     report_->fill(reportInput());
     report_->show();

@@ -8,6 +8,7 @@
 #include "ReportWindow.h"
 #include "Startup.h"
 
+#include <QByteArray>
 #include <QKeySequence>
 #include <QPointer>
 #include <QString>
@@ -16,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QMenu;
@@ -81,12 +83,27 @@ public:
 
     // "Сохранить отчёт в PDF…": the report page of the window's figures, as printed.
     void saveReportPdf();
+    // "Сохранить таблицу каналов (CSV)…".
+    void saveChannelTableCsv();
+
+    // Plans. "Открыть план…": the question about unsaved changes, then the file dialog.
+    void openPlan();
+    // Reads the plan in `path` and shows it; a plan that cannot be read is
+    // refused with a message and the window stays as it was.
+    bool openPlanFile(const QString& path);
+    // "Сохранить план": into the plan in use, or as "Сохранить план как…" before there is one.
+    bool savePlan();
+    bool savePlanAs();
+    // The plan in use, empty before any plan was saved or opened.
+    const QString& planPath() const { return planPath_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +126,14 @@ private:
     float shownBitrate() const override;
     bool shownHandTyped() const override;
     void typeBitrate(const QString& text) override;
+    // The report's notes as the plan keeps them: the open report's box, else the plan's.
+    std::string currentNotes() const;
+    QByteArray currentPlanJson() const;
+    bool writePlan(const QString& path);
+    // Marks the title while the window differs from the plan in use.
+    void updateModified();
+    // Before the plan in use is left: asks about unsaved changes; false to stay.
+    bool mayLeavePlan();
 
     Layout layout_;
     Platform& platform_;
@@ -123,6 +148,10 @@ private:
     QStyle* listStyle_ = nullptr;
     std::vector<QAction*> menuActions_; // null: a separator
     QMenu* menu_ = nullptr;
+    QString planPath_;
+    QByteArray planJson_;   // the plan in use as last saved or opened
+    std::string planNotes_; // its notes, for the next time the report opens
+    bool notesPending_ = false;
 };
 
 } // namespace velmora

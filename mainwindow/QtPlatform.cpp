@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 
 namespace velmora {
@@ -63,8 +65,35 @@ QString QtPlatform::askPdfPath(QWidget* parent)
 QString QtPlatform::askSavePath(QWidget* parent, const QString& title, const QString& suggested,
                                 const QString& filter)
 {
-    const QString start = QFileInfo(suggested).isAbsolute() ? suggested : QDir::home().filePath(suggested);
-    return QFileDialog::getSaveFileName(parent, title, start, filter);
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    // A name typed without an extension gets the filter's ("*.pdf" gives "pdf").
+    static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+    if (const auto match = extension.match(filter); match.hasMatch())
+        dialog.setDefaultSuffix(match.captured(1));
+    dialog.selectFile(QFileInfo(suggested).isAbsolute() ? suggested : QDir::home().filePath(suggested));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::askOpenPath(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+}
+
+Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return Answer::Yes;
+    if (box.clickedButton() == no) return Answer::No;
+    return Answer::Cancel;
 }
 
 QString QtPlatform::measureProgram()

@@ -19,6 +19,8 @@ public:
                         const QString& filter) override;
     QString measureProgram() override;
     QString askVideoPath(QWidget* parent) override;
+    QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 } // namespace velmora

@@ -27,6 +27,23 @@ void setFromOption(ControlState& state, const std::array<Row, N>& options, long 
 
 } // namespace
 
+ReportInput reportInputOf(const MainForm& f)
+{
+    ReportInput in;
+    in.table = &f.ch;
+    in.totaldaily = f.totaldaily;
+    in.perioddays = f.perioddays;
+    in.periodtotal = f.periodtotal;
+    in.hddsize = f.hddsize;
+    in.diskUnitIndex = f.control(Ctl::Combo5).index;
+    in.periodDayWord = f.control(Ctl::Label41).text;
+    in.depthText = f.control(Ctl::Label34).text;
+    in.depthDayWord = f.control(Ctl::Label35).text;
+    in.totalBitrateText = f.control(Ctl::Label43).text;
+    in.decimal = f.decimal();
+    return in;
+}
+
 ReportFill::ReportFill()
 {
     const auto& controls = reportControls();

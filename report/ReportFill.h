@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelTable.h"
+#include "MainForm.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -26,6 +27,9 @@ struct ReportInput {
     std::string totalBitrateText; // total bitrate in Mbit/s
     std::string decimal = ".";    // the regional decimal separator
 };
+
+// The report's input as the main window's form holds it; `table` points into the form.
+ReportInput reportInputOf(const MainForm& form);
 
 // What one control of the report shows.
 struct ControlState {

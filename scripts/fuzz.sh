@@ -17,10 +17,10 @@ out="${VELMORA_FUZZ_OUT:-fuzz-out}"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DVELMORA_FUZZ=ON -DVELMORA_TOOLKIT_FREE_ONLY=ON >/dev/null
-cmake --build "$build" --target fuzz_numbers fuzz_form fuzz_measure
+cmake --build "$build" --target fuzz_numbers fuzz_form fuzz_measure fuzz_plan
 
 status=0
-for target in fuzz_numbers fuzz_form fuzz_measure; do
+for target in fuzz_numbers fuzz_form fuzz_measure fuzz_plan; do
     work="$out/$target"
     rm -rf "$work"
     mkdir -p "$work/corpus"

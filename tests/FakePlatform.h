@@ -61,6 +61,18 @@ public:
         ++pdfPathAsked;
         return pdfPath;
     }
+    QString openPath;                       // the answer to askOpenPath
+    Answer threeWayAnswer = Answer::Cancel; // the answer to askYesNoCancel
+    std::vector<Question> threeWayQuestions;
+    std::vector<QString> saved, openedPlans;
+    QString askOpenPath(QWidget*, const QString&, const QString&) override { return openPath; }
+    Answer askYesNoCancel(QWidget*, const QString& title, const QString& text) override
+    {
+        threeWayQuestions.push_back({title, text});
+        return threeWayAnswer;
+    }
+    void planSaved(const QString& path) override { saved.push_back(path); }
+    void planOpened(const QString& path) override { openedPlans.push_back(path); }
     QString askSavePath(QWidget*, const QString& title, const QString& suggested, const QString&) override
     {
         saveDialogs.push_back({title, suggested});

@@ -11,10 +11,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
@@ -59,18 +62,26 @@ public:
     int height = 1080;
     QString decimal = ".";
     QString printTo;
-    bool answer = true;
+    // The answer every message box gets; a box without Cancel gets "no" for it.
+    enum class Told { Yes, No, Cancel } answer = Told::Yes;
+    bool yes() const { return answer == Told::Yes; }
 
     int screenHeight() override { return height; }
     QString decimalSeparator() override { return decimal; }
     bool askYesNo(QWidget*, const QString& title, const QString& text) override
     {
-        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (answer ? "yes" : "no"));
-        return answer;
+        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (yes() ? "yes" : "no"));
+        return yes();
     }
     void tell(QWidget*, const QString& title, const QString& text) override
     {
-        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (answer ? "yes" : "no"));
+        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + (yes() ? "yes" : "no"));
+    }
+    Answer askYesNoCancel(QWidget*, const QString& title, const QString& text) override
+    {
+        static constexpr const char* kWords[] = {"yes", "no", "cancel"};
+        emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + kWords[static_cast<int>(answer)]);
+        return answer == Told::Yes ? Answer::Yes : answer == Told::No ? Answer::No : Answer::Cancel;
     }
     void openUrl(const QUrl& url) override { emitLine("open\t" + url.toString().toStdString()); }
     std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
@@ -86,6 +97,18 @@ public:
     {
         return std::exchange(pickedPath, QString());
     }
+    QString askOpenPath(QWidget*, const QString&, const QString&) override
+    {
+        return std::exchange(pickedPath, QString());
+    }
+    // A dropped file travels as an absolute address; the script reads the name it gave.
+    QString droppedAbsolute, droppedAsGiven;
+    std::string scriptName(const QString& path) const
+    {
+        return (!droppedAbsolute.isEmpty() && path == droppedAbsolute ? droppedAsGiven : path).toStdString();
+    }
+    void planSaved(const QString& path) override { emitLine("saved\t" + scriptName(path)); }
+    void planOpened(const QString& path) override { emitLine("opened\t" + scriptName(path)); }
 };
 
 class Driver {
@@ -121,6 +144,9 @@ private:
     static const Command kCommands[];
 
     void answerCommand(const std::string&, const std::string& argument, const Target&);
+    void saveCommand(const std::string&, const std::string& argument, const Target&);
+    void openCommand(const std::string&, const std::string& argument, const Target&);
+    void dropCommand(const std::string&, const std::string& argument, const Target&);
     void dumpCommand(const std::string&, const std::string&, const Target&);
     void getCommand(const std::string& name, const std::string&, const Target& target);
     void closeCommand(const std::string&, const std::string&, const Target& target);
@@ -311,10 +337,12 @@ void Driver::hover(QWidget* window, QWidget* w, std::optional<QPoint> point)
 // Every command the driver knows, with what it acts on.
 const Driver::Command Driver::kCommands[] = {
     {"answer", Scope::Nothing, &Driver::answerCommand}, {"dump", Scope::Nothing, &Driver::dumpCommand},
-    {"select", Scope::Control, &Driver::selectCommand}, {"check", Scope::Control, &Driver::checkCommand},
-    {"set", Scope::Control, &Driver::setCommand},       {"click", Scope::Control, &Driver::clickCommand},
-    {"leave", Scope::Control, &Driver::leaveCommand},   {"hover", Scope::Control, &Driver::hoverCommand},
-    {"close", Scope::Window, &Driver::closeCommand},    {"get", Scope::AnyName, &Driver::getCommand},
+    {"save", Scope::Nothing, &Driver::saveCommand},     {"open", Scope::Nothing, &Driver::openCommand},
+    {"drop", Scope::Nothing, &Driver::dropCommand},     {"select", Scope::Control, &Driver::selectCommand},
+    {"check", Scope::Control, &Driver::checkCommand},   {"set", Scope::Control, &Driver::setCommand},
+    {"click", Scope::Control, &Driver::clickCommand},   {"leave", Scope::Control, &Driver::leaveCommand},
+    {"hover", Scope::Control, &Driver::hoverCommand},   {"close", Scope::Window, &Driver::closeCommand},
+    {"get", Scope::AnyName, &Driver::getCommand},
     {"menu", Scope::Nothing, &Driver::menuCommand},
 };
 
@@ -382,10 +410,56 @@ void Driver::run(const std::string& rawLine)
 
 void Driver::answerCommand(const std::string&, const std::string& argument, const Target&)
 {
-    if (argument == "yes" || argument == "no")
-        platform_.answer = argument == "yes";
+    if (argument == "yes")
+        platform_.answer = DrivePlatform::Told::Yes;
+    else if (argument == "no")
+        platform_.answer = DrivePlatform::Told::No;
+    else if (argument == "cancel")
+        platform_.answer = DrivePlatform::Told::Cancel;
     else
-        error("answer takes yes or no: " + argument);
+        error("answer takes yes, no or cancel: " + argument);
+}
+
+// "Сохранить план как…" with FILE picked in the file dialog.
+void Driver::saveCommand(const std::string&, const std::string& argument, const Target&)
+{
+    if (!main_) return error("the main window is closed");
+    if (argument.empty()) return error("save takes a file name");
+    platform_.pickedPath = QString::fromStdString(argument);
+    main_->savePlanAs();
+    platform_.pickedPath.clear();
+    settle();
+}
+
+// "Открыть план…": the question about unsaved changes, then FILE picked in the file dialog.
+void Driver::openCommand(const std::string&, const std::string& argument, const Target&)
+{
+    if (!main_) return error("the main window is closed");
+    if (argument.empty()) return error("open takes a file name");
+    platform_.pickedPath = QString::fromStdString(argument);
+    main_->openPlan();
+    platform_.pickedPath.clear();
+    settle();
+}
+
+// FILE dragged from a file manager and dropped on the bare surface of the main window.
+void Driver::dropCommand(const std::string&, const std::string& argument, const Target&)
+{
+    if (!main_) return error("the main window is closed");
+    if (argument.empty()) return error("drop takes a file name");
+    const QString given = QString::fromStdString(argument);
+    platform_.droppedAsGiven = given;
+    platform_.droppedAbsolute = QFileInfo(given).absoluteFilePath();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(platform_.droppedAbsolute)});
+    const QPointF at(2, 2);
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main_, &enter);
+    if (enter.isAccepted()) {
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(main_, &drop);
+    }
+    settle();
 }
 
 void Driver::dumpCommand(const std::string&, const std::string&, const Target&)

@@ -42,6 +42,15 @@ public:
     virtual QString measureProgram() { return {}; }
     // A video file to measure; empty when the user cancels.
     virtual QString askVideoPath(QWidget*) { return {}; }
+    // An open dialog: the file to read, empty when the user cancels.
+    virtual QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) = 0;
+    enum class Answer { Yes, No, Cancel };
+    // A modal question with Да, Нет and Отмена, Да the default and no icon.
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Called after a plan was written into `path` completely.
+    virtual void planSaved(const QString& path) { Q_UNUSED(path); }
+    // Called after the plan in `path` was read and is shown.
+    virtual void planOpened(const QString& path) { Q_UNUSED(path); }
 };
 
 } // namespace velmora

@@ -1,0 +1,73 @@
+#include "Export.h"
+
+#include "CsvExport.h"
+#include "PlanFile.h"
+#include "PlanState.h"
+#include "QtPlatform.h"
+#include "ReportWindow.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace velmora {
+
+namespace {
+
+int failed(const QString& file, const QString& why)
+{
+    const QString line = QStringLiteral("velmora: %1: %2\n").arg(file, why);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    return kExportFailed;
+}
+
+} // namespace
+
+int runExport(const CommandLine& command, int argc, char* argv[])
+{
+    const PlanRead read = readPlanFile(command.plan);
+    if (!read.plan) return failed(command.plan, read.error);
+    const std::string decimal =
+        (command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal).toStdString();
+    QuietHost host;
+    const auto form = formFromPlan(*read.plan, Layout::Tall, decimal, host);
+
+    if (!command.csvOut.isEmpty()) {
+        const std::string csv = channelTableCsv(*form);
+        if (command.csvOut == QLatin1String("-")) {
+            if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0)
+                return failed(QStringLiteral("-"), QStringLiteral("не удалось записать в стандартный вывод"));
+        } else {
+            QString why;
+            if (!writeFileWhole(command.csvOut, QByteArray::fromStdString(csv), &why))
+                return failed(command.csvOut, why);
+        }
+    }
+
+    if (!command.pdfOut.isEmpty()) {
+        // The report window's own page painting, on a screen that needs no display.
+        if (!command.platformChosen) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QTemporaryDir runtime;
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+            qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        // Qt's notices about the offscreen screen are not for the user of an export.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "velmora: %s\n", message.toLocal8Bit().constData());
+        });
+        QApplication app(argc, argv);
+        QtPlatform platform;
+        ReportWindow page(platform);
+        page.fill(reportInputOf(*form));
+        page.setNotes(QString::fromStdString(read.plan->notes));
+        QString why;
+        if (!page.savePdf(command.pdfOut, &why)) return failed(command.pdfOut, why);
+    }
+    return 0;
+}
+
+} // namespace velmora

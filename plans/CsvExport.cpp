@@ -1,0 +1,103 @@
+#include "CsvExport.h"
+
+#include "NumberRules.h"
+#include "Options.h"
+#include "ReportFill.h"
+#include "Texts.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t kColumns = 9;
+using Row = std::vector<std::string>;
+
+std::string field(std::string_view text)
+{
+    if (text.find_first_of(";\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + '"';
+}
+
+void addRow(std::string& out, Row row)
+{
+    row.resize(kColumns);
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        if (i) out += ';';
+        out += field(row[i]);
+    }
+    out += "\r\n";
+}
+
+template <typename Table>
+std::string captionAt(const Table& table, long position)
+{
+    const auto* row = optionAt(table, position);
+    return row ? std::string(row->caption) : std::string();
+}
+
+// "дней:" and "дня." as words of their own.
+std::string bareWord(std::string word)
+{
+    while (!word.empty() && (word.back() == ':' || word.back() == '.')) word.pop_back();
+    return word;
+}
+
+std::string reportText(const ReportFill& report, std::string_view name)
+{
+    const ControlState* state = report.find(name);
+    return state ? state->text : std::string();
+}
+
+} // namespace
+
+std::string channelTableCsv(const MainForm& form)
+{
+    std::string out = "\xEF\xBB\xBF";
+    addRow(out, {"Канал", "Профиль", "Качество", "Разрешение", "Кадров в секунду", "Часов в сутки",
+                 "Битрейт, Кбит/сек", "Объём в сутки", "Единица"});
+    const ChannelTable& t = form.ch;
+    const std::string& decimal = form.decimal();
+    for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k) {
+        const auto s = static_cast<std::size_t>(k);
+        Row row{intText(k)};
+        if (t.chmanual[s] != kFalse) {
+            // A typed (CBR) bitrate: the picture settings did not make it.
+            row.insert(row.end(), {std::string("CBR"), std::string("битрейт"), "", ""});
+        } else {
+            const auto* resolution = optionAt(kResolutions, t.chresindex[s]);
+            const auto* rate = optionAt(kFrameRates, t.chfpsindex[s]);
+            row.push_back(captionAt(kProfiles, t.chprofile[s]));
+            row.push_back(captionAt(kQualities, t.chqualityindex[s]));
+            row.push_back(resolution ? std::string(resolution->reportText) : std::string());
+            row.push_back(rate ? intText(rate->framesPerSecond) : std::string());
+        }
+        const auto* hours = optionAt(kHours, t.chhoursindex[s]);
+        row.push_back(hours ? intText(hours->hoursPerDay) : std::string());
+        row.push_back(floatText(okrug(t.chbitrate[s]), decimal));
+        row.push_back(floatText(okrug(t.chdaily[s]), decimal));
+        row.push_back(std::string(t.chdailygb[s] != kFalse ? texts::kGigabytes : texts::kMegabytes));
+        addRow(out, row);
+    }
+
+    // The totals as the report shows them.
+    ReportFill report;
+    report.fill(reportInputOf(form));
+    addRow(out, {"Всего в сутки", reportText(report, "Label6"), std::string(texts::kGigabytes)});
+    addRow(out, {"За период", form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
+                 intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)});
+    addRow(out, {"Объём диска", reportText(report, "Label31"), reportText(report, "Label32")});
+    addRow(out, {"Глубина архива", reportText(report, "Label34"), bareWord(reportText(report, "Label35"))});
+    addRow(out, {"Суммарный битрейт", reportText(report, "Label37"), "Мбит/с"});
+    return out;
+}
+
+} // namespace velmora

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "MainForm.h"
+
+#include <string>
+
+namespace velmora {
+
+// The channel table as CSV: UTF-8 with a byte order mark, ';' between fields,
+// CRLF line ends, quoting as RFC 4180 has it. A header row, a row per channel
+// in use, then the totals; every row has the same number of fields. Numbers
+// are written as the window shows them, with the form's decimal separator.
+std::string channelTableCsv(const MainForm& form);
+
+} // namespace velmora
