@@ -24,9 +24,10 @@ namespace {
 
 const QString kPlanFilter = QStringLiteral("План Velmora (*.velmora)");
 
+// A file as messages name it: by its name, in quotes.
 QString shown(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    return QStringLiteral("«%1»").arg(QFileInfo(path).fileName());
 }
 
 // The one plan file a drag carries, or empty.

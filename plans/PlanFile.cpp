@@ -246,6 +246,8 @@ PlanRead readPlanFile(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir()) return refused(QStringLiteral("Это папка, а не файл."));
+    if (!info.exists()) return refused(QStringLiteral("Такого файла нет."));
+    if (!info.isReadable()) return refused(QStringLiteral("Нет прав на чтение файла."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString() + QLatin1Char('.'));
     // Read one byte past the limit: a file that grows meanwhile is still refused.
@@ -257,8 +259,17 @@ PlanRead readPlanFile(const QString& path)
 
 bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* why)
 {
-    if (QFileInfo(path).isDir()) {
-        if (why) *why = QStringLiteral("Это папка, а не файл.");
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    QString early;
+    if (info.isDir())
+        early = QStringLiteral("Это папка, а не файл.");
+    else if (!folder.isDir())
+        early = QStringLiteral("Такой папки нет.");
+    else if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        early = QStringLiteral("Нет прав на запись.");
+    if (!early.isEmpty()) {
+        if (why) *why = early;
         return false;
     }
     QSaveFile file(path);
