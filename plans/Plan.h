@@ -28,6 +28,7 @@ struct PlanChannel {
 struct Plan {
     std::vector<PlanChannel> channels; // channel 1 first; 1 to 32 of them
     int channelShown = 1;              // 1-based
+    std::string bitrateText;           // the bitrate field as it reads ("3371,1", a typed "1e3")
     std::string periodText;
     int periodDays = 0; // the day count, which an ignored period entry leaves behind
     std::string diskText;

@@ -159,6 +159,7 @@ QByteArray planJson(const Plan& plan)
         {QStringLiteral("version"), QStringLiteral("%1.%2").arg(kPlanMajorVersion).arg(kPlanMinorVersion)},
         {QStringLiteral("channelCount"), static_cast<int>(plan.channels.size())},
         {QStringLiteral("channelShown"), plan.channelShown},
+        {QStringLiteral("bitrateText"), QString::fromStdString(plan.bitrateText)},
         {QStringLiteral("channels"), channels},
         {QStringLiteral("period"),
          QJsonObject{{QStringLiteral("text"), QString::fromStdString(plan.periodText)},
@@ -205,10 +206,15 @@ PlanRead readPlan(const QByteArray& bytes)
     plan.channelShown = top.integer("channelShown", 1, count, QStringLiteral("не номер канала плана"));
     const QJsonObject period = top.object("period");
     const QJsonObject disk = top.object("disk");
+    // The notes and the bitrate field's text may be left out.
     const QJsonValue notes = root.value(QStringLiteral("notes"));
     if (!notes.isUndefined() && !notes.isString()) top.fail("notes", QStringLiteral("не строка"));
+    const QJsonValue bitrateText = root.value(QStringLiteral("bitrateText"));
+    if (!bitrateText.isUndefined() && !bitrateText.isString())
+        top.fail("bitrateText", QStringLiteral("не строка"));
     if (!top.ok()) return refused(top.error());
     plan.notes = notes.toString().toStdString();
+    plan.bitrateText = bitrateText.toString().toStdString();
 
     Reader p(period, QStringLiteral("В «period»: "));
     plan.periodText = p.text("text");

@@ -2,8 +2,16 @@
 
 #include "Estimate.h"
 #include "NumberRules.h"
+#include "Single.h"
 
 namespace velmora {
+
+namespace {
+
+// The bitrate field refuses this and more.
+constexpr double kBitrateLimit = 9999999.0;
+
+} // namespace
 
 Plan capturePlan(const MainForm& form, std::string notes)
 {
@@ -27,6 +35,7 @@ Plan capturePlan(const MainForm& form, std::string notes)
         plan.channels.push_back(c);
     }
     plan.channelShown = form.curchannel;
+    plan.bitrateText = form.control(Ctl::Text1).text;
     plan.periodText = form.control(Ctl::Text3).text;
     plan.periodDays = form.perioddays;
     plan.diskText = form.control(Ctl::Text2).text;
@@ -72,6 +81,16 @@ std::unique_ptr<MainForm> formFromPlan(const Plan& plan, Layout layout, std::str
     // and the period fields take their texts as typed ones do, so the depth
     // and the period total come from the plan's own totals.
     f.showchannel();
+    // The bitrate field reads as it did: the text the channel's bitrate came
+    // from ("3371,1" for a computed 3371 where the separator is a comma, a
+    // typed "1e3"). A text that reads to another bitrate, or that the field
+    // refuses, is not taken: the field shows the channel's bitrate.
+    const double typed = readNumber(plan.bitrateText);
+    const float stored = f.ch.chbitrate[static_cast<std::size_t>(f.curchannel)];
+    if (fitsSingle(typed) && single(typed) == stored && typed < kBitrateLimit && stored < kBitrateLimit) {
+        f.settingbitrate = kTrue; // a write from code: the hand-typed mark stays as it is
+        f.setText(Ctl::Text1, plan.bitrateText);
+    }
     f.setListIndex(Ctl::Combo5, plan.diskUnitIndex);
     f.setText(Ctl::Text2, plan.diskText);
     f.setText(Ctl::Text3, plan.periodText);

@@ -21,6 +21,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
     packages+=(desktop-file-utils appstream dpkg-dev)
+    # The plan and export tests run from Python and compare PDF pages as text.
+    packages+=(python3 poppler-utils)
 fi
 
 missing=()

@@ -342,8 +342,7 @@ const Driver::Command Driver::kCommands[] = {
     {"check", Scope::Control, &Driver::checkCommand},   {"set", Scope::Control, &Driver::setCommand},
     {"click", Scope::Control, &Driver::clickCommand},   {"leave", Scope::Control, &Driver::leaveCommand},
     {"hover", Scope::Control, &Driver::hoverCommand},   {"close", Scope::Window, &Driver::closeCommand},
-    {"get", Scope::AnyName, &Driver::getCommand},
-    {"menu", Scope::Nothing, &Driver::menuCommand},
+    {"get", Scope::AnyName, &Driver::getCommand},       {"menu", Scope::Nothing, &Driver::menuCommand},
 };
 
 void Driver::run(const std::string& rawLine)
