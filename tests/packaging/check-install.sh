@@ -35,6 +35,12 @@ prefix) # Installed into a prefix, the menu entry's program and icon are found t
     program=${exec_line%% *}
     [[ $program == "$prefix/bin/velmora" && -x $program ]] || { echo "Exec=$exec_line is not the installed program"; exit 1; }
     "$program" --version | grep -q '^velmora '
+    # --measure finds velmora-measure beside the installed program.
+    [[ -x $prefix/bin/velmora-measure ]] || { echo "no velmora-measure beside velmora"; exit 1; }
+    status=0
+    "$program" --measure "$work/no-such.mp4" 2>"$work/measure.err" || status=$?
+    [[ $status == 1 ]] && grep -q '^velmora-measure: no such file: ' "$work/measure.err" ||
+        { echo "velmora --measure: exit $status, $(cat "$work/measure.err")"; exit 1; }
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [[ $icon == "$id" ]] || { echo "Icon=$icon"; exit 1; }
     for dir in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
@@ -56,7 +62,8 @@ package) # The Debian package: its control fields and exactly the installed file
     [[ -n $(field Description) ]]
     [[ $(field Recommends) == *qt6-wayland* ]]
     depends=$(field Depends)
-    for dep in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core qt6-translations-l10n; do
+    for dep in libqt6widgets6 libqt6printsupport6 libc6 fonts-liberation fonts-dejavu-core qt6-translations-l10n \
+        libavformat libavcodec libavutil; do
         [[ $depends == *"$dep"* ]] || { echo "Depends lacks $dep: $depends"; exit 1; }
     done
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort >"$work/actual"
