@@ -120,6 +120,14 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     for (QPushButton* b : {chooseFile_, start_, cancel_, apply_, close_}) b->setAutoDefault(false);
     start_->setDefault(true);
 
+    // Room for the whole result from the start: the dialog does not jump
+    // when the figures come.
+    const int line = fontMetrics().lineSpacing();
+    figures_->setMinimumHeight(line * 6 + 2);
+    comparison_->setMinimumHeight(line * 2 + 2);
+    status_->setMinimumHeight(line + 2);
+    setMinimumWidth(640);
+
     auto* grid = new QGridLayout;
     grid->addWidget(addressLabel, 0, 0, 1, 3);
     grid->addWidget(address_, 1, 0, 1, 2);
