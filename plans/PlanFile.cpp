@@ -1,5 +1,7 @@
 #include "PlanFile.h"
 
+#include "Single.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -95,12 +97,15 @@ public:
             fail(name, QStringLiteral("не число"));
             return 0;
         }
-        const double largest = std::numeric_limits<float>::max();
-        if (std::fabs(d) > largest || d >= limit || static_cast<float>(d) >= limit) {
+        // As a typed value: what rounds to a float is taken, and the float is kept.
+        // Up to half a step beyond the largest float still rounds to it (the
+        // shortest decimal of the largest float, 3.4028235e38, is such a number).
+        constexpr double kRoundsToLargest = 3.4028235677973366e38;
+        if (!(std::fabs(d) < kRoundsToLargest) || d >= limit || velmora::single(d) >= limit) {
             fail(name, QStringLiteral("вне допустимых значений"));
             return 0;
         }
-        return static_cast<float>(d);
+        return velmora::single(d);
     }
 
     bool boolean(const char* name)
