@@ -2,7 +2,6 @@
 # `make test` builds and runs every test.
 BUILD := build
 SAN_BUILD := build-asan
-CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: run test build setup clean
 
@@ -10,8 +9,8 @@ setup:
 	@bash scripts/setup.sh
 
 build: setup
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD)
+	@cmake --preset normal >/dev/null
+	@cmake --build --preset normal
 
 run: build
 	@./$(BUILD)/velmora

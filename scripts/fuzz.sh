@@ -15,8 +15,7 @@ fi
 build="${VELMORA_FUZZ_BUILD:-build-fuzz}"
 out="${VELMORA_FUZZ_OUT:-fuzz-out}"
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DVELMORA_FUZZ=ON -DVELMORA_TOOLKIT_FREE_ONLY=ON >/dev/null
+cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" --target fuzz_numbers fuzz_form fuzz_measure fuzz_plan
 
 status=0

@@ -13,8 +13,8 @@ echo "== format"
 scripts/check-format.sh
 
 echo "== normal build"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+cmake --preset normal >/dev/null
+cmake --build --preset normal
 passed=0
 # Runs ctest in a build folder and adds its passed tests to the count.
 run_ctest() {
@@ -29,8 +29,8 @@ run_ctest() {
 run_ctest build
 
 echo "== sanitizer build (toolkit-free tests)"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_TOOLKIT_FREE_ONLY=ON >/dev/null
-cmake --build build-asan
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
 run_ctest build-asan
 
 # The fuzz run needs clang and its libFuzzer runtime; without them it is skipped.
