@@ -220,15 +220,10 @@ void MainForm::Combo9_Click()
 void MainForm::Check2_Click()
 {
     ch.chaudio[cur()] = static_cast<std::uint8_t>(control(Ctl::Check2).value);
-    if (!loadingchannel) {
-        ch.chmanual[cur()] = kFalse;
-        calcbitrate();
-    } else {
-        // A hand-typed channel being shown keeps its bitrate, and the codec
-        // list keeps the enabled state it had.
-        if (ch.chmanual[cur()]) return;
-        calcbitrate();
-    }
+    // A hand-typed channel being shown keeps its bitrate, and the codec list
+    // keeps the enabled state it had.
+    if (loadingchannel && ch.chmanual[cur()]) return;
+    settingchanged();
     const bool sound = ch.chaudio[cur()] == 1;
     setEnabled(Ctl::Combo9, sound);
     setEnabled(Ctl::Label44, sound);

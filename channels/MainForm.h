@@ -60,6 +60,8 @@ public:
     void setListIndex(Ctl list, int position);
     void setCheckValue(Ctl box, int value);
     void setText(Ctl id, std::string text);
+    // The program's own words (texts::) go in as they are.
+    void setText(Ctl id, std::string_view text) { setText(id, std::string(text)); }
     void setVisible(Ctl id, bool visible);
     void setEnabled(Ctl id, bool enabled);
     void setFlat(Ctl picture, bool flat);

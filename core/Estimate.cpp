@@ -1,5 +1,6 @@
 #include "Estimate.h"
 
+#include "Limits.h"
 #include "NumberRules.h"
 #include "Options.h"
 #include "Single.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr double kNoMotionFactor = 0.85;
 constexpr double kIpCameraFactor = 0.65;
-constexpr double kVolumeStep = 1024.0;
 constexpr double kUnitThreshold = 990.0;
 
 } // namespace
@@ -73,27 +73,27 @@ float audioRate(int audio, int codec)
 
 float channelBitrate(float framerate, float bitsperpixel, float width, float height, float audiorate)
 {
-    const double video = static_cast<double>(framerate) * bitsperpixel * width * height / 1024.0;
+    const double video = static_cast<double>(framerate) * bitsperpixel * width * height / kUnitStep;
     return single(video + audiorate);
 }
 
 ChannelVolumes channelVolumes(float bitrate, int hoursperday)
 {
     ChannelVolumes v;
-    v.kbpersec = single(bitrate / 8.0);
-    v.perminute = single(v.kbpersec * 60.0);
+    v.kbpersec = single(bitrate / kBitsPerByte);
+    v.perminute = single(v.kbpersec * kSecondsPerMinute);
     if (v.perminute > kUnitThreshold) {
-        v.perminute = single(v.perminute / kVolumeStep);
+        v.perminute = single(v.perminute / kUnitStep);
         v.minuteInMegabytes = true;
     }
-    v.perhour = single(v.kbpersec * 225.0 / 64.0);
+    v.perhour = single(v.kbpersec * kSecondsPerHour / kUnitStep);
     if (v.perhour > kUnitThreshold) {
-        v.perhour = single(v.perhour / kVolumeStep);
+        v.perhour = single(v.perhour / kUnitStep);
         v.hourInGigabytes = true;
     }
-    v.daily = single(v.kbpersec * 225.0 * hoursperday / 64.0);
+    v.daily = single(v.kbpersec * kSecondsPerHour * hoursperday / kUnitStep);
     if (v.daily > kUnitThreshold) {
-        v.daily = single(v.daily / kVolumeStep);
+        v.daily = single(v.daily / kUnitStep);
         v.dailyInGigabytes = true;
     }
     return v;
@@ -105,7 +105,7 @@ float dayTotal(const ChannelTable& table, int count)
     for (int i = 1; i <= count; ++i) {
         const auto slot = static_cast<std::size_t>(i);
         const double gigabytes =
-            table.chdailygb.at(slot) ? table.chdaily[slot] : table.chdaily[slot] / kVolumeStep;
+            table.chdailygb.at(slot) ? table.chdaily[slot] : table.chdaily[slot] / kUnitStep;
         total = single(total + gigabytes);
     }
     return total;
@@ -120,7 +120,7 @@ float totalBitrate(const ChannelTable& table, int count)
 
 float periodTotal(float totaldaily, int days)
 {
-    return single(totaldaily / kVolumeStep * days);
+    return single(totaldaily / kUnitStep * days);
 }
 
 float depthDays(float hddsize, int unitIndex, float totaldaily)
@@ -131,14 +131,18 @@ float depthDays(float hddsize, int unitIndex, float totaldaily)
 
 DayWord dayWord(double n)
 {
+    // Last digits 2 to 4 take "дня", 0 and 5 to 9 "дней".
+    constexpr double kLastFew = 4;
+    constexpr double kFirstMany = 5;
+    constexpr double kLastDigit = 9;
     const double lastdigit = std::fmod(n, 10.0);
     const double tensdigit = std::fmod(std::trunc(n / 10.0), 10.0);
     DayWord word = DayWord::Keep;
     if (lastdigit == 1)
         word = DayWord::One;
-    else if (lastdigit >= 2 && lastdigit <= 4)
+    else if (lastdigit >= 2 && lastdigit <= kLastFew)
         word = DayWord::Few;
-    else if (lastdigit == 0 || (lastdigit >= 5 && lastdigit <= 9))
+    else if (lastdigit == 0 || (lastdigit >= kFirstMany && lastdigit <= kLastDigit))
         word = DayWord::Many;
     if (tensdigit == 1) word = DayWord::Many;
     return word;

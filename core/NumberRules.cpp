@@ -9,6 +9,15 @@
 
 namespace velmora {
 
+namespace {
+
+// A float's text has at most this many significant digits...
+constexpr int kSignificantDigits = 7;
+// ...and is written in exponent form below 1E-05 (more than four zeros after the point).
+constexpr int kSmallestPlainExponent = -5;
+
+} // namespace
+
 float okrug(float x)
 {
     const double hundredfold = static_cast<double>(x) * 100.0;
@@ -34,25 +43,23 @@ std::string floatText(float x, std::string_view separator)
     if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
     if (x == 0.0f) return "0"; // also -0
 
-    // Seven significant digits, rounded as printf's "%.6e" rounds them.
-    char buf[48];
-    const auto written =
-        std::to_chars(buf, buf + sizeof buf, static_cast<double>(x), std::chars_format::scientific, 6);
-    // buf: [-]d.dddddde[+-]XX
-    std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
-    std::string out;
-    if (s.front() == '-') {
-        out += '-';
-        s.remove_prefix(1);
-    }
-    std::string digits;
-    digits += s[0];
-    digits.append(s.substr(2, 6));
+    // Seven significant digits of the magnitude and its decimal exponent: d.dddddde[+-]XX.
+    char buf[32];
+    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific,
+                                       kSignificantDigits - 1);
+    const std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
+    const std::size_t exponentAt = s.find('e');
+    std::string digits(1, s[0]);
+    digits.append(s.substr(2, exponentAt - 2));
+    const std::size_t exponentSign = exponentAt + 1;
     int exponent = 0;
-    std::from_chars(s.data() + 9 + (s[9] == '+' ? 1 : 0), s.data() + s.size(), exponent);
+    std::from_chars(s.data() + exponentSign + 1, s.data() + s.size(), exponent);
+    if (s[exponentSign] == '-') exponent = -exponent;
+    std::string out;
+    if (x < 0) out += '-';
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
-    if (exponent >= 7 || exponent < -5) {
+    if (exponent >= kSignificantDigits || exponent < kSmallestPlainExponent) {
         out += digits[0];
         if (digits.size() > 1) {
             out += separator;

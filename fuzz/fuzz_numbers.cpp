@@ -3,6 +3,7 @@
 // Every broken rule aborts with the input that broke it.
 
 #include "Estimate.h"
+#include "Limits.h"
 #include "NumberRules.h"
 #include "Single.h"
 
@@ -114,7 +115,7 @@ void checkFloat(float x)
             if (!std::isfinite(depthDays(FLT_MAX, unit, x)) || !std::isfinite(depthDays(-FLT_MAX, unit, x)))
                 broken("depth not finite", x, "");
     }
-    for (int days : {-32768, 32767})
+    for (int days : {static_cast<int>(kFewestDays), static_cast<int>(kMostDays)})
         if (!std::isfinite(periodTotal(x, days))) broken("period total not finite", x, "");
 }
 

@@ -1,5 +1,7 @@
 #include "LayoutTable.h"
 
+#include "Texts.h"
+
 #include <array>
 
 // The main window's two layouts as plain data. Places are twips from the
@@ -133,7 +135,7 @@ constexpr ControlDef kTallControls[] = {
      {4080, 8640, 855, 375}, {"Arial", 9.75, true, false}, kBlack},
     {{Ctl::Label30, "Тбайт", false, false},
      {4800, 8640, 615, 375}, {"Arial", 9.75, true, false}, kBlack},
-    {{Ctl::Label39, "Число должно быть целым", true, false},
+    {{Ctl::Label39, texts::kWholeNumberHint, true, false},
      {2160, 9000, 2175, 255}, {"Arial", 8.25, false, false}, kBlack},
     {{Ctl::Command5, "Печать..", false, false},
      {5880, 8640, 1815, 495}, {"Arial", 9.0, true, false}, kBlack},
@@ -149,7 +151,7 @@ constexpr ControlDef kTallControls[] = {
      {5400, 9480, 735, 375}, {"Arial", 9.75, true, false}, kBlack},
     {{Ctl::Label35, "дней.", false, false},
      {6120, 9480, 1095, 375}, {"Arial", 9.75, true, false}, kBlack},
-    {{Ctl::Label36, "Число должно быть целым", true, false},
+    {{Ctl::Label36, texts::kWholeNumberHint, true, false},
      {1320, 9840, 2175, 255}, {"Arial", 8.25, false, false}, kBlack},
 };
 
@@ -259,7 +261,7 @@ constexpr ControlDef kCompactControls[] = {
      {3840, 6600, 855, 375}, {"Arial", 8.25, true, false}, kDarkBlue},
     {{Ctl::Label30, "Тбайт", false, false},
      {4800, 6600, 615, 375}, {"Arial", 8.25, true, false}, kDarkBlue},
-    {{Ctl::Label39, "Число должно быть целым", true, false},
+    {{Ctl::Label39, texts::kWholeNumberHint, true, false},
      {1800, 6960, 2175, 255}, {"Arial", 8.25, false, false}, kBlack},
     {{Ctl::Command5, "Печать..", false, false},
      {8280, 5880, 1815, 495}, {"Arial", 9.0, true, false}, kBlack},
@@ -275,7 +277,7 @@ constexpr ControlDef kCompactControls[] = {
      {5400, 7200, 735, 375}, {"Arial", 8.25, true, false}, kDarkBlue},
     {{Ctl::Label35, "дней.", false, false},
      {6120, 7200, 1095, 375}, {"Arial", 8.25, true, false}, kDarkBlue},
-    {{Ctl::Label36, "Число должно быть целым", true, false},
+    {{Ctl::Label36, texts::kWholeNumberHint, true, false},
      {1440, 7560, 2175, 255}, {"Arial", 8.25, false, false}, kBlack},
 };
 

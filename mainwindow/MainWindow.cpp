@@ -2,6 +2,7 @@
 
 #include "AboutWindow.h"
 #include "AccessibleNames.h"
+#include "Limits.h"
 #include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
@@ -31,6 +32,11 @@
 namespace velmora {
 
 namespace {
+
+// Entries a dropped-down list shows before it scrolls: every frame rate.
+constexpr int kListRows = 25;
+// The arrow buttons' triangles, in pixels.
+constexpr int kArrowIconSize = 50;
 
 constexpr char kUnitProperty[] = "velmoraFigureUnit";
 
@@ -87,6 +93,17 @@ void setWhiteBackground(QWidget* w)
     // button colour. Through the palette the style keeps its arrow and focus frame.
     if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
     w->setPalette(palette);
+}
+
+// A control's name, place, font and colours from its table entry.
+void place(QWidget* w, const ControlDef& c)
+{
+    const Kind kind = controlKind(c.start.id);
+    w->setObjectName(qtText(controlName(c.start.id)));
+    w->setGeometry(pixelRect(c.place));
+    w->setFont(qtFont(c.font));
+    if (kind != Kind::Button) setTextColour(w, c.colour);
+    if (kind != Kind::Label && kind != Kind::Picture) setWhiteBackground(w);
 }
 
 void setPictureBorder(QLabel* picture, bool flat)
@@ -156,71 +173,70 @@ void MainWindow::buildControls()
     (void)figuresReadable;
 
     for (const ControlDef& c : table.controls) {
-        const Ctl id = c.start.id;
-        const QString caption = qtText(c.start.caption);
-        QWidget* w = nullptr;
-        switch (controlKind(id)) {
-        case Kind::Label: {
-            // A figure gets its text once it is a FigureLabel, so that a screen
-            // reader that is listening reads it as a figure from the start.
-            QLabel* label = isFigure(id) ? new FigureLabel(this) : new QLabel(this);
-            label->setText(caption);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            w = label;
-            break;
-        }
-        case Kind::List: {
-            auto* list = new NarrowList(listStyle_, this);
-            list->setEditable(false);
-            list->setMaxVisibleItems(25);
-            w = list;
-            break;
-        }
-        case Kind::CheckBox:
-            w = new WrappingCheckBox(caption, this);
-            w->setAutoFillBackground(true);
-            w->setBackgroundRole(QPalette::Base);
-            break;
-        case Kind::TextBox: {
-            auto* edit = new QLineEdit(caption, this);
-            edit->setMaxLength(INT_MAX); // a text box takes text of any length
-            w = edit;
-            break;
-        }
-        case Kind::Button: {
-            auto* button = new WrappingButton(caption, this);
-            button->setAutoDefault(false);
-            if (id == Ctl::Command1 || id == Ctl::Command2) {
-                button->setIcon(id == Ctl::Command1 ? rightTriangle(devicePixelRatioF())
-                                                    : leftTriangle(devicePixelRatioF()));
-                button->setIconSize(QSize(50, 50));
-            }
-            w = button;
-            break;
-        }
-        case Kind::Picture: {
-            auto* picture = new QLabel(this);
-            picture->setPixmap(cameraPicture(devicePixelRatioF()));
-            picture->setAlignment(Qt::AlignCenter);
-            picture->setMouseTracking(true);
-            picture->setCursor(Qt::PointingHandCursor);
-            setPictureBorder(picture, false);
-            w = picture;
-            break;
-        }
-        }
-        w->setObjectName(qtText(controlName(id)));
-        w->setGeometry(pixelRect(c.place));
-        w->setFont(qtFont(c.font));
-        if (controlKind(id) != Kind::Button) setTextColour(w, c.colour);
-        if (controlKind(id) != Kind::Label && controlKind(id) != Kind::Picture) setWhiteBackground(w);
-        widgets_[static_cast<std::size_t>(id)] = w;
-        wire(id, w);
+        QWidget* w = makeWidget(c.start.id, qtText(c.start.caption));
+        place(w, c);
+        widgets_[static_cast<std::size_t>(c.start.id)] = w;
+        wire(c.start.id, w);
     }
     nameForScreenReaders();
+    orderFocus();
+    buildMenu();
+    refresh();
+}
 
+QWidget* MainWindow::makeWidget(Ctl id, const QString& caption)
+{
+    switch (controlKind(id)) {
+    case Kind::Label: {
+        // A figure gets its text once it is a FigureLabel, so that a screen
+        // reader that is listening reads it as a figure from the start.
+        QLabel* label = isFigure(id) ? new FigureLabel(this) : new QLabel(this);
+        label->setText(caption);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Kind::List: {
+        auto* list = new NarrowList(listStyle_, this);
+        list->setEditable(false);
+        list->setMaxVisibleItems(kListRows);
+        return list;
+    }
+    case Kind::CheckBox: {
+        auto* box = new WrappingCheckBox(caption, this);
+        box->setAutoFillBackground(true);
+        box->setBackgroundRole(QPalette::Base);
+        return box;
+    }
+    case Kind::TextBox: {
+        auto* edit = new QLineEdit(caption, this);
+        edit->setMaxLength(INT_MAX); // a text box takes text of any length
+        return edit;
+    }
+    case Kind::Button: {
+        auto* button = new WrappingButton(caption, this);
+        button->setAutoDefault(false);
+        if (id == Ctl::Command1 || id == Ctl::Command2) {
+            button->setIcon(id == Ctl::Command1 ? rightTriangle(devicePixelRatioF())
+                                                : leftTriangle(devicePixelRatioF()));
+            button->setIconSize(QSize(kArrowIconSize, kArrowIconSize));
+        }
+        return button;
+    }
+    case Kind::Picture: break;
+    }
+    auto* picture = new QLabel(this);
+    picture->setPixmap(cameraPicture(devicePixelRatioF()));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setMouseTracking(true);
+    picture->setCursor(Qt::PointingHandCursor);
+    setPictureBorder(picture, false);
+    return picture;
+}
+
+void MainWindow::orderFocus()
+{
     QWidget* previous = nullptr;
     for (Ctl id : focusOrder()) {
         QWidget* w = widget(id);
@@ -229,8 +245,6 @@ void MainWindow::buildControls()
         previous = w;
     }
     if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
-    buildMenu();
-    refresh();
 }
 
 void MainWindow::nameForScreenReaders()
@@ -250,17 +264,16 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
     // The context menu from top to bottom. A feature adds its command with
     // one line here; `{}` draws a separator.
     return {
-        {QStringLiteral("Открыть план…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
-        {QStringLiteral("Сохранить план"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
-        {QStringLiteral("Сохранить план как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        {qtText("Открыть план…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
+        {qtText("Сохранить план"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
+        {qtText("Сохранить план как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
          [this] { savePlanAs(); }},
         {},
-        {QStringLiteral("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
-        {QStringLiteral("Сохранить таблицу каналов (CSV)…"), {}, [this] { saveChannelTableCsv(); }},
+        {qtText("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
+        {qtText("Сохранить таблицу каналов (CSV)…"), {}, [this] { saveChannelTableCsv(); }},
         {},
-        {QStringLiteral("Дисковый массив…"), {}, [this] { showDiskArray(); }},
-        {QStringLiteral("Измерить поток камеры…"), QKeySequence(Qt::CTRL | Qt::Key_M),
-         [this] { showMeasure(); }},
+        {qtText("Дисковый массив…"), {}, [this] { showDiskArray(); }},
+        {qtText("Измерить поток камеры…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
     };
 }
 
@@ -377,7 +390,7 @@ void MainWindow::refreshControl(Ctl id)
         auto* list = static_cast<QComboBox*>(w);
         if (list->count() != static_cast<int>(c.entries.size())) {
             list->clear();
-            for (const std::string& entry : c.entries) list->addItem(QString::fromStdString(entry));
+            for (const std::string& entry : c.entries) list->addItem(qtText(entry));
         }
         if (list->currentIndex() != c.index) list->setCurrentIndex(c.index);
         break;
@@ -389,20 +402,20 @@ void MainWindow::refreshControl(Ctl id)
     }
     case Kind::TextBox: {
         auto* edit = static_cast<QLineEdit*>(w);
-        const QString text = QString::fromStdString(c.text);
+        const QString text = qtText(c.text);
         if (edit->text() != text) edit->setText(text);
         break;
     }
     case Kind::Button: {
         auto* button = static_cast<QPushButton*>(w);
-        const QString text = QString::fromStdString(c.text);
+        const QString text = qtText(c.text);
         if (button->text() != text) button->setText(text);
         break;
     }
     case Kind::Picture: setPictureBorder(static_cast<QLabel*>(w), c.flat); break;
     case Kind::Label: {
         auto* label = static_cast<QLabel*>(w);
-        const QString text = QString::fromStdString(c.text);
+        const QString text = qtText(c.text);
         if (label->text() == text) break;
         label->setText(text);
         if (QAccessible::isActive() && qobject_cast<FigureLabel*>(label)) {
@@ -418,7 +431,7 @@ void MainWindow::refreshDiskArray()
 {
     // An open disk-array dialog follows the window's day total and total bitrate.
     if (!diskArray_) return;
-    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
+    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / kUnitStep);
     diskArray_->refresh();
 }
 
@@ -536,7 +549,7 @@ void MainWindow::showAbout()
 
 void MainWindow::showDiskArray()
 {
-    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / 1024.0);
+    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / kUnitStep);
     if (!diskArray_) {
         diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
         diskArray_->setObjectName("Form4");

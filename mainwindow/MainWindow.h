@@ -110,6 +110,9 @@ private:
     void buildWindow();
     // Names every control and figure for screen readers (AccessibleNames).
     void nameForScreenReaders();
+    // buildControls() makes, places and orders the widgets of the layout table.
+    QWidget* makeWidget(Ctl id, const QString& caption);
+    void orderFocus();
     std::vector<MenuEntry> menuEntries();
     void buildMenu();
     void wire(Ctl id, QWidget* w);

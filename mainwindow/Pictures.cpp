@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "WindowKit.h"
+
 #include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
@@ -23,12 +25,6 @@ QImage blankImage(int width, int height, qreal scale, const QColor& fill)
     image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
-}
-
-void smooth(QPainter& p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
 } // namespace
@@ -113,7 +109,7 @@ QPixmap domeIconAt(int size)
 {
     QImage image = blankImage(size, size, 1, Qt::transparent);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
     p.scale(size / 48.0, size / 48.0);
     paintDomeIcon(p, size);
     p.end();
@@ -148,7 +144,7 @@ QPixmap triangle(bool pointsLeft, qreal scale)
 {
     QImage image = blankImage(50, 50, scale, Qt::transparent);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
     QPolygonF shape;
     if (pointsLeft)
         shape << QPointF(10, 25) << QPointF(40, 8) << QPointF(40, 42);
@@ -182,7 +178,7 @@ QPixmap cameraPicture(qreal scale)
 {
     QImage image = blankImage(170, 101, scale, Qt::white);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
 
     // Light backdrop, a touch darker towards the bottom.
     QLinearGradient backdrop(0, 0, 0, 101);

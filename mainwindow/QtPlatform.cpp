@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "WindowKit.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -57,7 +59,7 @@ std::unique_ptr<QPagedPaintDevice> QtPlatform::defaultPrinter()
 
 QString QtPlatform::askPdfPath(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Сохранить страницу как PDF"),
+    return QFileDialog::getSaveFileName(parent, qtText("Сохранить страницу как PDF"),
                                         QDir::home().filePath(QStringLiteral("velmora.pdf")),
                                         QStringLiteral("PDF (*.pdf)"));
 }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "Limits.h"
 #include "Options.h"
 
 #include <vector>
@@ -28,9 +29,12 @@ void fillAndSelect(MainForm& form, Ctl list, const std::array<Row, N>& options, 
 
 } // namespace
 
+// The period the window starts with, in days.
+constexpr DayCount kStartPeriodDays = 30;
+
 void Form_Load(MainForm& form)
 {
-    form.perioddays = 30;
+    form.perioddays = kStartPeriodDays;
     form.curchannel = 1;
     form.channelcount = 1;
     fillAndSelect(form, Ctl::Combo1, kHours, 0);

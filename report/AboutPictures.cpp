@@ -1,5 +1,7 @@
 #include "AboutPictures.h"
 
+#include "WindowKit.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -21,14 +23,7 @@ namespace velmora {
 namespace {
 
 const QColor kNavy(18, 48, 104);
-const QColor kOrange(255, 128, 0);
-
-void smooth(QPainter& p)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
+const QColor kOrangeColour = qtColour(kOrange);
 
 QFont brandFont(bool bold)
 {
@@ -138,7 +133,7 @@ QPixmap makerLogo(qreal scale)
 {
     QImage image = whiteCanvas(280, 128, scale);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
 
     // Emblem: an eye whose iris is a camera lens, inside a navy disc.
     const QPointF c(58, 64);
@@ -152,7 +147,7 @@ QPixmap makerLogo(qreal scale)
 
     // Orange sweep around the disc, like a scanning arc.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kOrange, 5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kOrangeColour, 5, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(QRectF(c.x() - 53, c.y() - 53, 106, 106), 20 * 16, 70 * 16);
     p.drawArc(QRectF(c.x() - 53, c.y() - 53, 106, 106), 200 * 16, 70 * 16);
 
@@ -170,7 +165,7 @@ QPixmap makerLogo(qreal scale)
 
     QRadialGradient iris(c + QPointF(-4, -5), 20);
     iris.setColorAt(0.0, QColor(255, 190, 90));
-    iris.setColorAt(0.6, kOrange);
+    iris.setColorAt(0.6, kOrangeColour);
     iris.setColorAt(1.0, QColor(190, 70, 0));
     p.setBrush(iris);
     p.drawEllipse(c, 17, 17);
@@ -192,11 +187,11 @@ QPixmap makerLogo(qreal scale)
     p.drawPath(nameText);
 
     QLinearGradient bar(left, 0, left + width, 0);
-    bar.setColorAt(0.0, kOrange);
+    bar.setColorAt(0.0, kOrangeColour);
     bar.setColorAt(1.0, QColor(255, 176, 64));
     p.fillRect(QRectF(left, 72, width, 4), bar);
 
-    const QString tagline = QStringLiteral("системы видеонаблюдения");
+    const QString tagline = qtText("системы видеонаблюдения");
     const QFont tagFont = fittedFont(false, tagline, width, 16);
     p.setFont(tagFont);
     p.setPen(QColor(70, 76, 88));
@@ -211,7 +206,7 @@ QPixmap productPicture1(qreal scale)
 {
     QImage image = studioCanvas(200, 200, scale);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
     p.translate(0, -12); // the drawing below is laid out a little low
     softShadow(p, QPointF(100, 158), 92, 20, 110);
 
@@ -316,7 +311,7 @@ QPixmap productPicture2(qreal scale)
 {
     QImage image = studioCanvas(170, 106, scale);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
     softShadow(p, QPointF(86, 88), 84, 9, 120);
 
     // Box corners: front face, with the top and the right side receding.
@@ -439,7 +434,7 @@ QPixmap productPicture3(qreal scale)
 {
     QImage image = studioCanvas(200, 200, scale);
     QPainter p(&image);
-    smooth(p);
+    smoothPainting(p);
     softShadow(p, QPointF(118, 172), 60, 12, 120);
 
     const QPen outline(QColor(118, 124, 136), 1);

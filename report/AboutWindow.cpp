@@ -20,7 +20,6 @@ namespace {
 constexpr int kClientWidth = 10350; // twips
 constexpr int kClientHeight = 8025; // twips
 constexpr FontDef kTextFont{.family = "Arial", .points = 9.75, .bold = true};
-constexpr Rgb kLinkOrange{255, 128, 0};
 
 constexpr std::string_view kText1 =
     "     Эта программа создана для расчёта трафика и обьёма памяти, который нужно выделить определённой "
@@ -87,7 +86,7 @@ QLabel* makeControl(const AboutControl& control, QWidget* window)
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(1);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, qtColour(kLinkOrange));
+    palette.setColor(QPalette::Window, qtColour(kOrange));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
     label->setCursor(Qt::PointingHandCursor);
@@ -100,7 +99,7 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpFixedWindow(*this, QStringLiteral("О программе"), kClientWidth, kClientHeight);
+    setUpFixedWindow(*this, qtText("О программе"), kClientWidth, kClientHeight);
 
     for (const AboutControl& control : kControls) {
         QLabel* label = makeControl(control, this);

@@ -1,5 +1,6 @@
 #include "ReportFill.h"
 
+#include "Limits.h"
 #include "NumberRules.h"
 #include "Options.h"
 #include "ReportLayout.h"
@@ -128,7 +129,8 @@ void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view deci
     }
 
     const float daily = table.chdaily[k];
-    const float dailyGb = table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / 1024.0);
+    const float dailyGb =
+        table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / kUnitStep);
     cell("Label28", k).text = floatText(okrug(dailyGb), decimal);
     setFromOption(cell("Label11", k), kHours, table.chhoursindex[k],
                   [](const HoursOption& o) { return intText(o.hoursPerDay); });

@@ -6,7 +6,6 @@ namespace velmora {
 
 namespace {
 
-constexpr FontDef kWindowFont{.family = "Arial", .points = 8.25};
 constexpr FontDef kArial9{.family = "Arial", .points = 9.0};
 constexpr FontDef kArial9Bold{.family = "Arial", .points = 9.0, .bold = true};
 constexpr FontDef kArial975Bold{.family = "Arial", .points = 9.75, .bold = true};
@@ -31,12 +30,12 @@ constexpr auto kRight = TextAlign::Right;
 
 // In creation order: white cells first (see reportControls()).
 constexpr RowColumn kRowColumns[] = {
-    {"Label2", "Label2", {585, 5880}, {855, 855}, kWindowFont, {kLeft, kLeft}, true, false},
-    {"Label4", "Label4", {2985, 8535}, {855, 855}, kWindowFont, {kCentre, kCentre}, true, false},
-    {"Label11", "Гб", {3960, 9480}, {345, 345}, kWindowFont, {kLeft, kLeft}, true, false},
+    {"Label2", "Label2", {585, 5880}, {855, 855}, kReportWindowFont, {kLeft, kLeft}, true, false},
+    {"Label4", "Label4", {2985, 8535}, {855, 855}, kReportWindowFont, {kCentre, kCentre}, true, false},
+    {"Label11", "Гб", {3960, 9480}, {345, 345}, kReportWindowFont, {kLeft, kLeft}, true, false},
     {"Label1", "Label1", {150, 5385}, {255, 255}, kArial975Bold, {kRight, kLeft}, false, false},
-    {"Label12", "Кач", {1275, 6600}, {930, 945}, kWindowFont, {kLeft, kLeft}, false, true},
-    {"Label3", "Label3", {2280, 7680}, {975, 975}, kWindowFont, {kLeft, kLeft}, false, false},
+    {"Label12", "Кач", {1275, 6600}, {930, 945}, kReportWindowFont, {kLeft, kLeft}, false, true},
+    {"Label3", "Label3", {2280, 7680}, {975, 975}, kReportWindowFont, {kLeft, kLeft}, false, false},
     {"Label28", "Гбайт", {4560, 10080}, {615, 615}, kArial9, {kLeft, kLeft}, false, true},
 };
 
@@ -84,23 +83,30 @@ constexpr Total kTotals[] = {
     {"Label38", 7800, 7800, 735, "Мбит/с", false},
 };
 
+// Places of the controls that stand alone, in twips.
+constexpr TwipRect kPrintButtonPlace{120, 120, 2295, 615};
+constexpr TwipRect kHeadingPlace{2880, 480, 5175, 255};
+constexpr TwipRect kNotesPlace{360, 8280, 10095, 1695};
+// Top of the column heads, in twips.
+constexpr int kHeadTop = 960;
+
 std::vector<ReportControl> buildControls()
 {
     std::vector<ReportControl> controls;
     controls.push_back({.name = "Command1",
                         .kind = ReportKind::Button,
                         .caption = "Печать",
-                        .place = {120, 120, 2295, 615},
-                        .font = kWindowFont});
+                        .place = kPrintButtonPlace,
+                        .font = kReportWindowFont});
     controls.push_back({.name = "Label4(0)",
                         .caption = "Рассчёт требуемого для системы объёма памяти:",
-                        .place = {2880, 480, 5175, 255},
+                        .place = kHeadingPlace,
                         .font = kArial975Bold,
                         .whiteBackground = true});
     controls.push_back({.name = "Text1",
                         .kind = ReportKind::NotesBox,
                         .caption = "",
-                        .place = {360, 8280, 10095, 1695},
+                        .place = kNotesPlace,
                         .font = kArial9,
                         .whiteBackground = true});
 
@@ -108,12 +114,12 @@ std::vector<ReportControl> buildControls()
     for (const Head& head : kHeads) {
         controls.push_back({.name = "Head" + std::to_string(++headNumber),
                             .caption = std::string(head.text),
-                            .place = {head.left, 960, head.nextLine - head.left, kCellHeight},
+                            .place = {head.left, kHeadTop, head.nextLine - head.left, kCellHeight},
                             .font = kArial9Bold});
     }
 
-    for (int channel = 1; channel <= 32; ++channel) {
-        const int half = channel <= 16 ? 0 : 1;
+    for (int channel = 1; channel <= kMaxChannels; ++channel) {
+        const int half = channel <= kRowsPerHalf ? 0 : 1;
         for (const RowColumn& column : kRowColumns) {
             const TwipRect place{column.left[half], rowTop(channel), column.width[half], kCellHeight};
             controls.push_back({.name = elementName(column.array, channel),

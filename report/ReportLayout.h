@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChannelTable.h"
 #include "WindowTable.h"
 
 #include <array>
@@ -37,6 +38,9 @@ struct ReportControl {
     bool growsWithText = false;
 };
 
+// The report window's own font, which its controls without a font of their own carry.
+inline constexpr FontDef kReportWindowFont{.family = "Arial", .points = 8.25};
+
 // The seven control arrays of a channel's row, indexed by channel number 1..32.
 inline constexpr std::array<std::string_view, 7> kRowArrays = {"Label1", "Label2",  "Label12", "Label3",
                                                                "Label4", "Label11", "Label28"};
@@ -46,9 +50,12 @@ std::string elementName(std::string_view array, int index);
 
 // Top of channel k's row: channels 1..16 fill the left half, 17..32 the right
 // one, so channel 17 stands level with channel 1.
+inline constexpr int kRowsPerHalf = kMaxChannels / 2;
+inline constexpr int kFirstRowTop = 1320; // twips
+inline constexpr int kRowPitch = 360;     // twips
 constexpr int rowTop(int channel)
 {
-    return 1320 + 360 * ((channel - 1) % 16);
+    return kFirstRowTop + kRowPitch * ((channel - 1) % kRowsPerHalf);
 }
 
 // Every control in creation order; the white cells of each row come before

@@ -23,18 +23,15 @@ namespace velmora {
 
 namespace {
 
-constexpr FontDef kWindowFont{.family = "Arial", .points = 8.25};
-
 // The two printer settings, taken as the page image's offset from the
 // printable area's top-left corner, in twips.
 constexpr int kPrintLeft = 200;
 constexpr int kPrintTop = 300;
-constexpr double kTwipsPerInch = 1440.0;
-constexpr double kPixelsPerInch = kTwipsPerInch / 15.0;
+constexpr double kPixelsPerInch = kTwipsPerInch / kTwipsPerPixel;
 
 QString printTitle()
 {
-    return QStringLiteral("Печать");
+    return qtText("Печать");
 }
 
 Qt::Alignment alignmentOf(TextAlign align)
@@ -102,7 +99,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setUpFixedWindow(*this, qtText(kReportTitle), kReportClientWidth, kReportClientHeight);
-    setFont(qtFont(kWindowFont));
+    setFont(qtFont(kReportWindowFont));
 
     const auto& controls = reportControls();
     controls_.reserve(controls.size());
@@ -121,7 +118,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     notesBox_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
 
     menu_ = new QMenu(this);
-    menu_->addAction(QStringLiteral("Сохранить отчёт в PDF…"), this, &ReportWindow::savePdfAs);
+    menu_->addAction(qtText("Сохранить отчёт в PDF…"), this, &ReportWindow::savePdfAs);
 }
 
 QString ReportWindow::notes() const
@@ -147,7 +144,7 @@ void ReportWindow::showContent()
     for (std::size_t i = 0; i < controls.size(); ++i) {
         if (controls[i].kind != ReportKind::Label) continue;
         auto* label = static_cast<QLabel*>(controls_[i]);
-        label->setText(QString::fromStdString(states[i].text));
+        label->setText(qtText(states[i].text));
         label->setVisible(states[i].visible);
         fitText(label, controls[i]);
     }
@@ -197,8 +194,7 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
 
 void ReportWindow::savePdfInstead()
 {
-    if (!platform_.askYesNo(this, printTitle(),
-                            QStringLiteral("Принтер недоступен. Сохранить страницу в файл PDF?")))
+    if (!platform_.askYesNo(this, printTitle(), qtText("Принтер недоступен. Сохранить страницу в файл PDF?")))
         return;
     const QString path = platform_.askPdfPath(this);
     if (path.isEmpty()) return;
@@ -208,7 +204,7 @@ void ReportWindow::savePdfInstead()
 
 void ReportWindow::savePdfAs()
 {
-    const QString path = platform_.askSavePath(this, QStringLiteral("Сохранить отчёт в PDF"),
+    const QString path = platform_.askSavePath(this, qtText("Сохранить отчёт в PDF"),
                                                QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     QString why;
@@ -217,8 +213,7 @@ void ReportWindow::savePdfAs()
 
 void ReportWindow::tellNotSaved(const QString& path, const QString& why)
 {
-    QString text =
-        QStringLiteral("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path));
+    QString text = qtText("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path));
     if (!why.isEmpty()) text += QLatin1Char('\n') + why;
     platform_.tell(this, printTitle(), text);
 }
@@ -246,7 +241,7 @@ bool ReportWindow::savePdf(const QString& path, QString* why)
     }
     if (!painted) {
         file.cancelWriting();
-        if (why) *why = QStringLiteral("Страница не нарисована.");
+        if (why) *why = qtText("Страница не нарисована.");
         return false;
     }
     if (!file.commit()) {

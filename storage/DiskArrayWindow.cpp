@@ -94,7 +94,7 @@ DiskArrayWindow::DiskArrayWindow(DiskArrayForm& form, QWidget* parent)
       form_(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpFixedWindow(*this, QStringLiteral("Дисковый массив"), kClientWidth, kClientHeight);
+    setUpFixedWindow(*this, qtText("Дисковый массив"), kClientWidth, kClientHeight);
     build();
     refresh();
 }
@@ -185,7 +185,7 @@ void DiskArrayWindow::refresh()
     for (std::size_t i = 0; i < kArrayFieldCount; ++i) {
         QLineEdit* edit = fields_[i];
         const QSignalBlocker blocker(edit);
-        const QString text = QString::fromStdString(s.texts[i]);
+        const QString text = qtText(s.texts[i]);
         if (edit->text() != text) edit->setText(text);
         setColours(edit, v.bad[i] ? kDarkRed : kBlack, v.bad[i]);
     }
@@ -194,9 +194,8 @@ void DiskArrayWindow::refresh()
         if (level_->currentIndex() != s.level) level_->setCurrentIndex(s.level);
     }
     const std::array<const std::string*, 5> results = {&v.disks, &v.raw, &v.usable, &v.depth, &v.load};
-    for (std::size_t i = 0; i < results.size(); ++i)
-        results_[i]->setText(QString::fromStdString(*results[i]));
-    message_->setText(QString::fromStdString(v.message));
+    for (std::size_t i = 0; i < results.size(); ++i) results_[i]->setText(qtText(*results[i]));
+    message_->setText(qtText(v.message));
     apply_->setEnabled(!v.applyText.empty());
 }
 

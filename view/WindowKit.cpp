@@ -67,6 +67,13 @@ void placeCentred(QWidget& window, const QWidget* over)
     window.move(centredPosition(window.size(), over ? over->frameGeometry() : free, free));
 }
 
+void smoothPainting(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
 QString qtText(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

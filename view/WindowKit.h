@@ -35,12 +35,17 @@ QPoint centredPosition(QSize size, const QRect& over, const QRect& screen);
 // or on its own screen when there is none.
 void placeCentred(QWidget& window, const QWidget* over = nullptr);
 
-// The program's texts are UTF-8.
+// The one door through which every text the user sees passes on its way into
+// a widget, a window title or a message box (a translation would hook in
+// here). The program's texts are UTF-8.
 QString qtText(std::string_view text);
 
 QRect pixelRect(const TwipRect& place);
 
 QColor qtColour(Rgb colour);
+
+// Smooth edges, text and scaled pictures for the pictures drawn in code.
+void smoothPainting(QPainter& painter);
 
 // Draws the lines in black, each its own number of pixels wide; both end
 // points are drawn, so that frames close at their corners.

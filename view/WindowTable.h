@@ -16,9 +16,12 @@ struct TwipRect {
 
 // A font as the window definition names it; the view maps Arial and Verdana
 // to what the system has.
+// The size of the windows' own font, in points.
+inline constexpr double kWindowFontPoints = 9.0;
+
 struct FontDef {
     std::string_view family; // "Arial" or "Verdana"; empty for controls without text
-    double points = 9.0;
+    double points = kWindowFontPoints;
     bool bold = false;
     bool underline = false;
 };
@@ -33,6 +36,7 @@ inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kDarkBlue{0, 0, 64};
 inline constexpr Rgb kDarkRed{192, 0, 0};
+inline constexpr Rgb kOrange{255, 128, 0};
 
 // A drawn line from (x1, y1) to (x2, y2), in twips; `pixels` wide.
 struct LineDef {
@@ -44,11 +48,16 @@ struct LineDef {
     int pixels = 1;
 };
 
-// 15 twips make one pixel at 96 dots per inch; this is the one place where
-// twips become pixels.
+// 15 twips make one pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr double kTwipsPerInch = 1440.0;
+
+// The one place where twips become pixels. Every place in the tables is a
+// whole number of pixels but one left edge of the report, which stays on the
+// pixel it has always had (the whole pixels below it).
 constexpr int twipsToPixels(int twips)
 {
-    return twips / 15;
+    return twips / kTwipsPerPixel;
 }
 
 } // namespace velmora

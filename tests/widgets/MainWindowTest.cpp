@@ -62,13 +62,14 @@ TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
             if (child->isWidgetType() && !child->objectName().isEmpty()) ++named;
         EXPECT_EQ(named, height == 1080 ? 66 : 60);
         EXPECT_EQ(w->windowTitle(), "Velmora");
-        EXPECT_EQ(w->size(), QSize(table.clientWidth / 15, table.clientHeight / 15));
+        EXPECT_EQ(w->size(), QSize(twipsToPixels(table.clientWidth), twipsToPixels(table.clientHeight)));
         for (const ControlDef& c : table.controls) {
             const std::string name(controlName(c.start.id));
             QWidget* widget = find(*w, name.c_str());
             ASSERT_NE(widget, nullptr) << name;
             EXPECT_EQ(widget->geometry(),
-                      QRect(c.place.left / 15, c.place.top / 15, c.place.width / 15, c.place.height / 15))
+                      QRect(c.place.left / kTwipsPerPixel, c.place.top / kTwipsPerPixel,
+                            c.place.width / kTwipsPerPixel, c.place.height / kTwipsPerPixel))
                 << name;
         }
     }
