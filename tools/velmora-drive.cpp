@@ -157,6 +157,8 @@ private:
     void leaveCommand(const std::string& name, const std::string&, const Target& target);
     void hoverCommand(const std::string&, const std::string&, const Target& target);
     void menuCommand(const std::string&, const std::string& argument, const Target&);
+    void placeCommand(const std::string&, const std::string&, const Target& target);
+    void place(const QString& name, QWidget* w);
 
     void error(const std::string& message) { emitLine("error\t" + message); }
     void settle();
@@ -343,6 +345,7 @@ const Driver::Command Driver::kCommands[] = {
     {"click", Scope::Control, &Driver::clickCommand},   {"leave", Scope::Control, &Driver::leaveCommand},
     {"hover", Scope::Control, &Driver::hoverCommand},   {"close", Scope::Window, &Driver::closeCommand},
     {"get", Scope::AnyName, &Driver::getCommand},       {"menu", Scope::Nothing, &Driver::menuCommand},
+    {"place", Scope::Window, &Driver::placeCommand},
 };
 
 void Driver::run(const std::string& rawLine)
@@ -579,6 +582,40 @@ void Driver::hoverCommand(const std::string&, const std::string&, const Target& 
 {
     hover(target.window, target.widget);
     settle();
+}
+
+// Where a window's controls stand and how they look: every control in the
+// window's order, then the main window's drawn lines, all in pixels.
+void Driver::placeCommand(const std::string&, const std::string&, const Target& target)
+{
+    QWidget* window = target.widget;
+    if (!window) return error("the window is not open");
+    if (window == main_) {
+        for (int i = 0; i < kControlCount; ++i)
+            if (QWidget* w = main_->widget(static_cast<Ctl>(i))) place(w->objectName(), w);
+        for (const LineDef& line : layoutTable(main_->layout()).lines)
+            emitLine("line\t" + std::string(line.name) + "\t" + std::to_string(twipsToPixels(line.x1)) + " " +
+                     std::to_string(twipsToPixels(line.y1)) + " " + std::to_string(twipsToPixels(line.x2)) +
+                     " " + std::to_string(twipsToPixels(line.y2)) + "\t" + std::to_string(line.pixels));
+        return;
+    }
+    for (QWidget* w : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!w->objectName().isEmpty()) place(w->objectName(), w);
+}
+
+// place NAME LEFT TOP WIDTH HEIGHT FONT COLOUR: the font as family, points and
+// weight, the colour of the control's text.
+void Driver::place(const QString& name, QWidget* w)
+{
+    const QRect r = w->geometry();
+    const QFont f = w->font();
+    std::string font = f.family().toStdString() + " " + QString::number(f.pointSizeF()).toStdString();
+    if (f.bold()) font += " bold";
+    if (f.underline()) font += " underline";
+    const QColor colour = w->palette().color(QPalette::Active, w->foregroundRole());
+    emitLine("place\t" + name.toStdString() + "\t" + std::to_string(r.x()) + " " + std::to_string(r.y()) +
+             " " + std::to_string(r.width()) + " " + std::to_string(r.height()) + "\t" + font + "\t" +
+             colour.name().toStdString());
 }
 
 [[noreturn]] void usage(const char* why)

@@ -164,6 +164,53 @@ TEST(CopyToAll, CarriesSettingsButNotSoundOrMotion)
     EXPECT_NE(s->ch.chbitrate[1], s->ch.chbitrate[3]);
 }
 
+// From the first of three channels, whose day volume is in megabytes while
+// the others' are in gigabytes: every channel takes the first one's settings,
+// bitrate, volume and unit, keeps its own sound and motion, and the day total
+// adds the copied megabytes as gigabytes.
+TEST(CopyToAll, FromTheFirstOfThreeWithMixedUnits)
+{
+    Started s;
+    addUpTo(*s, 3);                  // channel 3 shown
+    s->userSetCheck(Ctl::Check1, 1); // channel 3: much motion
+    s->userClick(Ctl::Command1);     // channel 1
+    s->userSelect(Ctl::Combo4, 6);   // the smallest picture,
+    s->userSelect(Ctl::Combo3, 24);  // one frame a second,
+    s->userSelect(Ctl::Combo6, 8);   // the lowest quality,
+    s->userSelect(Ctl::Combo1, 23);  // an hour a day: under a megabyte a day
+    s->userClick(Ctl::Command1);     // channel 2
+    s->userSetCheck(Ctl::Check2, 1); // channel 2: sound
+    s->userClick(Ctl::Command2);     // channel 1 again
+    ASSERT_EQ(s->curchannel, 1);
+    ASSERT_EQ(s->ch.chdailygb[1], kFalse);
+    ASSERT_EQ(s->ch.chdailygb[2], kTrue);
+    ASSERT_EQ(s->ch.chdailygb[3], kTrue);
+    const float bitrate = s->ch.chbitrate[1];
+    const float daily = s->ch.chdaily[1];
+
+    s->userClick(Ctl::Command6);
+    for (int k = 1; k <= 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(s->ch.chresindex[k], 6);
+        EXPECT_EQ(s->ch.chfpsindex[k], 24);
+        EXPECT_EQ(s->ch.chqualityindex[k], 8);
+        EXPECT_EQ(s->ch.chhoursindex[k], 23);
+        EXPECT_EQ(s->ch.chbitrate[k], bitrate);
+        EXPECT_EQ(s->ch.chdaily[k], daily);
+        EXPECT_EQ(s->ch.chdailygb[k], kFalse);
+    }
+    EXPECT_EQ(s->ch.chaudio[1], 0);
+    EXPECT_EQ(s->ch.chaudio[2], 1);
+    EXPECT_EQ(s->ch.chmotion[1], 0);
+    EXPECT_EQ(s->ch.chmotion[3], 1);
+    EXPECT_EQ(s->curchannel, 1);
+    EXPECT_EQ(s.text(Ctl::Label8), texts::kMegabytes);
+    float total = 0.0f;
+    for (int k = 1; k <= 3; ++k) total = static_cast<float>(total + daily / 1024.0);
+    EXPECT_EQ(s->totaldaily, total);
+    EXPECT_EQ(s.text(Ctl::Label26), floatText(okrug(total), "."));
+}
+
 TEST(CopyToAll, AChannelThatDiffersInNothingKeepsTheCopiedBitrate)
 {
     Started s;
