@@ -1,5 +1,7 @@
 #include "DiskArray.h"
 
+#include "Limits.h"
+
 namespace velmora {
 
 namespace {
@@ -50,7 +52,7 @@ ArrayCapacity arrayCapacity(const ArrayPlan& plan)
 std::optional<double> archiveDepthDays(double usableTb, double dayTotalGb)
 {
     if (dayTotalGb == 0) return std::nullopt;
-    return usableTb * 1024.0 / dayTotalGb;
+    return usableTb * kUnitStep / dayTotalGb;
 }
 
 InputLoad inputLoad(double totalMbit, double limitMbit, double headroomPercent)

@@ -193,7 +193,8 @@ void DiskArrayWindow::refresh()
         const QSignalBlocker blocker(level_);
         if (level_->currentIndex() != s.level) level_->setCurrentIndex(s.level);
     }
-    const std::array<const std::string*, 5> results = {&v.disks, &v.raw, &v.usable, &v.depth, &v.load};
+    const std::array<const std::string*, kResultCount> results = {&v.disks, &v.raw, &v.usable, &v.depth,
+                                                                  &v.load};
     for (std::size_t i = 0; i < results.size(); ++i) results_[i]->setText(qtText(*results[i]));
     message_->setText(qtText(v.message));
     apply_->setEnabled(!v.applyText.empty());

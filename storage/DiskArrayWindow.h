@@ -41,7 +41,8 @@ private:
     DiskArrayForm& form_;
     std::array<QLineEdit*, kArrayFieldCount> fields_{};
     QComboBox* level_ = nullptr;
-    std::array<QLabel*, 5> results_{}; // disks, raw, usable, depth, load
+    static constexpr std::size_t kResultCount = 5; // disks, raw, usable, depth, load
+    std::array<QLabel*, kResultCount> results_{};
     QLabel* message_ = nullptr;
     QLabel* caption_ = nullptr; // the latest caption while building
     QPushButton* apply_ = nullptr;

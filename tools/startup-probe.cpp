@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <ctime>
 
+constexpr long long kNanosecondsPerSecond = 1000000000LL;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -27,6 +29,6 @@ int main(int argc, char* argv[])
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("shown_ns %lld\npeak_kb %ld\n",
-                static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, usage.ru_maxrss);
+                static_cast<long long>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec, usage.ru_maxrss);
     return 0;
 }

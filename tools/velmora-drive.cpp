@@ -36,6 +36,11 @@ using namespace velmora;
 
 namespace {
 
+// The screen a script sees unless it says otherwise: the tall layout.
+constexpr int kFullHdHeight = 1080;
+// A screen height beyond any real screen is refused.
+constexpr int kTallestScreen = 1000000;
+
 std::string escaped(const QString& text)
 {
     std::string out;
@@ -59,7 +64,7 @@ void emitLine(const std::string& line)
 // reported, the shell's "open" reported, printing into a PDF file or no printer.
 class DrivePlatform : public Platform {
 public:
-    int height = 1080;
+    int height = kFullHdHeight;
     QString decimal = ".";
     QString printTo;
     // The answer every message box gets; a box without Cancel gets "no" for it.
@@ -608,7 +613,7 @@ void Driver::placeCommand(const std::string&, const std::string&, const Target& 
 void Driver::place(const QString& name, QWidget* w)
 {
     const QRect r = w->geometry();
-    const QFont f = w->font();
+    const QFont& f = w->font();
     std::string font = f.family().toStdString() + " " + QString::number(f.pointSizeF()).toStdString();
     if (f.bold()) font += " bold";
     if (f.underline()) font += " underline";
@@ -639,7 +644,7 @@ int main(int argc, char* argv[])
         if (flag == "--screen-height") {
             char* end = nullptr;
             const long h = std::strtol(value.c_str(), &end, 10);
-            if (value.empty() || *end != '\0' || h < 0 || h > 1000000) usage("bad screen height");
+            if (value.empty() || *end != '\0' || h < 0 || h > kTallestScreen) usage("bad screen height");
             platform.height = static_cast<int>(h);
         } else if (flag == "--decimal") {
             if (value != "." && value != ",") usage("the decimal separator is . or ,");
