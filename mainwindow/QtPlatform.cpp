@@ -107,7 +107,7 @@ QString QtPlatform::measureProgram()
 QString QtPlatform::askVideoPath(QWidget* parent)
 {
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Запись камеры"), QDir::homePath(),
+        parent, qtText("Запись камеры"), QDir::homePath(),
         QStringLiteral(
             "Видео (*.mp4 *.mkv *.avi *.mov *.ts *.m2ts *.mts *.h264 *.264 *.h265 *.265 *.hevc *.mjpeg);;"
             "Все файлы (*)"));

@@ -17,7 +17,9 @@
 namespace velmora {
 
 inline constexpr std::string_view kReportTitle = "Печать..";
-inline constexpr int kReportClientWidth = 10920;  // twips
+inline constexpr int kReportClientWidth = 10920; // twips
+// The page's frame lines stand this far inside the client area's left and right edges, in twips.
+inline constexpr int kFrameMargin = 120;
 inline constexpr int kReportClientHeight = 10200; // twips
 
 enum class ReportKind { Button, Label, NotesBox };

@@ -48,7 +48,7 @@ Qt::Alignment alignmentOf(TextAlign align)
 int roomTo(const ReportControl& control)
 {
     const QRect box = pixelRect(control.place);
-    int right = twipsToPixels(kReportClientWidth - 120);
+    int right = twipsToPixels(kReportClientWidth - kFrameMargin);
     for (const ReportControl& other : reportControls()) {
         if (&other == &control || other.kind != ReportKind::Label) continue;
         const QRect next = pixelRect(other.place);
@@ -74,7 +74,7 @@ QWidget* makeControl(const ReportControl& control, QWidget* window)
     case ReportKind::Button: return new QPushButton(qtText(control.caption), window);
     case ReportKind::NotesBox: {
         auto* notes = new NotesBox(window);
-        notes->setAccessibleName(QStringLiteral("Примечания к расчёту"));
+        notes->setAccessibleName(qtText("Примечания к расчёту"));
         QPalette palette = notes->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, Qt::black);

@@ -119,8 +119,10 @@ std::optional<double> readArrayField(std::string_view text, std::string_view dec
 
 std::string figureText(double value, std::string_view separator)
 {
+    // Figures from a thousand million up are written in exponent form.
+    constexpr double kExponentFrom = 1e9;
     char buffer[64];
-    if (std::fabs(value) >= 1e9) {
+    if (std::fabs(value) >= kExponentFrom) {
         std::snprintf(buffer, sizeof buffer, "%.6E", value);
     } else {
         std::snprintf(buffer, sizeof buffer, "%.2f", value);
