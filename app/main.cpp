@@ -48,6 +48,7 @@ int runMeasure(const velmora::CommandLine& command)
     arguments.emplace_back("--"); // a source that begins with a dash is still the source
     arguments.push_back(command.measureSource.toLocal8Bit().toStdString());
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (std::string& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());

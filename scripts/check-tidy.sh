@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs clang-tidy with the checks of .clang-tidy over the product code (the
+# tests, fuzz targets and benchmark are left out to keep the run short),
+# two files at a time. Needs the compile commands of a configured build
+# (default build/, or the folder given). Without clang-tidy it is skipped.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${1:-build}"
+if ! command -v clang-tidy >/dev/null 2>&1; then
+    echo "clang-tidy is not installed: tidy check skipped"
+    exit 0
+fi
+if [[ ! -f "$build/compile_commands.json" ]]; then
+    echo "no $build/compile_commands.json: configure the build first (cmake --preset normal)" >&2
+    exit 2
+fi
+# Product code that the build compiles (a file of a folder the build leaves out has no command).
+mapfile -t files < <(git ls-files '*.cpp' | grep -Ev '^(tests|fuzz|bench)/' |
+    while read -r f; do grep -q "\"file\": \"$PWD/$f\"" "$build/compile_commands.json" && echo "$f"; done)
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+status=0
+printf '%s\n' "${files[@]}" | xargs -P 2 -n 1 clang-tidy -p "$build" --quiet >"$log" 2>&1 || status=1
+if ((status)); then
+    grep -E 'error:|warning:' -A3 "$log" | grep -v '^[0-9]* warnings generated' >&2 || cat "$log" >&2
+    echo "tidy: findings above" >&2
+    exit 1
+fi
+warnings=$(grep -c 'warning:' "$log" || true)
+if ((warnings)); then grep -E 'warning:' "$log" | sort -u; fi
+echo "tidy: ${#files[@]} files without faults ($warnings readability notes above)"
