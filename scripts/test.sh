@@ -28,9 +28,6 @@ run_ctest() {
 }
 run_ctest build
 
-echo "== static check"
-scripts/check-tidy.sh build
-
 echo "== sanitizer build (toolkit-free tests)"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
