@@ -12,7 +12,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScopeGuard>
@@ -157,7 +159,12 @@ void ReportWindow::Command1_Click()
     const auto showButton = qScopeGuard([this] { printButton_->show(); });
 
     bool printed = false;
-    if (auto printer = platform_.defaultPrinter()) printed = paintPage(*printer);
+    if (auto printer = platform_.defaultPrinter()) {
+        // The name the print queue shows for the job.
+        if (auto* job = dynamic_cast<QPrinter*>(printer.get()))
+            job->setDocName(QStringLiteral("Velmora: отчёт"));
+        printed = paintPage(*printer);
+    }
     if (printed)
         platform_.pagePrinted();
     else
@@ -186,9 +193,20 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
     const auto restoreNotes =
         qScopeGuard([this, interaction] { notesBox_->setTextInteractionFlags(interaction); });
 
+    // Recorded as drawing commands and played onto the page: a widget rendered
+    // straight onto a printer goes through a bitmap of the whole page (some
+    // 9000 x 8500 pixels at 1200 dpi and hundreds of megabytes), while played
+    // back it stays text and lines.
+    QPicture page;
+    QPainter recorder(&page);
+    render(&recorder, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+
+    // Playing back scales the picture from its own resolution (the screen's)
+    // to the device's; the window's pixels are 1/96 inch on paper.
     painter.translate(offset);
-    painter.scale(scaleX * fit, scaleY * fit);
-    render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.scale(fit * page.logicalDpiX() / kPixelsPerInch, fit * page.logicalDpiY() / kPixelsPerInch);
+    painter.drawPicture(0, 0, page);
     return painter.end();
 }
 

@@ -23,6 +23,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=(desktop-file-utils appstream dpkg-dev)
     # The plan and export tests run from Python and compare PDF pages as text.
     packages+=(python3 poppler-utils)
+    # cups and the cups-pdf driver: the printing test runs a spooler of its own.
+    packages+=(cups printer-driver-cups-pdf)
 fi
 
 missing=()
