@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (host.questions || host.reports || host.abouts) broken("loading asked or opened something");
         if (channelTableCsv(*form).empty()) broken("an empty channel table");
 
-        const Plan saved = capturePlan(*form, read.plan->notes);
+        Plan saved = capturePlan(*form, read.plan->notes);
+        saved.diskArray = read.plan->diskArray; // the window keeps the dialog's texts beside the form
         const QByteArray json = planJson(saved);
         const PlanRead again = readPlan(json);
         if (!again.plan) broken("a saved plan refused:", again.error.toStdString());

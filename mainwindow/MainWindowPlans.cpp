@@ -51,7 +51,10 @@ std::string MainWindow::currentNotes() const
 
 QByteArray MainWindow::currentPlanJson() const
 {
-    return planJson(capturePlan(*form_, currentNotes()));
+    Plan plan = capturePlan(*form_, currentNotes());
+    // The disk-array dialog goes in once the user has changed something in it.
+    if (diskArrayForm_->settings() != DiskArraySettings{}) plan.diskArray = diskArrayForm_->settings();
+    return planJson(plan);
 }
 
 void MainWindow::updateModified()
@@ -94,6 +97,7 @@ bool MainWindow::openPlanFile(const QString& path)
         return false;
     }
     form_ = formFromPlan(*read.plan, layout_, platform_.decimalSeparator().toStdString(), *this);
+    diskArrayForm_->restore(read.plan->diskArray.value_or(DiskArraySettings{}));
     planPath_ = path;
     planNotes_ = read.plan->notes;
     // The notes go into the report's box: at once into an open report, else

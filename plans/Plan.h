@@ -1,5 +1,8 @@
 #pragma once
 
+#include "DiskArrayForm.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,8 @@ struct Plan {
     std::string diskText;
     int diskUnitIndex = 0;
     std::string notes;
+    // The disk-array dialog as typed; none: the dialog's start values.
+    std::optional<DiskArraySettings> diskArray;
 
     bool operator==(const Plan&) const = default;
 };

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -48,6 +49,19 @@ QJsonObject channelJson(const PlanChannel& c)
         {QStringLiteral("daily"), floatForJson(c.daily)},
         {QStringLiteral("dailyInGigabytes"), c.dailyInGigabytes},
     };
+}
+
+// The disk-array dialog's fields by the names a reader understands, in the
+// dialog's order.
+constexpr std::array<const char*, kArrayFieldCount> kDiskArrayMembers = {"disks",   "diskSize",   "spares",
+                                                                         "reserve", "inputLimit", "headroom"};
+
+QJsonObject diskArrayJson(const DiskArraySettings& s)
+{
+    QJsonObject object{{QStringLiteral("array"), s.level}};
+    for (std::size_t i = 0; i < kArrayFieldCount; ++i)
+        object.insert(QLatin1String(kDiskArrayMembers[i]), QString::fromStdString(s.texts[i]));
+    return object;
 }
 
 QString quoted(const QString& text)
@@ -159,7 +173,7 @@ QByteArray planJson(const Plan& plan)
 {
     QJsonArray channels;
     for (const PlanChannel& c : plan.channels) channels.append(channelJson(c));
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), QLatin1String(kPlanFormatName)},
         {QStringLiteral("version"), QStringLiteral("%1.%2").arg(kPlanMajorVersion).arg(kPlanMinorVersion)},
         {QStringLiteral("channelCount"), static_cast<int>(plan.channels.size())},
@@ -173,6 +187,7 @@ QByteArray planJson(const Plan& plan)
                                              {QStringLiteral("unitIndex"), plan.diskUnitIndex}}},
         {QStringLiteral("notes"), QString::fromStdString(plan.notes)},
     };
+    if (plan.diskArray) root.insert(QStringLiteral("diskArray"), diskArrayJson(*plan.diskArray));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -229,6 +244,18 @@ PlanRead readPlan(const QByteArray& bytes)
     plan.diskText = d.text("text");
     plan.diskUnitIndex = d.integer("unitIndex", 0, 1);
     if (!d.ok()) return refused(d.error());
+    // The disk-array dialog may be left out; when there, it is whole. Its texts
+    // are taken as typed: the dialog marks what it cannot read.
+    if (root.contains(QStringLiteral("diskArray"))) {
+        const QJsonObject array = top.object("diskArray");
+        if (!top.ok()) return refused(top.error());
+        Reader a(array, QStringLiteral("В «diskArray»: "));
+        DiskArraySettings s;
+        s.level = a.integer("array", 0, static_cast<int>(kArrayLevelNames.size()) - 1);
+        for (std::size_t i = 0; i < kArrayFieldCount; ++i) s.texts[i] = a.text(kDiskArrayMembers[i]);
+        if (!a.ok()) return refused(a.error());
+        plan.diskArray = std::move(s);
+    }
 
     for (int k = 0; k < count; ++k) {
         const QString where = QStringLiteral("Канал %1: ").arg(k + 1);

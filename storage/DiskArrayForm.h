@@ -19,6 +19,8 @@ inline constexpr std::size_t kArrayFieldCount = 6;
 struct DiskArraySettings {
     std::array<std::string, kArrayFieldCount> texts = {"1", "4", "0", "5", "", "25"};
     int level = static_cast<int>(ArrayLevel::Jbod); // position in kArrayLevelNames
+
+    bool operator==(const DiskArraySettings&) const = default;
 };
 
 // Everything the dialog shows besides the fields' own texts. The result texts
