@@ -2,6 +2,7 @@
 
 #include "Causes.h"
 #include "Platform.h"
+#include "Tally.h"
 #include "WindowKit.h"
 
 #include <QCloseEvent>
@@ -86,8 +87,8 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     auto* secondsLabel = new QLabel(qtText("Секунд потока:"), this);
     seconds_ = new QSpinBox(this);
     seconds_->setObjectName(QStringLiteral("seconds"));
-    seconds_->setRange(3, 120);
-    seconds_->setValue(10);
+    seconds_->setRange(measure::kMinSeconds, measure::kMaxSeconds);
+    seconds_->setValue(measure::kDefaultSeconds);
     secondsLabel->setBuddy(seconds_);
     start_ = new QPushButton(qtText("Измерить"), this);
     start_->setObjectName(QStringLiteral("start"));
@@ -268,7 +269,8 @@ void MeasureDialog::readOutput()
             const double done = parts[1].toDouble();
             const double kbps = parts[2].toDouble();
             if (!std::isfinite(done) || !std::isfinite(kbps)) continue;
-            progress_->setValue(static_cast<int>(std::lround(std::clamp(done, 0.0, 120.0) * 100)));
+            progress_->setValue(
+                static_cast<int>(std::lround(std::clamp(done, 0.0, double{measure::kMaxSeconds}) * 100)));
             progress_->setFormat(qtText("%1 из %2 с").arg(number(done, 1)).arg(seconds_->value()));
             setStatus(qtText("Измерено %1 с из %2, сейчас %3 кбит/с")
                           .arg(number(done, 1))

@@ -12,16 +12,15 @@
 
 namespace velmora::measure {
 
-inline constexpr int kMinSeconds = 3;
-inline constexpr int kMaxSeconds = 120;
-inline constexpr int kDefaultSeconds = 10;
+// How long to wait for a camera to answer.
+inline constexpr std::chrono::milliseconds kNetworkTimeout{5000};
 
 struct Request {
     std::string source; // a path or an address, credentials and all
     int seconds = kDefaultSeconds;
     // Time to open the source, and the longest wait for the next packet.
-    std::chrono::milliseconds connectTimeout{5000};
-    std::chrono::milliseconds packetTimeout{5000};
+    std::chrono::milliseconds connectTimeout = kNetworkTimeout;
+    std::chrono::milliseconds packetTimeout = kNetworkTimeout;
     // Set from anywhere (another thread, a signal handler) to stop; the
     // measurement ends within a tenth of a second or so.
     const std::atomic<bool>* cancel = nullptr;

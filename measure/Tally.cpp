@@ -1,6 +1,7 @@
 #include "Tally.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace velmora::measure {
@@ -9,7 +10,7 @@ namespace {
 
 double kbps(std::int64_t bytes, double seconds)
 {
-    return static_cast<double>(bytes) * 8.0 / 1000.0 / seconds;
+    return static_cast<double>(bytes) * CHAR_BIT / kBitsPerKilobit / seconds;
 }
 
 double usable(double duration)

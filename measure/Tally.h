@@ -6,6 +6,15 @@
 
 namespace velmora::measure {
 
+// How many seconds of stream a measurement takes: the shortest, the longest
+// and the one offered first.
+inline constexpr int kMinSeconds = 3;
+inline constexpr int kMaxSeconds = 120;
+inline constexpr int kDefaultSeconds = 10;
+
+// Rates are in kbit/s of 1000 bits.
+inline constexpr double kBitsPerKilobit = 1000.0;
+
 // What a measured stretch of stream gives. Rates are in kbit/s of 1000 bits,
 // as cameras state them.
 struct Figures {

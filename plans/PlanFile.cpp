@@ -1,5 +1,8 @@
 #include "PlanFile.h"
 
+#include "ChannelTable.h"
+#include "Limits.h"
+#include "Options.h"
 #include "Single.h"
 
 #include <QFile>
@@ -20,6 +23,13 @@
 namespace velmora {
 
 namespace {
+
+// The last position of a list: a stored position must lie from 0 to this.
+template <typename Table>
+constexpr int lastPosition(const Table& table)
+{
+    return static_cast<int>(std::size(table)) - 1;
+}
 
 // The shortest decimal that reads back to the same float. JSON numbers are
 // doubles, so the float goes out as the double nearest to that decimal, and
@@ -218,10 +228,10 @@ PlanRead readPlan(const QByteArray& bytes)
     if (!top.ok()) return refused(top.error());
     if (!list.isArray()) return refused(QStringLiteral("«channels» не список."));
     const QJsonArray channels = list.toArray();
-    if (channels.size() < 1 || channels.size() > 32)
+    if (channels.size() < 1 || channels.size() > kMaxChannels)
         return refused(QStringLiteral("Каналов должно быть от 1 до 32, в плане %1.").arg(channels.size()));
     const int count = static_cast<int>(channels.size());
-    if (top.integer("channelCount", 0, 1 << 30) != count && top.ok())
+    if (top.integer("channelCount", 0, std::numeric_limits<int>::max()) != count && top.ok())
         top.failWith(QStringLiteral("«channelCount» не совпадает с числом каналов в списке."));
     plan.channelShown = top.integer("channelShown", 1, count, QStringLiteral("не номер канала плана"));
     const QJsonObject period = top.object("period");
@@ -238,11 +248,12 @@ PlanRead readPlan(const QByteArray& bytes)
 
     Reader p(period, QStringLiteral("В «period»: "));
     plan.periodText = p.text("text");
-    plan.periodDays = p.integer("days", -32768, 32767);
+    plan.periodDays =
+        p.integer("days", std::numeric_limits<DayCount>::min(), std::numeric_limits<DayCount>::max());
     if (!p.ok()) return refused(p.error());
     Reader d(disk, QStringLiteral("В «disk»: "));
     plan.diskText = d.text("text");
-    plan.diskUnitIndex = d.integer("unitIndex", 0, 1);
+    plan.diskUnitIndex = d.integer("unitIndex", 0, lastPosition(kDiskUnits));
     if (!d.ok()) return refused(d.error());
     // The disk-array dialog may be left out; when there, it is whole. Its texts
     // are taken as typed: the dialog marks what it cannot read.
@@ -251,7 +262,7 @@ PlanRead readPlan(const QByteArray& bytes)
         if (!top.ok()) return refused(top.error());
         Reader a(array, QStringLiteral("В «diskArray»: "));
         DiskArraySettings s;
-        s.level = a.integer("array", 0, static_cast<int>(kArrayLevelNames.size()) - 1);
+        s.level = a.integer("array", 0, lastPosition(kArrayLevelNames));
         for (std::size_t i = 0; i < kArrayFieldCount; ++i) s.texts[i] = a.text(kDiskArrayMembers[i]);
         if (!a.ok()) return refused(a.error());
         plan.diskArray = std::move(s);
@@ -262,12 +273,12 @@ PlanRead readPlan(const QByteArray& bytes)
         if (!channels.at(k).isObject()) return refused(where + QStringLiteral("не объект."));
         Reader r(channels.at(k).toObject(), where);
         PlanChannel c;
-        c.resolutionIndex = r.integer("resolutionIndex", 0, 6);
-        c.frameRateIndex = r.integer("frameRateIndex", 0, 24);
-        c.qualityIndex = r.integer("qualityIndex", 0, 8);
-        c.profileIndex = r.integer("profileIndex", 0, 2);
-        c.hoursIndex = r.integer("hoursIndex", 0, 23);
-        c.codecIndex = r.integer("codecIndex", 0, 2);
+        c.resolutionIndex = r.integer("resolutionIndex", 0, lastPosition(kResolutions));
+        c.frameRateIndex = r.integer("frameRateIndex", 0, lastPosition(kFrameRates));
+        c.qualityIndex = r.integer("qualityIndex", 0, lastPosition(kQualities));
+        c.profileIndex = r.integer("profileIndex", 0, lastPosition(kProfiles));
+        c.hoursIndex = r.integer("hoursIndex", 0, lastPosition(kHours));
+        c.codecIndex = r.integer("codecIndex", 0, lastPosition(kCodecs));
         c.motion = r.boolean("motion");
         c.sound = r.boolean("sound");
         c.handTyped = r.boolean("handTyped");

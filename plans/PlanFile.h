@@ -15,7 +15,7 @@ inline constexpr int kPlanMajorVersion = 1;
 inline constexpr int kPlanMinorVersion = 0;
 inline constexpr char kPlanSuffix[] = "velmora";
 // Larger files are refused unread.
-inline constexpr qint64 kPlanMaxBytes = 1024 * 1024;
+inline constexpr qint64 kPlanMaxBytes = qint64{1024} * 1024;
 
 // A plan read, or the reason why not (one sentence in the program's words).
 struct PlanRead {

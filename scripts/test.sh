@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the normal build (toolkit-free and widget tests,
-# the driver scripts), the toolkit-free tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short fuzzing run where clang is available.
+# Builds and runs every test: the format check, the normal build (toolkit-free
+# and widget tests, the driver scripts), clang-tidy over the product code, the
+# toolkit-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a short fuzzing run where clang is available.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,9 @@ run_ctest() {
     rm -f "$log"
 }
 run_ctest build
+
+echo "== tidy"
+scripts/check-tidy.sh build
 
 echo "== sanitizer build (toolkit-free tests)"
 cmake --preset sanitize >/dev/null

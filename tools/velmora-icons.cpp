@@ -31,14 +31,16 @@ int main(int argc, char* argv[])
         }
     }
 
+    // The scalable icon's own drawing size; it scales from there.
+    constexpr int svgSide = 48;
     QSvgGenerator svg;
     svg.setFileName(out.filePath(QStringLiteral("scalable.svg")));
-    svg.setSize(QSize(48, 48));
-    svg.setViewBox(QRectF(0, 0, 48, 48));
+    svg.setSize(QSize(svgSide, svgSide));
+    svg.setViewBox(QRectF(0, 0, svgSide, svgSide));
     svg.setTitle(QStringLiteral("Velmora"));
     svg.setDescription(QStringLiteral("A ceiling dome camera"));
     QPainter painter(&svg);
     painter.setRenderHint(QPainter::Antialiasing);
-    velmora::paintDomeIcon(painter, 48);
+    velmora::paintDomeIcon(painter, svgSide);
     return painter.end() ? 0 : 1;
 }

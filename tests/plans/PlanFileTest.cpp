@@ -5,6 +5,7 @@
 #include "PlanFile.h"
 #include "../../fuzz/FormChecks.h"
 #include "CsvExport.h"
+#include "Options.h"
 #include "PlanState.h"
 #include "ReportFill.h"
 
@@ -144,6 +145,33 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         EXPECT_FALSE(read.plan.has_value());
         EXPECT_TRUE(read.error.contains(QString::fromUtf8(c.says))) << read.error.toStdString();
     }
+}
+
+// Each position a list has is read, and the next is refused: the reader's
+// ranges follow the option lists when a list grows.
+TEST(PlanFile, TakesEveryListUpToItsLastEntry)
+{
+    const QJsonObject start = startPlan();
+    const struct {
+        const char* member;
+        std::size_t entries;
+    } lists[] = {{"resolutionIndex", kResolutions.size()},
+                 {"frameRateIndex", kFrameRates.size()},
+                 {"qualityIndex", kQualities.size()},
+                 {"profileIndex", kProfiles.size()},
+                 {"hoursIndex", kHours.size()},
+                 {"codecIndex", kCodecs.size()}};
+    for (const auto& list : lists) {
+        SCOPED_TRACE(list.member);
+        const int last = static_cast<int>(list.entries) - 1;
+        EXPECT_TRUE(readPlan(bytesOf(withChannel(start, list.member, last))).plan.has_value());
+        EXPECT_FALSE(readPlan(bytesOf(withChannel(start, list.member, last + 1))).plan.has_value());
+    }
+    QJsonObject disk = start["disk"].toObject();
+    disk["unitIndex"] = static_cast<int>(kDiskUnits.size()) - 1;
+    QJsonObject withDisk = start;
+    withDisk["disk"] = disk;
+    EXPECT_TRUE(readPlan(bytesOf(withDisk)).plan.has_value());
 }
 
 TEST(PlanFile, TakesWhatALaterMinorVersionAdds)

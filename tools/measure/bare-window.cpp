@@ -6,10 +6,13 @@
 
 int main(int argc, char** argv)
 {
+    // The size of the program's tall window, in pixels.
+    constexpr int width = 587;
+    constexpr int height = 683;
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare"));
-    window.setFixedSize(587, 683);
+    window.setFixedSize(width, height);
     window.show();
     return QApplication::exec();
 }

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -33,9 +34,10 @@ double nowMs()
 long residentKb(pid_t pid)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    constexpr std::string_view field = "VmRSS:";
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind(field, 0) == 0) return std::strtol(line.c_str() + field.size(), nullptr, 10);
     return -1;
 }
 
@@ -62,7 +64,8 @@ int main(int argc, char** argv)
     if (pid < 0) return 2;
     if (pid == 0) {
         execvp(argv[2], argv + 2);
-        _exit(127);
+        constexpr int cannotRun = 127; // as a shell says of a command it cannot run
+        _exit(cannotRun);
     }
     double mapped = -1;
     while (mapped < 0) {
