@@ -2,9 +2,10 @@
 
 #include "Single.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace velmora {
@@ -37,46 +38,129 @@ std::string intText(long long n)
     return std::to_string(n);
 }
 
+namespace {
+
+// Powers of ten from 1E-32 to 1E+51: enough to bring any float's magnitude
+// to seven digits before the point.
+constexpr int kLowestPower = -32;
+constexpr std::array<double, 84> kPowersOfTen = [] {
+    std::array<double, 84> p{};
+    // Built from exact integers by one division or multiplication each, so
+    // every entry is within one rounding of the true power.
+    double up = 1.0;
+    for (int k = 0; k <= 51; ++k) {
+        p[static_cast<std::size_t>(k - kLowestPower)] = up;
+        up *= 10.0;
+    }
+    double whole = 1.0;
+    for (int k = 1; k <= -kLowestPower; ++k) {
+        whole *= 10.0;
+        p[static_cast<std::size_t>(-k - kLowestPower)] = 1.0 / whole;
+    }
+    return p;
+}();
+
+double powerOfTen(int k)
+{
+    return kPowersOfTen[static_cast<std::size_t>(k - kLowestPower)];
+}
+
+// A magnitude rounded to seven significant digits as printf's "%.6e" rounds
+// it: on the float's exact value, ties to even.
+struct SevenDigits {
+    std::uint32_t digits; // 1000000 to 9999999
+    int exponent;         // of the first digit
+};
+
+SevenDigits slowSevenDigits(float magnitude)
+{
+    char buf[32];
+    const auto written = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific,
+                                       kSignificantDigits - 1);
+    const std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
+    SevenDigits r{0, 0};
+    for (const char c : s.substr(0, s.find('e')))
+        if (c != '.') r.digits = r.digits * 10 + static_cast<std::uint32_t>(c - '0');
+    const std::size_t exponentAt = s.find('e') + 1;
+    const std::size_t numberAt = s[exponentAt] == '+' || s[exponentAt] == '-' ? exponentAt + 1 : exponentAt;
+    std::from_chars(s.data() + numberAt, s.data() + s.size(), r.exponent);
+    if (s[exponentAt] == '-') r.exponent = -r.exponent;
+    return r;
+}
+
+SevenDigits sevenDigits(float magnitude)
+{
+    constexpr double lowest = 1e6;
+    constexpr double beyond = 1e7;
+    // The product is within a few units in the last place of the true value
+    // (well under 1E-8 at this size), so it decides the rounding unless it
+    // lies that close to a half: those few go the exact, slower way.
+    constexpr double nearHalf = 1e-6;
+    const double v = magnitude; // exact
+    int exponent = static_cast<int>(std::floor(std::log10(v)));
+    double scaled = v * powerOfTen(kSignificantDigits - 1 - exponent);
+    if (scaled >= beyond) {
+        ++exponent;
+        scaled = v * powerOfTen(kSignificantDigits - 1 - exponent);
+    } else if (scaled < lowest) {
+        --exponent;
+        scaled = v * powerOfTen(kSignificantDigits - 1 - exponent);
+    }
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < nearHalf || whole < lowest || whole >= beyond)
+        return slowSevenDigits(magnitude);
+    auto digits = static_cast<std::uint32_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (digits == static_cast<std::uint32_t>(beyond)) {
+        digits = static_cast<std::uint32_t>(lowest);
+        ++exponent;
+    }
+    return {digits, exponent};
+}
+
+} // namespace
+
 std::string floatText(float x, std::string_view separator)
 {
     if (std::isnan(x)) return "NaN";
     if (std::isinf(x)) return x > 0 ? "Inf" : "-Inf";
     if (x == 0.0f) return "0"; // also -0
 
-    // Seven significant digits of the magnitude and its decimal exponent: d.dddddde[+-]XX.
-    char buf[32];
-    const auto written = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific,
-                                       kSignificantDigits - 1);
-    const std::string_view s(buf, static_cast<std::size_t>(written.ptr - buf));
-    const std::size_t exponentAt = s.find('e');
-    std::string digits(1, s[0]);
-    digits.append(s.substr(2, exponentAt - 2));
-    const std::size_t exponentSign = exponentAt + 1;
-    int exponent = 0;
-    std::from_chars(s.data() + exponentSign + 1, s.data() + s.size(), exponent);
-    if (s[exponentSign] == '-') exponent = -exponent;
+    // Seven significant digits of the magnitude, trailing zeros dropped, and
+    // the decimal exponent of the first.
+    const SevenDigits seven = sevenDigits(std::fabs(x));
+    char digitText[kSignificantDigits];
+    std::uint32_t rest = seven.digits;
+    for (int i = kSignificantDigits - 1; i >= 0; --i) {
+        digitText[i] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    }
+    std::size_t count = kSignificantDigits;
+    while (count > 1 && digitText[count - 1] == '0') --count;
+    const std::string_view digits(digitText, count);
+    const int exponent = seven.exponent;
     std::string out;
     if (x < 0) out += '-';
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     if (exponent >= kSignificantDigits || exponent < kSmallestPlainExponent) {
         out += digits[0];
         if (digits.size() > 1) {
             out += separator;
-            out.append(digits, 1);
+            out.append(digits.substr(1));
         }
-        char e[16];
-        std::snprintf(e, sizeof e, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += e;
+        const int size = std::abs(exponent);
+        out += exponent < 0 ? "E-" : "E+";
+        if (size < 10) out += '0';
+        out += std::to_string(size);
     } else if (exponent >= 0) {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= whole) {
             out += digits;
             out.append(whole - digits.size(), '0');
         } else {
-            out.append(digits, 0, whole);
+            out.append(digits.substr(0, whole));
             out += separator;
-            out.append(digits, whole);
+            out.append(digits.substr(whole));
         }
     } else {
         out += '0';

@@ -1,6 +1,9 @@
 #include "WrappingWidgets.h"
 
+#include <QButtonGroup>
+#include <QEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -8,6 +11,41 @@
 namespace velmora {
 
 namespace {
+
+// Holds a button's painting back while Qt handles a press or a release, and
+// asks for it from the event loop afterwards. A button's `released` signal
+// ends the hold early (see holdUntilReleased), so that whatever a click opens,
+// a message box with its own event loop included, finds the button painted
+// as released.
+class PaintLater {
+public:
+    explicit PaintLater(QAbstractButton* button) : button_(button)
+    {
+        if (button->updatesEnabled()) {
+            button->setUpdatesEnabled(false);
+            held_ = true;
+        }
+    }
+    ~PaintLater()
+    {
+        if (held_ && button_ && !button_->updatesEnabled()) button_->setUpdatesEnabled(true);
+    }
+    PaintLater(const PaintLater&) = delete;
+    PaintLater& operator=(const PaintLater&) = delete;
+
+private:
+    QPointer<QAbstractButton> button_;
+    bool held_ = false;
+};
+
+// The click's handlers run on `clicked`, after `released`: by then the button
+// paints again, from the event loop.
+void holdUntilReleased(QAbstractButton* button)
+{
+    QObject::connect(button, &QAbstractButton::released, button, [button] {
+        if (!button->updatesEnabled()) button->setUpdatesEnabled(true);
+    });
+}
 
 // The style draws the bare control; the caption is drawn wrapped afterwards.
 QString takeCaption(QStyleOptionButton& option)
@@ -18,6 +56,35 @@ QString takeCaption(QStyleOptionButton& option)
 }
 
 } // namespace
+
+WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
+{
+    holdUntilReleased(this);
+}
+
+void WrappingButton::mousePressEvent(QMouseEvent* event)
+{
+    const PaintLater later(this);
+    QPushButton::mousePressEvent(event);
+}
+
+void WrappingButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const PaintLater later(this);
+    QPushButton::mouseReleaseEvent(event);
+}
+
+void WrappingButton::keyPressEvent(QKeyEvent* event)
+{
+    const PaintLater later(this);
+    QPushButton::keyPressEvent(event);
+}
+
+void WrappingButton::keyReleaseEvent(QKeyEvent* event)
+{
+    const PaintLater later(this);
+    QPushButton::keyReleaseEvent(event);
+}
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {
@@ -31,6 +98,41 @@ void WrappingButton::paintEvent(QPaintEvent*)
         style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).adjusted(1, 1, -1, -1);
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(), caption,
                          QPalette::ButtonText);
+}
+
+WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
+{
+    holdUntilReleased(this);
+    // Clearing a box makes Qt search all the window's children for buttons
+    // the box excludes, unless the box has a group: a group of its own that
+    // excludes nothing spares that search and changes nothing else.
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(false);
+    group->addButton(this);
+}
+
+void WrappingCheckBox::mousePressEvent(QMouseEvent* event)
+{
+    const PaintLater later(this);
+    QCheckBox::mousePressEvent(event);
+}
+
+void WrappingCheckBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const PaintLater later(this);
+    QCheckBox::mouseReleaseEvent(event);
+}
+
+void WrappingCheckBox::keyPressEvent(QKeyEvent* event)
+{
+    const PaintLater later(this);
+    QCheckBox::keyPressEvent(event);
+}
+
+void WrappingCheckBox::keyReleaseEvent(QKeyEvent* event)
+{
+    const PaintLater later(this);
+    QCheckBox::keyReleaseEvent(event);
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent*)
@@ -66,6 +168,19 @@ QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOption
         return QRect(frame.left() + 1, frame.top() + 2, frame.width() - arrow - 2, frame.height() - 4);
     default: return QProxyStyle::subControlRect(control, option, sub, widget);
     }
+}
+
+void NarrowList::changeEvent(QEvent* event)
+{
+    // Qt builds the popup on a font change to hand it the new font. A popup
+    // not built yet needs nothing: built later as the list's child, it takes
+    // the list's font then.
+    if (event->type() == QEvent::FontChange && findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
+        QWidget::changeEvent(event);
+        updateGeometry();
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void NarrowList::paintEvent(QPaintEvent*)

@@ -8,16 +8,25 @@
 
 namespace velmora {
 
+// Qt's buttons repaint the window at once when pressed and released, which
+// paints every control the click has changed before the click returns. These
+// buttons leave that painting to the event loop, as a list or a text box
+// does: it follows a moment later, once, and shows the same.
+//
 // A button whose caption wraps at word boundaries inside the button, centred,
 // as the window's long captions need.
 class WrappingButton : public QPushButton {
     Q_OBJECT
 
 public:
-    using QPushButton::QPushButton;
+    WrappingButton(const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 // A check box whose caption wraps at word boundaries beside the box; a click
@@ -26,11 +35,15 @@ class WrappingCheckBox : public QCheckBox {
     Q_OBJECT
 
 public:
-    using QCheckBox::QCheckBox;
+    WrappingCheckBox(const QString& text, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 // A label that shows a figure; screen readers read it as what the figure
@@ -63,6 +76,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QStyle* narrow_;
