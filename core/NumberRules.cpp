@@ -43,12 +43,13 @@ namespace {
 // Powers of ten from 1E-32 to 1E+51: enough to bring any float's magnitude
 // to seven digits before the point.
 constexpr int kLowestPower = -32;
-constexpr std::array<double, 84> kPowersOfTen = [] {
-    std::array<double, 84> p{};
-    // Built from exact integers by one division or multiplication each, so
-    // every entry is within one rounding of the true power.
+constexpr int kHighestPower = 51;
+constexpr std::array<double, kHighestPower - kLowestPower + 1> kPowersOfTen = [] {
+    std::array<double, kHighestPower - kLowestPower + 1> p{};
+    // Exact up to 1E+22; beyond, each step rounds once, so no entry is more
+    // than 30 roundings (under 4E-15 of its size) from the true power.
     double up = 1.0;
-    for (int k = 0; k <= 51; ++k) {
+    for (int k = 0; k <= kHighestPower; ++k) {
         p[static_cast<std::size_t>(k - kLowestPower)] = up;
         up *= 10.0;
     }
@@ -92,9 +93,9 @@ SevenDigits sevenDigits(float magnitude)
 {
     constexpr double lowest = 1e6;
     constexpr double beyond = 1e7;
-    // The product is within a few units in the last place of the true value
-    // (well under 1E-8 at this size), so it decides the rounding unless it
-    // lies that close to a half: those few go the exact, slower way.
+    // The product is within 5E-15 of its size of the true value (under 1E-7
+    // at this size), so it decides the rounding unless it lies within 1E-6
+    // of a half: those few go the exact, slower way.
     constexpr double nearHalf = 1e-6;
     const double v = magnitude; // exact
     int exponent = static_cast<int>(std::floor(std::log10(v)));

@@ -176,7 +176,8 @@ void NarrowList::changeEvent(QEvent* event)
     // not built yet needs nothing: built later as the list's child, it takes
     // the list's font then.
     if (event->type() == QEvent::FontChange && findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty()) {
-        QWidget::changeEvent(event);
+        // The list's own handler would build the popup.
+        QWidget::changeEvent(event); // NOLINT(bugprone-parent-virtual-call)
         updateGeometry();
         return;
     }
