@@ -190,7 +190,7 @@ QWidget* MainWindow::makeWidget(Ctl id, const QString& caption)
     case Kind::Label: {
         // A figure gets its text once it is a FigureLabel, so that a screen
         // reader that is listening reads it as a figure from the start.
-        QLabel* label = isFigure(id) ? new FigureLabel(this) : new QLabel(this);
+        QLabel* label = isFigure(id) ? new FigureLabel(this) : new TextLabel(this);
         label->setText(caption);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOptionButton>
@@ -168,6 +169,35 @@ QRect NarrowListStyle::subControlRect(ComplexControl control, const QStyleOption
         return QRect(frame.left() + 1, frame.top() + 2, frame.width() - arrow - 2, frame.height() - 4);
     default: return QProxyStyle::subControlRect(control, option, sub, widget);
     }
+}
+
+QRect TextLabel::inkRect() const
+{
+    // Laying the text out costs about as much as drawing it: keep the answer
+    // until the text, the size or the font changes.
+    if (!inkKnown_ || inkText_ != text() || inkSize_ != size() || inkFont_ != font()) {
+        inkKnown_ = true;
+        inkText_ = text();
+        inkSize_ = size();
+        inkFont_ = font();
+        const int m = margin();
+        const QRect area = contentsRect().adjusted(m, m, -m, -m);
+        // Glyphs may reach a little past the advance that lays them out, and
+        // their smoothed edges a pixel further.
+        const int reach = fontMetrics().height() / 4 + 2;
+        const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect laidOut = fontMetrics().boundingRect(area, flags, inkText_);
+        ink_ = laidOut.adjusted(-reach, -reach, reach, reach).intersected(rect());
+    }
+    return ink_;
+}
+
+void TextLabel::paintEvent(QPaintEvent* event)
+{
+    const bool bare = frameShape() == QFrame::NoFrame && pixmap().isNull() && textFormat() == Qt::PlainText &&
+                      indent() <= 0;
+    if (bare && !inkRect().intersects(event->rect())) return;
+    QLabel::paintEvent(event);
 }
 
 void NarrowList::changeEvent(QEvent* event)

@@ -46,13 +46,38 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 };
 
-// A label that shows a figure; screen readers read it as what the figure
-// means, with the text shown as its value (see MainWindow).
-class FigureLabel : public QLabel {
+// A label of the window: plain text on the window's surface. The window's
+// labels overlap one another's rectangles, so a label whose text changes
+// asks its neighbours to repaint too; a neighbour whose own text stands
+// elsewhere has nothing to draw there and skips the work of laying it out.
+class TextLabel : public QLabel {
     Q_OBJECT
 
 public:
     using QLabel::QLabel;
+
+    // Where the text's pixels can be, in the label's coordinates: the laid-out
+    // text with room for glyphs that reach past their advance.
+    QRect inkRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    mutable bool inkKnown_ = false;
+    mutable QString inkText_;
+    mutable QSize inkSize_;
+    mutable QFont inkFont_;
+    mutable QRect ink_;
+};
+
+// A label that shows a figure; screen readers read it as what the figure
+// means, with the text shown as its value (see MainWindow).
+class FigureLabel : public TextLabel {
+    Q_OBJECT
+
+public:
+    using TextLabel::TextLabel;
 };
 
 // The lists are narrow: their entries get the whole width but for a slim

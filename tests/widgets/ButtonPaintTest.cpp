@@ -5,6 +5,8 @@
 #include "FakePlatform.h"
 #include "MainWindow.h"
 #include "Program.h"
+#include "Startup.h"
+#include "WrappingWidgets.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -56,6 +58,13 @@ QImage paintedAfresh(MainWindow& w)
     return w.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Replaces the field's text by keys, as a user types it.
+void type(QWidget* field, const char* text)
+{
+    static_cast<QLineEdit*>(field)->selectAll();
+    QTest::keyClicks(field, QString::fromLatin1(text));
+}
+
 TEST(ButtonPainting, ClicksAndKeysAnswerAtOnceAndPaintLikeAFreshWindow)
 {
     struct Case {
@@ -67,6 +76,7 @@ TEST(ButtonPainting, ClicksAndKeysAnswerAtOnceAndPaintLikeAFreshWindow)
     const auto motion = [](MainWindow& w) { return std::to_string(w.form().control(Ctl::Check1).value); };
     const auto channel = [](MainWindow& w) { return w.form().control(Ctl::Label46).text; };
     const auto count = [](MainWindow& w) { return w.form().control(Ctl::Label24).text; };
+    const auto depth = [](MainWindow& w) { return w.form().control(Ctl::Label34).text; };
     const Case cases[] = {
         {"mouse on the motion box", "Check1", [](QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); },
          motion},
@@ -75,6 +85,9 @@ TEST(ButtonPainting, ClicksAndKeysAnswerAtOnceAndPaintLikeAFreshWindow)
         {"mouse on previous channel", "Command2", [](QWidget* b) { QTest::mouseClick(b, Qt::LeftButton); },
          channel},
         {"space on next channel", "Command1", [](QWidget* b) { QTest::keyClick(b, Qt::Key_Space); }, channel},
+        {"typing a bitrate whose figures wrap", "Text1", [](QWidget* f) { type(f, "9999998"); }, depth},
+        {"typing a bitrate of tiny figures", "Text1", [](QWidget* f) { type(f, "1E-30"); }, depth},
+        {"typing the bitrate back", "Text1", [](QWidget* f) { type(f, "1616.01"); }, depth},
     };
     FakePlatform platform;
     std::unique_ptr<MainWindow> w(startProgram(platform));
@@ -133,6 +146,41 @@ TEST(ButtonPainting, AListBuildsItsPopupWhenOpenedWithTheListsFont)
         EXPECT_EQ(list->view()->model()->rowCount(), list->count());
         list->hidePopup();
         QApplication::processEvents();
+    }
+}
+
+// A label skips painting where its text is not, so its idea of where the
+// text's pixels can be must hold for every text it shows, in both layouts.
+TEST(ButtonPainting, EveryLabelsPixelsLieWhereItSaysItsTextIs)
+{
+    const QString bitrates[] = {"1616.01", "9999998", "0.0001", "1E-30", "", "2,5", "123456789"};
+    for (const int height : {1080, 768}) {
+        FakePlatform platform;
+        platform.height = height;
+        MainWindow w(chooseLayout(height), platform);
+        w.show();
+        auto* bitrate = find<QLineEdit>(w, "Text1");
+        for (const QString& typed : bitrates) {
+            bitrate->selectAll();
+            bitrate->insert(typed);
+            QApplication::processEvents();
+            for (auto* label : w.findChildren<TextLabel*>()) {
+                if (label->isHidden()) continue;
+                SCOPED_TRACE(label->objectName().toStdString() + " showing " + label->text().toStdString());
+                QImage image(label->size(), QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::transparent);
+                label->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+                QRect inked;
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        if (qAlpha(image.pixel(x, y)) != 0) inked |= QRect(x, y, 1, 1);
+                EXPECT_TRUE(label->inkRect().contains(inked) || inked.isNull())
+                    << "ink " << label->inkRect().x() << "," << label->inkRect().y() << " "
+                    << label->inkRect().width() << "x" << label->inkRect().height() << ", pixels "
+                    << inked.x() << "," << inked.y() << " " << inked.width() << "x" << inked.height()
+                    << " of " << label->width() << "x" << label->height();
+            }
+        }
     }
 }
 
