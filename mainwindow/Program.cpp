@@ -5,21 +5,59 @@
 #include "WindowKit.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <mutex>
+
 namespace velmora {
+
+namespace {
+
+// Qt's Russian texts, read from their file the first time Qt asks for one
+// (a context menu, a message box, the file dialog) rather than at start-up.
+class QtTextsOnFirstUse final : public QTranslator {
+public:
+    explicit QtTextsOnFirstUse(QObject* parent) : QTranslator(parent) {}
+
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override
+    {
+        std::call_once(read_, [this] { (void)texts_.load(russian(), baseName(), prefix(), directory()); });
+        return texts_.translate(context, sourceText, disambiguation, n);
+    }
+
+    // Installed with nothing read yet: Qt sends no language change for it.
+    bool isEmpty() const override { return true; }
+
+    // Whether the file is there, by the names load() tries for this locale.
+    static bool installed()
+    {
+        const QString dir = directory();
+        return QFileInfo::exists(dir + QStringLiteral("/qtbase_ru_RU.qm"))
+            || QFileInfo::exists(dir + QStringLiteral("/qtbase_ru.qm"));
+    }
+
+private:
+    static QLocale russian() { return QLocale(QLocale::Russian, QLocale::Russia); }
+    static QString baseName() { return QStringLiteral("qtbase"); }
+    static QString prefix() { return QStringLiteral("_"); }
+    static QString directory() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
+
+    mutable std::once_flag read_;
+    mutable QTranslator texts_;
+};
+
+} // namespace
 
 bool loadQtTranslations()
 {
     static const bool loaded = [] {
-        auto* translator = new QTranslator(QCoreApplication::instance());
-        const bool found =
-            translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                             QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        if (found) QCoreApplication::installTranslator(translator);
-        return found;
+        if (!QtTextsOnFirstUse::installed()) return false;
+        QCoreApplication::installTranslator(new QtTextsOnFirstUse(QCoreApplication::instance()));
+        return true;
     }();
     return loaded;
 }

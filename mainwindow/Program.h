@@ -13,9 +13,9 @@ class Platform;
 MainWindow* startProgram(Platform& platform);
 
 // Qt's own texts (message box buttons, the file dialog, the text boxes'
-// context menus) in Russian, from the translations installed with Qt. Loads
-// once per process; false where the translations are not installed, and then
-// Qt speaks English.
+// context menus) in Russian, from the translations installed with Qt.
+// Installed once per process, the file read when Qt first asks for a text;
+// false where the translations are not installed, and then Qt speaks English.
 bool loadQtTranslations();
 
 } // namespace velmora

@@ -1,11 +1,13 @@
 #include "FakePlatform.h"
 #include "MainWindow.h"
+#include "Program.h"
 #include "ReportWindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -148,6 +150,23 @@ TEST(ContextMenu, TheReportSavesItsPageWithTheNotes)
     // The window is as it was: button shown, notes kept.
     EXPECT_TRUE(report->findChild<QWidget*>(QStringLiteral("Command1"))->isVisible());
     EXPECT_EQ(report->notes(), QStringLiteral("Объект: склад"));
+}
+
+// A text box keeps Qt's own menu, in Russian: Qt's texts are read from their
+// file when first asked for, not at start-up, and still arrive.
+TEST(ContextMenu, TheTextBoxMenuSpeaksRussian)
+{
+    if (!loadQtTranslations()) GTEST_SKIP() << "Qt's Russian texts are not installed (qt6-translations-l10n)";
+    Window w;
+    auto* text = w->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(text, nullptr);
+    std::unique_ptr<QMenu> menu(text->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) entries << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+    const QStringList english = {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"};
+    for (const QString& word : english) EXPECT_FALSE(entries.contains(word)) << word.toStdString();
+    EXPECT_TRUE(entries.contains(QStringLiteral("&Копировать"))) << entries.join(' ').toStdString();
 }
 
 } // namespace
