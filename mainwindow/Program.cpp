@@ -36,8 +36,8 @@ public:
     static bool installed()
     {
         const QString dir = directory();
-        return QFileInfo::exists(dir + QStringLiteral("/qtbase_ru_RU.qm"))
-            || QFileInfo::exists(dir + QStringLiteral("/qtbase_ru.qm"));
+        return QFileInfo::exists(dir + QStringLiteral("/qtbase_ru_RU.qm")) ||
+               QFileInfo::exists(dir + QStringLiteral("/qtbase_ru.qm"));
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "QtPlatform.h"
 
+#include "PrintModule.h"
 #include "WindowKit.h"
 
 #include <QCoreApplication>
@@ -10,11 +11,12 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPagedPaintDevice>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+
+#include <cstdio>
 
 namespace velmora {
 
@@ -50,11 +52,24 @@ void QtPlatform::openUrl(const QUrl& url)
     QDesktopServices::openUrl(url); // the result is not examined
 }
 
-std::unique_ptr<QPagedPaintDevice> QtPlatform::defaultPrinter()
+std::unique_ptr<QPagedPaintDevice> QtPlatform::defaultPrinter(const QString& jobName)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    const QString module = printModule();
+    QString why;
+    const DefaultPrinterEntry entry = loadPrintModule(module, &why);
+    if (!entry) {
+        // Printing goes as with no printer (the page can still be saved as PDF);
+        // the reason is said where a developer looks.
+        std::fprintf(stderr, "velmora: the printing module %s could not be loaded: %s\n",
+                     qUtf8Printable(module), qUtf8Printable(why));
+        return nullptr;
+    }
+    return std::unique_ptr<QPagedPaintDevice>(entry(jobName));
+}
+
+QString QtPlatform::printModule()
+{
+    return printModulePath(QCoreApplication::applicationDirPath());
 }
 
 QString QtPlatform::askPdfPath(QWidget* parent)

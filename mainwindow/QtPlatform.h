@@ -13,7 +13,7 @@ public:
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
     void tell(QWidget* parent, const QString& title, const QString& text) override;
     void openUrl(const QUrl& url) override;
-    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override;
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString& jobName) override;
     QString askPdfPath(QWidget* parent) override;
     QString askSavePath(QWidget* parent, const QString& title, const QString& suggested,
                         const QString& filter) override;
@@ -21,6 +21,9 @@ public:
     QString askVideoPath(QWidget* parent) override;
     QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
+
+    // The printing module defaultPrinter() loads (PrintModule.h).
+    virtual QString printModule();
 };
 
 } // namespace velmora

@@ -14,7 +14,6 @@
 #include <QPdfWriter>
 #include <QPicture>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScopeGuard>
@@ -159,12 +158,9 @@ void ReportWindow::Command1_Click()
     const auto showButton = qScopeGuard([this] { printButton_->show(); });
 
     bool printed = false;
-    if (auto printer = platform_.defaultPrinter()) {
-        // The name the print queue shows for the job.
-        if (auto* job = dynamic_cast<QPrinter*>(printer.get()))
-            job->setDocName(QStringLiteral("Velmora: отчёт"));
+    // Under the name the print queue shows for the job.
+    if (auto printer = platform_.defaultPrinter(QStringLiteral("Velmora: отчёт")))
         printed = paintPage(*printer);
-    }
     if (printed)
         platform_.pagePrinted();
     else

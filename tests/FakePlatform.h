@@ -49,7 +49,7 @@ public:
         notices.push_back({title, text});
     }
     void openUrl(const QUrl& url) override { opened.push_back(url); }
-    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString&) override
     {
         if (onPrinterAsked) onPrinterAsked();
         if (printerFile.isEmpty()) return nullptr;

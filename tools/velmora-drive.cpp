@@ -89,7 +89,7 @@ public:
         return answer == Told::Yes ? Answer::Yes : answer == Told::No ? Answer::No : Answer::Cancel;
     }
     void openUrl(const QUrl& url) override { emitLine("open\t" + url.toString().toStdString()); }
-    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString&) override
     {
         if (printTo.isEmpty()) return nullptr;
         return std::make_unique<QPdfWriter>(printTo);

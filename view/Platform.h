@@ -27,8 +27,9 @@ public:
     virtual void tell(QWidget* parent, const QString& title, const QString& text) = 0;
     // Asks the shell to open a web address; the result is not examined.
     virtual void openUrl(const QUrl& url) = 0;
-    // The default printer, ready to paint one page on, or null when there is none.
-    virtual std::unique_ptr<QPagedPaintDevice> defaultPrinter() = 0;
+    // The default printer, ready to paint one page on as a job named
+    // `jobName`, or null when there is none.
+    virtual std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString& jobName) = 0;
     // Called after a page went to the default printer.
     virtual void pagePrinted() {}
     // Where to save a page as PDF when it could not be printed; empty when the user cancels.

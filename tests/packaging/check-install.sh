@@ -41,6 +41,8 @@ prefix) # Installed into a prefix, the menu entry's program and icon are found t
     "$program" --measure "$work/no-such.mp4" 2>"$work/measure.err" || status=$?
     [[ $status == 1 ]] && grep -q '^velmora-measure: no such file: ' "$work/measure.err" ||
         { echo "velmora --measure: exit $status, $(cat "$work/measure.err")"; exit 1; }
+    # Printing finds its module in the program's library folder.
+    [[ -f $prefix/lib/velmora/velmora-print.so ]] || { echo "no printing module in $prefix/lib/velmora"; exit 1; }
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [[ $icon == "$id" ]] || { echo "Icon=$icon"; exit 1; }
     for dir in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do

@@ -43,6 +43,7 @@ public:
     }
     void tell(QWidget*, const QString&, const QString& text) override { said << text; }
     void pagePrinted() override { ++printed; }
+    QString printModule() override { return QStringLiteral(VELMORA_PRINT_MODULE); }
 };
 
 QString run(const QString& program, const QStringList& arguments, int* status = nullptr)

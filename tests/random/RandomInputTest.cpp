@@ -87,7 +87,7 @@ public:
     int screenHeight() override { return height_; }
     QString decimalSeparator() override { return decimal_; }
     void openUrl(const QUrl&) override {}
-    std::unique_ptr<QPagedPaintDevice> defaultPrinter() override
+    std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString&) override
     {
         if (!printerPresent) return nullptr;
         return std::make_unique<QPdfWriter>(folder_ + "/printer.pdf");

@@ -163,7 +163,8 @@ TEST(ContextMenu, TheTextBoxMenuSpeaksRussian)
     std::unique_ptr<QMenu> menu(text->createStandardContextMenu());
     QStringList entries;
     for (const QAction* action : menu->actions())
-        if (!action->isSeparator()) entries << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
+        if (!action->isSeparator())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0); // without the shortcut
     const QStringList english = {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"};
     for (const QString& word : english) EXPECT_FALSE(entries.contains(word)) << word.toStdString();
     EXPECT_TRUE(entries.contains(QStringLiteral("&Копировать"))) << entries.join(' ').toStdString();
