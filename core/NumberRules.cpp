@@ -3,6 +3,7 @@
 #include "Single.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -98,7 +99,16 @@ SevenDigits sevenDigits(float magnitude)
     // of a half: those few go the exact, slower way.
     constexpr double nearHalf = 1e-6;
     const double v = magnitude; // exact
-    int exponent = static_cast<int>(std::floor(std::log10(v)));
+    // The decimal exponent from the binary one (log10 2 is 78913 / 2^18 to
+    // the precision needed here); it may be one short, which the next step mends.
+    constexpr int binaryBias = 1023;
+    constexpr int mantissaBits = 52;
+    constexpr std::uint64_t exponentMask = 0x7ff;
+    constexpr int log10Of2Scaled = 78913;
+    constexpr int log10Of2Shift = 18;
+    const int binary =
+        static_cast<int>((std::bit_cast<std::uint64_t>(v) >> mantissaBits) & exponentMask) - binaryBias;
+    int exponent = (binary * log10Of2Scaled) >> log10Of2Shift;
     double scaled = v * powerOfTen(kSignificantDigits - 1 - exponent);
     if (scaled >= beyond) {
         ++exponent;
@@ -140,36 +150,49 @@ std::string floatText(float x, std::string_view separator)
     while (count > 1 && digitText[count - 1] == '0') --count;
     const std::string_view digits(digitText, count);
     const int exponent = seven.exponent;
-    std::string out;
-    if (x < 0) out += '-';
+    // At most: a sign, "0", the separator, four zeros, seven digits; or a
+    // sign, a digit, the separator, six digits and "E-45".
+    char out[64];
+    std::size_t n = 0;
+    const auto put = [&](std::string_view part) {
+        part.copy(out + n, part.size());
+        n += part.size();
+    };
+    constexpr std::size_t longestSeparator = 8;
+    if (separator.size() > longestSeparator) {
+        std::string text = floatText(x, ".");
+        if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, separator);
+        return text;
+    }
+    if (x < 0) put("-");
 
     if (exponent >= kSignificantDigits || exponent < kSmallestPlainExponent) {
-        out += digits[0];
+        put(digits.substr(0, 1));
         if (digits.size() > 1) {
-            out += separator;
-            out.append(digits.substr(1));
+            put(separator);
+            put(digits.substr(1));
         }
         const int size = std::abs(exponent);
-        out += exponent < 0 ? "E-" : "E+";
-        if (size < 10) out += '0';
-        out += std::to_string(size);
+        put(exponent < 0 ? "E-" : "E+");
+        const char tens[] = {static_cast<char>('0' + size / 10), static_cast<char>('0' + size % 10)};
+        put(std::string_view(tens, 2));
     } else if (exponent >= 0) {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= whole) {
-            out += digits;
-            out.append(whole - digits.size(), '0');
+            put(digits);
+            put(std::string_view("000000").substr(0, whole - digits.size()));
         } else {
-            out.append(digits.substr(0, whole));
-            out += separator;
-            out.append(digits.substr(whole));
+            put(digits.substr(0, whole));
+            put(separator);
+            put(digits.substr(whole));
         }
     } else {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
+        put("0");
+        put(separator);
+        put(std::string_view("0000").substr(0, static_cast<std::size_t>(-exponent - 1)));
+        put(digits);
     }
-    return out;
+    return std::string(out, n);
 }
 
 namespace {

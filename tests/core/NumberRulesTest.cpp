@@ -76,11 +76,18 @@ TEST(FloatText, SevenSignificantDigitsWithTheRegionalSeparator)
         {"five_zeros_go_exponent", 0.000001f, "1E-06", "1E-06"},
         {"largest_float", FLT_MAX, "3.402823E+38", "3,402823E+38"},
         {"rounding_carries", 0.99999999f, "1", "1"},
+        {"smallest_float", 1.4e-45f, "1.401298E-45", "1,401298E-45"},
+        {"negative_exponent_form", -0.0000015f, "-1.5E-06", "-1,5E-06"},
+        {"four_zeros_then_digits", 0.0000123f, "0.0000123", "0,0000123"},
+        {"six_zeros_before_the_point", 1000000.0f, "1000000", "1000000"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(floatText(c.in, "."), c.period) << c.name;
         EXPECT_EQ(floatText(c.in, ","), c.comma) << c.name;
     }
+    // A separator of several characters stands where the point would.
+    EXPECT_EQ(floatText(1616.01f, " point "), "1616 point 01");
+    EXPECT_EQ(floatText(-1.5e-6f, "<separator>"), "-1<separator>5E-06");
 }
 
 // The seven digits and the exponent of floatText come from the same rounding
