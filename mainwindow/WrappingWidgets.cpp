@@ -18,34 +18,42 @@ namespace {
 // ends the hold early (see holdUntilReleased), so that whatever a click opens,
 // a message box with its own event loop included, finds the button painted
 // as released.
+// Lifts the hold below, and only that: a window may hold its children's
+// painting for reasons of its own.
+void releaseHold(QAbstractButton* button, PaintHold& hold)
+{
+    if (!hold.paintHeld) return;
+    hold.paintHeld = false;
+    button->setUpdatesEnabled(true);
+}
+
 class PaintLater {
 public:
-    explicit PaintLater(QAbstractButton* button) : button_(button)
+    PaintLater(QAbstractButton* button, PaintHold& hold) : button_(button), hold_(hold)
     {
         if (button->updatesEnabled()) {
             button->setUpdatesEnabled(false);
-            held_ = true;
+            hold.paintHeld = true;
         }
     }
     ~PaintLater()
     {
-        if (held_ && button_ && !button_->updatesEnabled()) button_->setUpdatesEnabled(true);
+        if (button_) releaseHold(button_, hold_);
     }
     PaintLater(const PaintLater&) = delete;
     PaintLater& operator=(const PaintLater&) = delete;
 
 private:
-    QPointer<QAbstractButton> button_;
-    bool held_ = false;
+    QPointer<QAbstractButton> button_; // a click may close the window and take the button
+    PaintHold& hold_;
 };
 
 // The click's handlers run on `clicked`, after `released`: by then the button
 // paints again, from the event loop.
-void holdUntilReleased(QAbstractButton* button)
+void holdUntilReleased(QAbstractButton* button, PaintHold& hold)
 {
-    QObject::connect(button, &QAbstractButton::released, button, [button] {
-        if (!button->updatesEnabled()) button->setUpdatesEnabled(true);
-    });
+    QObject::connect(button, &QAbstractButton::released, button,
+                     [button, &hold] { releaseHold(button, hold); });
 }
 
 // The style draws the bare control; the caption is drawn wrapped afterwards.
@@ -60,30 +68,30 @@ QString takeCaption(QStyleOptionButton& option)
 
 WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
-    holdUntilReleased(this);
+    holdUntilReleased(this, *this);
 }
 
 void WrappingButton::mousePressEvent(QMouseEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QPushButton::mousePressEvent(event);
 }
 
 void WrappingButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QPushButton::mouseReleaseEvent(event);
 }
 
 void WrappingButton::keyPressEvent(QKeyEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QPushButton::keyPressEvent(event);
 }
 
 void WrappingButton::keyReleaseEvent(QKeyEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QPushButton::keyReleaseEvent(event);
 }
 
@@ -103,7 +111,7 @@ void WrappingButton::paintEvent(QPaintEvent*)
 
 WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
 {
-    holdUntilReleased(this);
+    holdUntilReleased(this, *this);
     // Clearing a box makes Qt search all the window's children for buttons
     // the box excludes, unless the box has a group: a group of its own that
     // excludes nothing spares that search and changes nothing else.
@@ -114,25 +122,25 @@ WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : QChec
 
 void WrappingCheckBox::mousePressEvent(QMouseEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QCheckBox::mousePressEvent(event);
 }
 
 void WrappingCheckBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QCheckBox::mouseReleaseEvent(event);
 }
 
 void WrappingCheckBox::keyPressEvent(QKeyEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QCheckBox::keyPressEvent(event);
 }
 
 void WrappingCheckBox::keyReleaseEvent(QKeyEvent* event)
 {
-    const PaintLater later(this);
+    const PaintLater later(this, *this);
     QCheckBox::keyReleaseEvent(event);
 }
 

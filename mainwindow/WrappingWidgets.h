@@ -8,6 +8,11 @@
 
 namespace velmora {
 
+// Whether a press or a release is holding a button's painting back.
+struct PaintHold {
+    bool paintHeld = false;
+};
+
 // Qt's buttons repaint the window at once when pressed and released, which
 // paints every control the click has changed before the click returns. These
 // buttons leave that painting to the event loop, as a list or a text box
@@ -15,7 +20,7 @@ namespace velmora {
 //
 // A button whose caption wraps at word boundaries inside the button, centred,
 // as the window's long captions need.
-class WrappingButton : public QPushButton {
+class WrappingButton : public QPushButton, public PaintHold {
     Q_OBJECT
 
 public:
@@ -31,7 +36,7 @@ protected:
 
 // A check box whose caption wraps at word boundaries beside the box; a click
 // anywhere on it toggles the box.
-class WrappingCheckBox : public QCheckBox {
+class WrappingCheckBox : public QCheckBox, public PaintHold {
     Q_OBJECT
 
 public:
