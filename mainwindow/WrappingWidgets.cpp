@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -12,49 +11,6 @@
 namespace velmora {
 
 namespace {
-
-// Holds a button's painting back while Qt handles a press or a release, and
-// asks for it from the event loop afterwards. A button's `released` signal
-// ends the hold early (see holdUntilReleased), so that whatever a click opens,
-// a message box with its own event loop included, finds the button painted
-// as released.
-// Lifts the hold below, and only that: a window may hold its children's
-// painting for reasons of its own.
-void releaseHold(QAbstractButton* button, PaintHold& hold)
-{
-    if (!hold.paintHeld) return;
-    hold.paintHeld = false;
-    button->setUpdatesEnabled(true);
-}
-
-class PaintLater {
-public:
-    PaintLater(QAbstractButton* button, PaintHold& hold) : button_(button), hold_(hold)
-    {
-        if (button->updatesEnabled()) {
-            button->setUpdatesEnabled(false);
-            hold.paintHeld = true;
-        }
-    }
-    ~PaintLater()
-    {
-        if (button_) releaseHold(button_, hold_);
-    }
-    PaintLater(const PaintLater&) = delete;
-    PaintLater& operator=(const PaintLater&) = delete;
-
-private:
-    QPointer<QAbstractButton> button_; // a click may close the window and take the button
-    PaintHold& hold_;
-};
-
-// The click's handlers run on `clicked`, after `released`: by then the button
-// paints again, from the event loop.
-void holdUntilReleased(QAbstractButton* button, PaintHold& hold)
-{
-    QObject::connect(button, &QAbstractButton::released, button,
-                     [button, &hold] { releaseHold(button, hold); });
-}
 
 // The style draws the bare control; the caption is drawn wrapped afterwards.
 QString takeCaption(QStyleOptionButton& option)
@@ -65,35 +21,6 @@ QString takeCaption(QStyleOptionButton& option)
 }
 
 } // namespace
-
-WrappingButton::WrappingButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
-{
-    holdUntilReleased(this, *this);
-}
-
-void WrappingButton::mousePressEvent(QMouseEvent* event)
-{
-    const PaintLater later(this, *this);
-    QPushButton::mousePressEvent(event);
-}
-
-void WrappingButton::mouseReleaseEvent(QMouseEvent* event)
-{
-    const PaintLater later(this, *this);
-    QPushButton::mouseReleaseEvent(event);
-}
-
-void WrappingButton::keyPressEvent(QKeyEvent* event)
-{
-    const PaintLater later(this, *this);
-    QPushButton::keyPressEvent(event);
-}
-
-void WrappingButton::keyReleaseEvent(QKeyEvent* event)
-{
-    const PaintLater later(this, *this);
-    QPushButton::keyReleaseEvent(event);
-}
 
 void WrappingButton::paintEvent(QPaintEvent*)
 {
@@ -109,39 +36,14 @@ void WrappingButton::paintEvent(QPaintEvent*)
                          QPalette::ButtonText);
 }
 
-WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent)
+WrappingCheckBox::WrappingCheckBox(const QString& text, QWidget* parent) : PaintsLater(text, parent)
 {
-    holdUntilReleased(this, *this);
     // Clearing a box makes Qt search all the window's children for buttons
     // the box excludes, unless the box has a group: a group of its own that
     // excludes nothing spares that search and changes nothing else.
     auto* group = new QButtonGroup(this);
     group->setExclusive(false);
     group->addButton(this);
-}
-
-void WrappingCheckBox::mousePressEvent(QMouseEvent* event)
-{
-    const PaintLater later(this, *this);
-    QCheckBox::mousePressEvent(event);
-}
-
-void WrappingCheckBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    const PaintLater later(this, *this);
-    QCheckBox::mouseReleaseEvent(event);
-}
-
-void WrappingCheckBox::keyPressEvent(QKeyEvent* event)
-{
-    const PaintLater later(this, *this);
-    QCheckBox::keyPressEvent(event);
-}
-
-void WrappingCheckBox::keyReleaseEvent(QKeyEvent* event)
-{
-    const PaintLater later(this, *this);
-    QCheckBox::keyReleaseEvent(event);
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent*)

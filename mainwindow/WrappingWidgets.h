@@ -3,40 +3,84 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QPushButton>
 
 namespace velmora {
 
-// Whether a press or a release is holding a button's painting back.
-struct PaintHold {
-    bool paintHeld = false;
+// Qt's buttons repaint the window at once when pressed and released, which
+// paints every control the click has changed before the click returns. A
+// button made with this leaves that painting to the event loop, as a list or
+// a text box does: it follows a moment later, once, and shows the same. The
+// button's `released` signal ends the hold early: the click's handlers run
+// on `clicked`, after it, so whatever a click opens, a message box with its
+// own event loop included, finds the button painted as released.
+template <typename Button>
+class PaintsLater : public Button {
+public:
+    PaintsLater(const QString& text, QWidget* parent) : Button(text, parent)
+    {
+        QObject::connect(this, &QAbstractButton::released, this, [this] { releaseHold(); });
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        heldWhile([&] { Button::mousePressEvent(event); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        heldWhile([&] { Button::mouseReleaseEvent(event); });
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        heldWhile([&] { Button::keyPressEvent(event); });
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        heldWhile([&] { Button::keyReleaseEvent(event); });
+    }
+
+private:
+    template <typename Handle>
+    void heldWhile(Handle handle)
+    {
+        const QPointer<QAbstractButton> alive(this); // a click may close the window and take the button
+        if (this->updatesEnabled()) {
+            this->setUpdatesEnabled(false);
+            paintHeld_ = true;
+        }
+        handle();
+        if (alive) releaseHold();
+    }
+    // Lifts this hold only: a window may hold its children's painting for
+    // reasons of its own.
+    void releaseHold()
+    {
+        if (!paintHeld_) return;
+        paintHeld_ = false;
+        this->setUpdatesEnabled(true);
+    }
+
+    bool paintHeld_ = false;
 };
 
-// Qt's buttons repaint the window at once when pressed and released, which
-// paints every control the click has changed before the click returns. These
-// buttons leave that painting to the event loop, as a list or a text box
-// does: it follows a moment later, once, and shows the same.
-//
 // A button whose caption wraps at word boundaries inside the button, centred,
 // as the window's long captions need.
-class WrappingButton : public QPushButton, public PaintHold {
+class WrappingButton : public PaintsLater<QPushButton> {
     Q_OBJECT
 
 public:
-    WrappingButton(const QString& text, QWidget* parent);
+    using PaintsLater::PaintsLater;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 // A check box whose caption wraps at word boundaries beside the box; a click
 // anywhere on it toggles the box.
-class WrappingCheckBox : public QCheckBox, public PaintHold {
+class WrappingCheckBox : public PaintsLater<QCheckBox> {
     Q_OBJECT
 
 public:
@@ -45,10 +89,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
 };
 
 // A label of the window: plain text on the window's surface. The window's
