@@ -2,9 +2,12 @@
 
 #include "CsvExport.h"
 #include "PlanFile.h"
-#include "PlanState.h"
+#include "PlanSession.h"
+#include "PlanTexts.h"
 #include "QtPlatform.h"
 #include "ReportWindow.h"
+#include "Startup.h"
+#include "TextDoor.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -29,18 +32,21 @@ int failed(const QString& file, const QString& why)
 
 int runExport(const CommandLine& command, int argc, char* argv[])
 {
-    const PlanRead read = readPlanFile(command.plan);
-    if (!read.plan) return failed(command.plan, read.error);
     const std::string decimal =
         (command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal).toStdString();
+    // The plan opened as the window opens it, into the tall window's form.
     QuietHost host;
-    const auto form = formFromPlan(*read.plan, Layout::Tall, decimal, host);
+    PlanSession session([&decimal](FormHost& h) { return createMainForm(Layout::Tall, decimal, h); }, decimal,
+                        host);
+    std::string why;
+    if (!session.open(command.plan.toStdString(), &why)) return failed(command.plan, qtText(why));
+    const MainForm& form = session.form();
 
     if (!command.csvOut.isEmpty()) {
-        const std::string csv = channelTableCsv(*form);
+        const std::string csv = channelTableCsv(form);
         if (command.csvOut == QLatin1String("-")) {
             if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0)
-                return failed(QStringLiteral("-"), QStringLiteral("не удалось записать в стандартный вывод"));
+                return failed(QStringLiteral("-"), qtText(plantexts::kStdoutFailed));
         } else {
             QString why;
             if (!writeFileWhole(command.csvOut, QByteArray::fromStdString(csv), &why))
@@ -62,8 +68,8 @@ int runExport(const CommandLine& command, int argc, char* argv[])
         QApplication app(argc, argv);
         QtPlatform platform;
         ReportWindow page(platform);
-        page.fill(reportInputOf(*form));
-        page.setNotes(QString::fromStdString(read.plan->notes));
+        page.fill(reportInputOf(form));
+        page.setNotes(QString::fromStdString(session.notes()));
         QString why;
         if (!page.savePdf(command.pdfOut, &why)) return failed(command.pdfOut, why);
     }

@@ -43,11 +43,7 @@ void MainForm::Text1_Change()
         if (!loadingchannel) ch.chmanual[c] = kTrue;
     }
     const double v = control(Ctl::Text1).number;
-    // A bitrate that a float cannot hold (only a huge negative one gets past
-    // the upper limit) is refused like one that is too large, and so is one
-    // that the float rounds up to the limit (9999998.9): the channel would
-    // refuse its own bitrate the next time it is shown.
-    if (v < kInputLimit && fitsSingle(v) && single(v) < kInputLimit) {
+    if (bitrateAccepted(v)) {
         ch.chbitrate[c] = single(v);
         calcvolumes();
     } else {

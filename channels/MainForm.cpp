@@ -249,6 +249,11 @@ void MainForm::settingchanged()
 
 void MainForm::showchannel()
 {
+    showchannel(std::nullopt);
+}
+
+void MainForm::showchannel(std::optional<std::string> bitrateText)
+{
     setText(Ctl::Label23, intText(curchannel));
     setText(Ctl::Label46, intText(curchannel));
     loadingchannel = kTrue;
@@ -263,7 +268,8 @@ void MainForm::showchannel()
     setListIndex(Ctl::Combo9, ch.chcodec[c]);
     setListIndex(Ctl::Combo2, ch.chprofile[c]);
     setCheckValue(Ctl::Check1, ch.chmotion[c]);
-    setText(Ctl::Text1, numberText(ch.chbitrate[c]));
+    // The bitrate as the settings above have left it, unless a text was given.
+    setText(Ctl::Text1, bitrateText ? std::move(*bitrateText) : numberText(ch.chbitrate[c]));
     loadingchannel = kFalse;
     showmanualmode(ch.chmanual[c] != kFalse);
     calctotals();

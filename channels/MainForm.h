@@ -3,10 +3,12 @@
 #include "ChannelTable.h"
 #include "ControlStart.h"
 #include "Controls.h"
+#include "FormContents.h"
 #include "FormHost.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -65,6 +67,13 @@ public:
     void setVisible(Ctl id, bool visible);
     void setEnabled(Ctl id, bool enabled);
     void setFlat(Ctl picture, bool flat);
+
+    // What a plan keeps of the form.
+    FormContents contents() const;
+    // Loads a plan's contents into a form in its start state, the way the
+    // channel buttons show a channel: every figure comes from the form's own
+    // handlers. The contents must have passed the plan reader's checks.
+    void load(const FormContents& contents);
 
     // Settings of the current channel.
     void Combo4_Click();
@@ -136,6 +145,8 @@ private:
     Control& at(Ctl id) { return controls_[index(id)]; }
     std::size_t cur() const { return static_cast<std::size_t>(curchannel); }
     std::string numberText(float value) const;
+    // showchannel(), with the text its bitrate field is given where there is one.
+    void showchannel(std::optional<std::string> bitrateText);
     // Runs the change or click handler of a list, check box or text box.
     void runHandler(Ctl id);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Single.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -15,6 +17,16 @@ inline constexpr double kSecondsPerHour = 3600.0;
 
 // Typed bitrates and disk sizes from this value up are refused.
 inline constexpr double kInputLimit = 9999999.0;
+// The bitrate field's rule, for the field, the plan files and their checks:
+// a typed bitrate is taken when it lies below the input limit and a 32-bit
+// float holds it there. A huge negative number gets past the limit but not
+// into a float; 9999998.9 does, but the float rounds it up to the limit, and
+// a channel must never refuse its own bitrate the next time it is shown.
+inline bool bitrateAccepted(double kbps)
+{
+    return kbps < kInputLimit && fitsSingle(kbps) && single(kbps) < kInputLimit;
+}
+
 // Period entries from this value up are ignored.
 inline constexpr double kPeriodLimit = 99999.0;
 

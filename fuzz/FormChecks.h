@@ -123,7 +123,7 @@ inline std::string show(double v)
 // rounds up to it), or beyond a float.
 inline bool refusedBitrate(double v)
 {
-    return !(v < kInputLimit && fitsSingle(v) && single(v) < kInputLimit);
+    return !bitrateAccepted(v);
 }
 
 inline std::string_view periodWord(DayWord w)

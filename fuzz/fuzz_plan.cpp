@@ -6,7 +6,8 @@
 #include "CsvExport.h"
 #include "FormChecks.h"
 #include "PlanFile.h"
-#include "PlanState.h"
+#include "PlanSession.h"
+#include "Startup.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -34,7 +35,7 @@ bool inRange(const Plan& p)
             c.qualityIndex < 0 || c.qualityIndex > 8 || c.profileIndex < 0 || c.profileIndex > 2 ||
             c.hoursIndex < 0 || c.hoursIndex > 23 || c.codecIndex < 0 || c.codecIndex > 2)
             return false;
-        if (!std::isfinite(c.bitrate) || !std::isfinite(c.daily) || !(c.bitrate < 9999999.0f)) return false;
+        if (!std::isfinite(c.bitrate) || !std::isfinite(c.daily) || !bitrateAccepted(c.bitrate)) return false;
     }
     return true;
 }
@@ -54,14 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     checks::AnsweringHost host;
     for (const bool compact : {false, true}) {
-        const auto form =
-            formFromPlan(*read.plan, compact ? Layout::Compact : Layout::Tall, compact ? "," : ".", host);
-        if (const std::string why = checks::violation(*form); !why.empty()) broken("after loading:", why);
+        const Layout layout = compact ? Layout::Compact : Layout::Tall;
+        const std::string decimal = compact ? "," : ".";
+        PlanSession session([&](FormHost& h) { return createMainForm(layout, decimal, h); }, decimal, host);
+        session.load(*read.plan);
+        const MainForm& form = session.form();
+        if (const std::string why = checks::violation(form); !why.empty()) broken("after loading:", why);
         if (host.questions || host.reports || host.abouts) broken("loading asked or opened something");
-        if (channelTableCsv(*form).empty()) broken("an empty channel table");
+        if (channelTableCsv(form).empty()) broken("an empty channel table");
 
-        Plan saved = capturePlan(*form, read.plan->notes);
-        saved.diskArray = read.plan->diskArray; // the window keeps the dialog's texts beside the form
+        const Plan saved = session.plan();
         const QByteArray json = planJson(saved);
         const PlanRead again = readPlan(json);
         if (!again.plan) broken("a saved plan refused:", again.error.toStdString());

@@ -120,8 +120,7 @@ MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
       layout_(layout), platform_(platform)
 {
     // The whole initialisation runs before the window is first shown.
-    form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
-    diskArrayForm_ = std::make_unique<DiskArrayForm>(platform.decimalSeparator().toStdString());
+    makeSession();
     buildWindow();
     buildControls();
 }
@@ -131,8 +130,7 @@ MainWindow::MainWindow(Layout layout, Platform& platform, ControlsLater)
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       layout_(layout), platform_(platform)
 {
-    form_ = createMainForm(layout, platform.decimalSeparator().toStdString(), *this);
-    diskArrayForm_ = std::make_unique<DiskArrayForm>(platform.decimalSeparator().toStdString());
+    makeSession();
     buildWindow();
 }
 
@@ -146,6 +144,14 @@ MainWindow::~MainWindow()
         w->removeEventFilter(this);
         w->blockSignals(true);
     }
+}
+
+void MainWindow::makeSession()
+{
+    const std::string decimal = platform_.decimalSeparator().toStdString();
+    const Layout layout = layout_;
+    session_ = std::make_unique<PlanSession>(
+        [layout, decimal](FormHost& host) { return createMainForm(layout, decimal, host); }, decimal, *this);
 }
 
 void MainWindow::buildWindow()
@@ -328,7 +334,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 template <typename Action>
 void MainWindow::userAction(Ctl touched, Action action)
 {
-    action(*form_);
+    action(session_->form());
     refreshChanged(touched);
 }
 
@@ -367,7 +373,7 @@ void MainWindow::refreshChanged(Ctl touched)
 {
     for (int i = 0; i < kControlCount; ++i) {
         const Ctl id = static_cast<Ctl>(i);
-        if (id == touched || form_->control(id).revision != shown_[static_cast<std::size_t>(i)])
+        if (id == touched || form().control(id).revision != shown_[static_cast<std::size_t>(i)])
             refreshControl(id);
     }
     refreshDiskArray();
@@ -380,7 +386,7 @@ void MainWindow::refreshControl(Ctl id)
     const auto i = static_cast<std::size_t>(id);
     QWidget* w = widgets_[i];
     if (!w) return;
-    const Control& c = form_->control(id);
+    const Control& c = form().control(id);
     shown_[i] = c.revision;
     const QSignalBlocker blocker(w);
     if (w->isHidden() == c.visible) w->setVisible(c.visible);
@@ -431,7 +437,7 @@ void MainWindow::refreshDiskArray()
 {
     // An open disk-array dialog follows the window's day total and total bitrate.
     if (!diskArray_) return;
-    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / kUnitStep);
+    diskArrayForm().setWindowFigures(form().totaldaily, form().totalbitrate / kUnitStep);
     diskArray_->refresh();
 }
 
@@ -512,7 +518,7 @@ bool MainWindow::askYesNo(std::string_view title, std::string_view text)
 
 ReportInput MainWindow::reportInput() const
 {
-    return reportInputOf(*form_);
+    return reportInputOf(form());
 }
 
 void MainWindow::showReport()
@@ -522,11 +528,12 @@ void MainWindow::showReport()
         report_->setObjectName("Form3");
         report_->setWindowIcon(domeCameraIcon());
         placeCentred(*report_, this); // later showings keep where the user put it
-        connect(report_->notesBox(), &QPlainTextEdit::textChanged, this, &MainWindow::updateModified);
-    }
-    if (notesPending_) {
-        report_->setNotes(QString::fromStdString(planNotes_));
-        notesPending_ = false;
+        // The notes live in the session: the box shows them and hands back every change.
+        report_->setNotes(QString::fromStdString(session_->notes()));
+        connect(report_->notesBox(), &QPlainTextEdit::textChanged, this, [this] {
+            session_->setNotes(report_->notes().toStdString());
+            updateModified();
+        });
     }
     report_->fill(reportInput());
     report_->show();
@@ -549,9 +556,9 @@ void MainWindow::showAbout()
 
 void MainWindow::showDiskArray()
 {
-    diskArrayForm_->setWindowFigures(form_->totaldaily, form_->totalbitrate / kUnitStep);
+    diskArrayForm().setWindowFigures(form().totaldaily, form().totalbitrate / kUnitStep);
     if (!diskArray_) {
-        diskArray_ = new DiskArrayWindow(*diskArrayForm_, this);
+        diskArray_ = new DiskArrayWindow(diskArrayForm(), this);
         diskArray_->setObjectName("Form4");
         diskArray_->setWindowIcon(domeCameraIcon());
         placeCentred(*diskArray_, this); // later showings keep where the user put it
@@ -586,17 +593,17 @@ void MainWindow::showMeasure()
 
 int MainWindow::shownChannel() const
 {
-    return form_->curchannel;
+    return form().curchannel;
 }
 
 float MainWindow::shownBitrate() const
 {
-    return form_->ch.chbitrate[static_cast<std::size_t>(form_->curchannel)];
+    return form().ch.chbitrate[static_cast<std::size_t>(form().curchannel)];
 }
 
 bool MainWindow::shownHandTyped() const
 {
-    return form_->ch.chmanual[static_cast<std::size_t>(form_->curchannel)] != 0;
+    return form().ch.chmanual[static_cast<std::size_t>(form().curchannel)] != 0;
 }
 
 void MainWindow::typeBitrate(const QString& text)

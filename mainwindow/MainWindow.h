@@ -5,6 +5,7 @@
 #include "DiskArrayWindow.h"
 #include "FormHost.h"
 #include "MeasureDialog.h"
+#include "PlanSession.h"
 #include "ReportWindow.h"
 #include "Startup.h"
 
@@ -45,8 +46,10 @@ public:
     void buildControls();
 
     Layout layout() const { return layout_; }
-    MainForm& form() { return *form_; }
-    const MainForm& form() const { return *form_; }
+    MainForm& form() { return session_->form(); }
+    const MainForm& form() const { return session_->form(); }
+    // The plan being edited, which the window shows.
+    PlanSession& session() { return *session_; }
     // The widget of a control, or null where the layout lacks it.
     QWidget* widget(Ctl id) const { return widgets_[static_cast<std::size_t>(id)]; }
     ReportWindow* reportWindow() const { return report_; }
@@ -54,7 +57,7 @@ public:
     MeasureDialog* measureDialog() const { return measure_; }
     DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
     // What the user typed into the disk-array dialog, kept while the dialog is closed.
-    DiskArrayForm& diskArrayForm() { return *diskArrayForm_; }
+    DiskArrayForm& diskArrayForm() { return session_->diskArray(); }
 
     // Copies the form's whole control model into the widgets.
     void refresh();
@@ -95,7 +98,7 @@ public:
     bool savePlan();
     bool savePlanAs();
     // The plan in use, empty before any plan was saved or opened.
-    const QString& planPath() const { return planPath_; }
+    QString planPath() const { return QString::fromStdString(session_->path()); }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -107,6 +110,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void makeSession();
     void buildWindow();
     // Names every control and figure for screen readers (AccessibleNames).
     void nameForScreenReaders();
@@ -129,10 +133,9 @@ private:
     float shownBitrate() const override;
     bool shownHandTyped() const override;
     void typeBitrate(const QString& text) override;
-    // The report's notes as the plan keeps them: the open report's box, else the plan's.
-    std::string currentNotes() const;
-    QByteArray currentPlanJson() const;
     bool writePlan(const QString& path);
+    // The title bar names the plan in use.
+    void showPlanName();
     // Marks the title while the window differs from the plan in use.
     void updateModified();
     // Before the plan in use is left: asks about unsaved changes; false to stay.
@@ -140,21 +143,16 @@ private:
 
     Layout layout_;
     Platform& platform_;
-    std::unique_ptr<MainForm> form_;
+    std::unique_ptr<PlanSession> session_;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<std::uint32_t, kControlCount> shown_{}; // each control's revision last copied
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
     QPointer<MeasureDialog> measure_;
-    std::unique_ptr<DiskArrayForm> diskArrayForm_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;
     std::vector<QAction*> menuActions_; // null: a separator
     QMenu* menu_ = nullptr;
-    QString planPath_;
-    QByteArray planJson_;   // the plan in use as last saved or opened
-    std::string planNotes_; // its notes, for the next time the report opens
-    bool notesPending_ = false;
 };
 
 } // namespace velmora

@@ -1,14 +1,15 @@
 // The main window's plan commands and exports: open, save, save as, the
 // question about unsaved changes, dropping a plan file, the report page as PDF
-// and the channel table as CSV.
+// and the channel table as CSV. The plan itself is the session's.
 
 #include "MainWindow.h"
 
 #include "CsvExport.h"
 #include "PlanFile.h"
-#include "PlanState.h"
+#include "PlanTexts.h"
 #include "Platform.h"
 #include "ReportWindow.h"
+#include "TextDoor.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -22,12 +23,10 @@ namespace velmora {
 
 namespace {
 
-const QString kPlanFilter = QStringLiteral("План Velmora (*.velmora)");
-
 // A file as messages name it: by its name, in quotes.
 QString shown(const QString& path)
 {
-    return QStringLiteral("«%1»").arg(QFileInfo(path).fileName());
+    return qtText(plantexts::kFileShown).arg(QFileInfo(path).fileName());
 }
 
 // The one plan file a drag carries, or empty.
@@ -43,35 +42,17 @@ QString draggedPlan(const QMimeData* data)
 
 } // namespace
 
-std::string MainWindow::currentNotes() const
-{
-    if (report_ && !notesPending_) return report_->notes().toStdString();
-    return planNotes_;
-}
-
-QByteArray MainWindow::currentPlanJson() const
-{
-    Plan plan = capturePlan(*form_, currentNotes());
-    // The disk-array dialog goes in once the user has changed something in it.
-    if (diskArrayForm_->settings() != DiskArraySettings{}) plan.diskArray = diskArrayForm_->settings();
-    return planJson(plan);
-}
-
 void MainWindow::updateModified()
 {
-    if (planPath_.isEmpty()) return;
-    setWindowModified(currentPlanJson() != planJson_);
+    setWindowModified(session_->isModified());
 }
 
 bool MainWindow::mayLeavePlan()
 {
     // Before any plan was saved or opened nothing is asked, as always.
-    if (planPath_.isEmpty()) return true;
-    updateModified();
-    if (!isWindowModified()) return true;
-    const QString question =
-        QStringLiteral("Сохранить изменения в плане «%1»?").arg(QFileInfo(planPath_).completeBaseName());
-    switch (platform_.askYesNoCancel(this, QStringLiteral("Velmora"), question)) {
+    const std::optional<std::string> question = session_->leaveQuestion();
+    if (!question) return true;
+    switch (platform_.askYesNoCancel(this, qtText(plantexts::kQuestionTitle), qtText(*question))) {
     case Platform::Answer::Yes: return savePlan();
     case Platform::Answer::No: return true;
     case Platform::Answer::Cancel: break;
@@ -82,70 +63,62 @@ bool MainWindow::mayLeavePlan()
 void MainWindow::openPlan()
 {
     if (!mayLeavePlan()) return;
-    const QString path = platform_.askOpenPath(this, QStringLiteral("Открыть план"), kPlanFilter);
+    const QString path =
+        platform_.askOpenPath(this, qtText(plantexts::kOpenTitle), qtText(plantexts::kPlanFilter));
     if (!path.isEmpty()) openPlanFile(path);
 }
 
 bool MainWindow::openPlanFile(const QString& path)
 {
-    // Everything is read and checked, and the new form built, before anything
-    // in the window changes.
-    const PlanRead read = readPlanFile(path);
-    if (!read.plan) {
-        platform_.tell(this, QStringLiteral("Открыть план"),
-                       QStringLiteral("Не удалось открыть план %1.\n%2").arg(shown(path), read.error));
+    // The session reads and checks everything, and builds the new form,
+    // before anything in the window changes.
+    std::string why;
+    if (!session_->open(path.toStdString(), &why)) {
+        platform_.tell(this, qtText(plantexts::kOpenTitle),
+                       qtText(plantexts::kOpenFailed).arg(shown(path), qtText(why)));
         return false;
     }
-    form_ = formFromPlan(*read.plan, layout_, platform_.decimalSeparator().toStdString(), *this);
-    diskArrayForm_->restore(read.plan->diskArray.value_or(DiskArraySettings{}));
-    planPath_ = path;
-    planNotes_ = read.plan->notes;
-    // The notes go into the report's box: at once into an open report, else
-    // the next time the report opens.
-    notesPending_ = true;
-    if (report_) {
-        report_->setNotes(QString::fromStdString(planNotes_));
-        notesPending_ = false;
-    }
-    planJson_ = currentPlanJson();
-    setWindowFilePath(path);
-    setWindowTitle(QStringLiteral("%1[*] — Velmora").arg(QFileInfo(path).fileName()));
+    // The notes go into an open report's box at once; a report opened later
+    // takes them from the session.
+    if (report_) report_->setNotes(QString::fromStdString(session_->notes()));
+    showPlanName();
     refresh();
-    setWindowModified(false);
     platform_.planOpened(path);
     return true;
 }
 
 bool MainWindow::savePlan()
 {
-    return planPath_.isEmpty() ? savePlanAs() : writePlan(planPath_);
+    return session_->path().empty() ? savePlanAs() : writePlan(planPath());
 }
 
 bool MainWindow::savePlanAs()
 {
-    const QString suggested = planPath_.isEmpty() ? QStringLiteral("план.velmora") : planPath_;
-    const QString path =
-        platform_.askSavePath(this, QStringLiteral("Сохранить план как"), suggested, kPlanFilter);
+    const QString suggested = session_->path().empty() ? qtText(plantexts::kSuggestedPlan) : planPath();
+    const QString path = platform_.askSavePath(this, qtText(plantexts::kSaveAsTitle), suggested,
+                                               qtText(plantexts::kPlanFilter));
     return !path.isEmpty() && writePlan(path);
 }
 
 bool MainWindow::writePlan(const QString& path)
 {
-    const QByteArray bytes = currentPlanJson();
-    QString why;
-    if (!writeFileWhole(path, bytes, &why)) {
-        platform_.tell(this, QStringLiteral("Сохранить план"),
-                       QStringLiteral("Не удалось сохранить план в файл %1.\n%2").arg(shown(path), why));
+    std::string why;
+    if (!session_->saveAs(path.toStdString(), &why)) {
+        platform_.tell(this, qtText(plantexts::kSaveTitle),
+                       qtText(plantexts::kSaveFailed).arg(shown(path), qtText(why)));
         return false;
     }
-    planPath_ = path;
-    planJson_ = bytes;
-    planNotes_ = currentNotes();
-    setWindowFilePath(path);
-    setWindowTitle(QStringLiteral("%1[*] — Velmora").arg(QFileInfo(path).fileName()));
+    showPlanName();
     setWindowModified(false);
     platform_.planSaved(path);
     return true;
+}
+
+void MainWindow::showPlanName()
+{
+    const QString path = planPath();
+    setWindowFilePath(path);
+    setWindowTitle(qtText(plantexts::kWindowTitle).arg(QFileInfo(path).fileName()));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -166,31 +139,29 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::saveReportPdf()
 {
-    const QString title = QStringLiteral("Сохранить отчёт в PDF");
+    const QString title = qtText(plantexts::kPdfTitle);
     const QString path =
-        platform_.askSavePath(this, title, QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
+        platform_.askSavePath(this, title, qtText(plantexts::kPdfSuggested), qtText(plantexts::kPdfFilter));
     if (path.isEmpty()) return;
     // The page as the report window prints it, from a report that is never shown.
     ReportWindow page(platform_);
     page.fill(reportInput());
-    page.setNotes(QString::fromStdString(currentNotes()));
+    page.setNotes(QString::fromStdString(session_->notes()));
     QString why;
     if (!page.savePdf(path, &why))
-        platform_.tell(this, title,
-                       QStringLiteral("Не удалось сохранить отчёт в файл %1.\n%2").arg(shown(path), why));
+        platform_.tell(this, title, qtText(plantexts::kPdfFailed).arg(shown(path), why));
 }
 
 void MainWindow::saveChannelTableCsv()
 {
-    const QString title = QStringLiteral("Сохранить таблицу каналов");
+    const QString title = qtText(plantexts::kCsvTitle);
     const QString path =
-        platform_.askSavePath(this, title, QStringLiteral("каналы.csv"), QStringLiteral("CSV (*.csv)"));
+        platform_.askSavePath(this, title, qtText(plantexts::kCsvSuggested), qtText(plantexts::kCsvFilter));
     if (path.isEmpty()) return;
-    const std::string csv = channelTableCsv(*form_);
+    const std::string csv = channelTableCsv(form());
     QString why;
     if (!writeFileWhole(path, QByteArray::fromStdString(csv), &why))
-        platform_.tell(this, title,
-                       QStringLiteral("Не удалось сохранить таблицу в файл %1.\n%2").arg(shown(path), why));
+        platform_.tell(this, title, qtText(plantexts::kCsvFailed).arg(shown(path), why));
 }
 
 } // namespace velmora

@@ -3,7 +3,9 @@
 #include "ChannelTable.h"
 #include "Limits.h"
 #include "Options.h"
+#include "PlanTexts.h"
 #include "Single.h"
+#include "TextDoor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,22 +45,60 @@ double floatForJson(float value)
     return static_cast<float>(shortest) == value ? shortest : static_cast<double>(value);
 }
 
+// The file's member names, written once for the writer and the reader.
+namespace member {
+constexpr char kFormat[] = "format";
+constexpr char kVersion[] = "version";
+constexpr char kChannelCount[] = "channelCount";
+constexpr char kChannelShown[] = "channelShown";
+constexpr char kBitrateText[] = "bitrateText";
+constexpr char kChannels[] = "channels";
+constexpr char kPeriod[] = "period";
+constexpr char kDisk[] = "disk";
+constexpr char kText[] = "text"; // of the period and the disk
+constexpr char kDays[] = "days";
+constexpr char kUnitIndex[] = "unitIndex";
+constexpr char kNotes[] = "notes";
+constexpr char kDiskArray[] = "diskArray";
+constexpr char kArray[] = "array";
+} // namespace member
+
+// A channel's members: its list positions (each up to the list's last
+// entry), its flags and its two figures.
+struct PositionMember {
+    const char* name;
+    int PlanChannel::*field;
+    int last;
+};
+constexpr PositionMember kChannelPositions[] = {
+    {"resolutionIndex", &PlanChannel::resolutionIndex, lastPosition(kResolutions)},
+    {"frameRateIndex", &PlanChannel::frameRateIndex, lastPosition(kFrameRates)},
+    {"qualityIndex", &PlanChannel::qualityIndex, lastPosition(kQualities)},
+    {"profileIndex", &PlanChannel::profileIndex, lastPosition(kProfiles)},
+    {"hoursIndex", &PlanChannel::hoursIndex, lastPosition(kHours)},
+    {"codecIndex", &PlanChannel::codecIndex, lastPosition(kCodecs)},
+};
+struct FlagMember {
+    const char* name;
+    bool PlanChannel::*field;
+};
+constexpr FlagMember kChannelFlags[] = {
+    {"motion", &PlanChannel::motion},
+    {"sound", &PlanChannel::sound},
+    {"handTyped", &PlanChannel::handTyped},
+    {"dailyInGigabytes", &PlanChannel::dailyInGigabytes},
+};
+constexpr char kBitrateMember[] = "bitrate";
+constexpr char kDailyMember[] = "daily";
+
 QJsonObject channelJson(const PlanChannel& c)
 {
-    return QJsonObject{
-        {QStringLiteral("resolutionIndex"), c.resolutionIndex},
-        {QStringLiteral("frameRateIndex"), c.frameRateIndex},
-        {QStringLiteral("qualityIndex"), c.qualityIndex},
-        {QStringLiteral("profileIndex"), c.profileIndex},
-        {QStringLiteral("hoursIndex"), c.hoursIndex},
-        {QStringLiteral("codecIndex"), c.codecIndex},
-        {QStringLiteral("motion"), c.motion},
-        {QStringLiteral("sound"), c.sound},
-        {QStringLiteral("handTyped"), c.handTyped},
-        {QStringLiteral("bitrate"), floatForJson(c.bitrate)},
-        {QStringLiteral("daily"), floatForJson(c.daily)},
-        {QStringLiteral("dailyInGigabytes"), c.dailyInGigabytes},
-    };
+    QJsonObject object;
+    for (const PositionMember& m : kChannelPositions) object.insert(QLatin1String(m.name), c.*m.field);
+    for (const FlagMember& m : kChannelFlags) object.insert(QLatin1String(m.name), c.*m.field);
+    object.insert(QLatin1String(kBitrateMember), floatForJson(c.bitrate));
+    object.insert(QLatin1String(kDailyMember), floatForJson(c.daily));
+    return object;
 }
 
 // The disk-array dialog's fields by the names a reader understands, in the
@@ -68,7 +108,7 @@ constexpr std::array<const char*, kArrayFieldCount> kDiskArrayMembers = {"disks"
 
 QJsonObject diskArrayJson(const DiskArraySettings& s)
 {
-    QJsonObject object{{QStringLiteral("array"), s.level}};
+    QJsonObject object{{QLatin1String(member::kArray), s.level}};
     for (std::size_t i = 0; i < kArrayFieldCount; ++i)
         object.insert(QLatin1String(kDiskArrayMembers[i]), QString::fromStdString(s.texts[i]));
     return object;
@@ -76,7 +116,7 @@ QJsonObject diskArrayJson(const DiskArraySettings& s)
 
 QString quoted(const QString& text)
 {
-    return QStringLiteral("«%1»").arg(text);
+    return qtText(plantexts::kFileShown).arg(text);
 }
 
 // Reading one object's members, each refused with a sentence naming it.
@@ -90,73 +130,89 @@ public:
     QJsonValue member(const char* name)
     {
         const QJsonValue v = object_.value(QLatin1String(name));
-        if (v.isUndefined()) fail(name, QStringLiteral("нет в файле"));
+        if (v.isUndefined()) fail(name, plantexts::kMissing);
         return v;
     }
 
-    int integer(const char* name, int low, int high, const QString& range = {})
+    int integer(const char* name, int low, int high, std::string_view range = {})
     {
         const QJsonValue v = member(name);
         if (!ok()) return low;
         const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
         if (!v.isDouble() || !std::isfinite(d) || d != std::trunc(d)) {
-            fail(name, QStringLiteral("не целое число"));
+            fail(name, plantexts::kNotWhole);
             return low;
         }
         if (d < low || d > high) {
-            fail(name,
-                 range.isEmpty() ? QStringLiteral("вне списка (от %1 до %2)").arg(low).arg(high) : range);
+            failWith(where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') +
+                     (range.empty() ? qtText(plantexts::kOutsideList).arg(low).arg(high) : qtText(range)) +
+                     QLatin1Char('.'));
             return low;
         }
         return static_cast<int>(d);
     }
 
-    // A finite number that a 32-bit float holds, below `limit`.
-    float single(const char* name, double limit = std::numeric_limits<float>::max())
+    // A finite number that a 32-bit float holds.
+    float single(const char* name)
     {
         const QJsonValue v = member(name);
         if (!ok()) return 0;
         const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
         if (!v.isDouble() || !std::isfinite(d)) {
-            fail(name, QStringLiteral("не число"));
+            fail(name, plantexts::kNotNumber);
             return 0;
         }
         // As a typed value: what rounds to a float is taken, and the float is kept.
         // Up to half a step beyond the largest float still rounds to it (the
         // shortest decimal of the largest float, 3.4028235e38, is such a number).
         constexpr double kRoundsToLargest = 3.4028235677973366e38;
-        if (!(std::fabs(d) < kRoundsToLargest) || d >= limit || velmora::single(d) >= limit) {
-            fail(name, QStringLiteral("вне допустимых значений"));
+        if (!(std::fabs(d) < kRoundsToLargest)) {
+            fail(name, plantexts::kOutOfRange);
             return 0;
         }
         return velmora::single(d);
     }
 
+    // A bitrate the bitrate field would take, read as a float like any other.
+    float bitrate(const char* name)
+    {
+        const float value = single(name);
+        if (ok() && !bitrateAccepted(value)) fail(name, plantexts::kOutOfRange);
+        return ok() ? value : 0;
+    }
+
     bool boolean(const char* name)
     {
         const QJsonValue v = member(name);
-        if (ok() && !v.isBool()) fail(name, QStringLiteral("не true и не false"));
+        if (ok() && !v.isBool()) fail(name, plantexts::kNotBoolean);
         return v.toBool();
     }
 
     std::string text(const char* name)
     {
         const QJsonValue v = member(name);
-        if (ok() && !v.isString()) fail(name, QStringLiteral("не строка"));
+        if (ok() && !v.isString()) fail(name, plantexts::kNotString);
+        return v.toString().toStdString();
+    }
+
+    // A member that may be left out; when there, a string.
+    std::string optionalText(const char* name)
+    {
+        const QJsonValue v = object_.value(QLatin1String(name));
+        if (!v.isUndefined() && !v.isString()) fail(name, plantexts::kNotString);
         return v.toString().toStdString();
     }
 
     QJsonObject object(const char* name)
     {
         const QJsonValue v = member(name);
-        if (ok() && !v.isObject()) fail(name, QStringLiteral("не объект"));
+        if (ok() && !v.isObject()) fail(name, plantexts::kNotObject);
         return v.toObject();
     }
 
-    void fail(const char* name, const QString& why)
+    void fail(const char* name, std::string_view why)
     {
-        if (!ok()) return;
-        error_ = where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') + why + QLatin1Char('.');
+        failWith(where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') + qtText(why) + QLatin1Char('.'));
     }
     void failWith(const QString& sentence)
     {
@@ -169,12 +225,24 @@ private:
     QString error_;
 };
 
-// A typed bitrate from here up is refused by the window; a plan may not hold one.
-constexpr double kBitrateLimit = 9999999.0;
+QString inPart(const char* name)
+{
+    return qtText(plantexts::kInPart).arg(QLatin1String(name));
+}
 
 PlanRead refused(QString why)
 {
     return {std::nullopt, std::move(why)};
+}
+
+PlanRead refused(std::string_view why)
+{
+    return refused(qtText(why));
+}
+
+PlanRead tooLarge()
+{
+    return refused(qtText(plantexts::kTooLarge).arg(kPlanMaxBytes / (qint64{1024} * 1024)));
 }
 
 } // namespace
@@ -184,107 +252,94 @@ QByteArray planJson(const Plan& plan)
     QJsonArray channels;
     for (const PlanChannel& c : plan.channels) channels.append(channelJson(c));
     QJsonObject root{
-        {QStringLiteral("format"), QLatin1String(kPlanFormatName)},
-        {QStringLiteral("version"), QStringLiteral("%1.%2").arg(kPlanMajorVersion).arg(kPlanMinorVersion)},
-        {QStringLiteral("channelCount"), static_cast<int>(plan.channels.size())},
-        {QStringLiteral("channelShown"), plan.channelShown},
-        {QStringLiteral("bitrateText"), QString::fromStdString(plan.bitrateText)},
-        {QStringLiteral("channels"), channels},
-        {QStringLiteral("period"),
-         QJsonObject{{QStringLiteral("text"), QString::fromStdString(plan.periodText)},
-                     {QStringLiteral("days"), plan.periodDays}}},
-        {QStringLiteral("disk"), QJsonObject{{QStringLiteral("text"), QString::fromStdString(plan.diskText)},
-                                             {QStringLiteral("unitIndex"), plan.diskUnitIndex}}},
-        {QStringLiteral("notes"), QString::fromStdString(plan.notes)},
+        {QLatin1String(member::kFormat), QLatin1String(kPlanFormatName)},
+        {QLatin1String(member::kVersion),
+         QStringLiteral("%1.%2").arg(kPlanMajorVersion).arg(kPlanMinorVersion)},
+        {QLatin1String(member::kChannelCount), static_cast<int>(plan.channels.size())},
+        {QLatin1String(member::kChannelShown), plan.channelShown},
+        {QLatin1String(member::kBitrateText), QString::fromStdString(plan.bitrateText)},
+        {QLatin1String(member::kChannels), channels},
+        {QLatin1String(member::kPeriod),
+         QJsonObject{{QLatin1String(member::kText), QString::fromStdString(plan.periodText)},
+                     {QLatin1String(member::kDays), plan.periodDays}}},
+        {QLatin1String(member::kDisk),
+         QJsonObject{{QLatin1String(member::kText), QString::fromStdString(plan.diskText)},
+                     {QLatin1String(member::kUnitIndex), plan.diskUnitIndex}}},
+        {QLatin1String(member::kNotes), QString::fromStdString(plan.notes)},
     };
-    if (plan.diskArray) root.insert(QStringLiteral("diskArray"), diskArrayJson(*plan.diskArray));
+    if (plan.diskArray) root.insert(QLatin1String(member::kDiskArray), diskArrayJson(*plan.diskArray));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 PlanRead readPlan(const QByteArray& bytes)
 {
-    if (bytes.size() > kPlanMaxBytes) return refused(QStringLiteral("Файл больше 1 Мбайт."));
+    if (bytes.size() > kPlanMaxBytes) return tooLarge();
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError)
-        return refused(QStringLiteral("Это не файл JSON (ошибка в позиции %1).").arg(parse.offset));
-    if (!doc.isObject()) return refused(QStringLiteral("Это не план Velmora."));
+        return refused(qtText(plantexts::kNotJson).arg(parse.offset));
+    if (!doc.isObject()) return refused(plantexts::kNotAPlan);
     const QJsonObject root = doc.object();
-    if (root.value(QStringLiteral("format")).toString() != QLatin1String(kPlanFormatName))
-        return refused(QStringLiteral("Это не план Velmora."));
+    if (root.value(QLatin1String(member::kFormat)).toString() != QLatin1String(kPlanFormatName))
+        return refused(plantexts::kNotAPlan);
 
     static const QRegularExpression versionPattern(QStringLiteral("^(\\d{1,6})\\.(\\d{1,6})$"));
-    const auto version = versionPattern.match(root.value(QStringLiteral("version")).toString());
-    if (!version.hasMatch()) return refused(QStringLiteral("В плане нет понятного номера версии формата."));
+    const auto version = versionPattern.match(root.value(QLatin1String(member::kVersion)).toString());
+    if (!version.hasMatch()) return refused(plantexts::kNoVersion);
     if (version.captured(1).toInt() > kPlanMajorVersion)
-        return refused(
-            QStringLiteral("План записан в более новой версии формата (%1); эта программа читает версию %2.")
-                .arg(version.captured(0))
-                .arg(kPlanMajorVersion));
+        return refused(qtText(plantexts::kNewerVersion).arg(version.captured(0)).arg(kPlanMajorVersion));
 
     Plan plan;
     Reader top(root, QString());
-    const QJsonValue list = top.member("channels");
+    const QJsonValue list = top.member(member::kChannels);
     if (!top.ok()) return refused(top.error());
-    if (!list.isArray()) return refused(QStringLiteral("«channels» не список."));
+    if (!list.isArray()) return refused(plantexts::kChannelsNotAList);
     const QJsonArray channels = list.toArray();
     if (channels.size() < 1 || channels.size() > kMaxChannels)
-        return refused(QStringLiteral("Каналов должно быть от 1 до 32, в плане %1.").arg(channels.size()));
+        return refused(qtText(plantexts::kChannelCount).arg(kMaxChannels).arg(channels.size()));
     const int count = static_cast<int>(channels.size());
-    if (top.integer("channelCount", 0, std::numeric_limits<int>::max()) != count && top.ok())
-        top.failWith(QStringLiteral("«channelCount» не совпадает с числом каналов в списке."));
-    plan.channelShown = top.integer("channelShown", 1, count, QStringLiteral("не номер канала плана"));
-    const QJsonObject period = top.object("period");
-    const QJsonObject disk = top.object("disk");
+    if (top.integer(member::kChannelCount, 0, std::numeric_limits<int>::max()) != count && top.ok())
+        top.failWith(qtText(plantexts::kCountMismatch));
+    plan.channelShown = top.integer(member::kChannelShown, 1, count, plantexts::kNotChannelNumber);
+    const QJsonObject period = top.object(member::kPeriod);
+    const QJsonObject disk = top.object(member::kDisk);
     // The notes and the bitrate field's text may be left out.
-    const QJsonValue notes = root.value(QStringLiteral("notes"));
-    if (!notes.isUndefined() && !notes.isString()) top.fail("notes", QStringLiteral("не строка"));
-    const QJsonValue bitrateText = root.value(QStringLiteral("bitrateText"));
-    if (!bitrateText.isUndefined() && !bitrateText.isString())
-        top.fail("bitrateText", QStringLiteral("не строка"));
+    plan.notes = top.optionalText(member::kNotes);
+    plan.bitrateText = top.optionalText(member::kBitrateText);
     if (!top.ok()) return refused(top.error());
-    plan.notes = notes.toString().toStdString();
-    plan.bitrateText = bitrateText.toString().toStdString();
 
-    Reader p(period, QStringLiteral("В «period»: "));
-    plan.periodText = p.text("text");
+    Reader p(period, inPart(member::kPeriod));
+    plan.periodText = p.text(member::kText);
     plan.periodDays =
-        p.integer("days", std::numeric_limits<DayCount>::min(), std::numeric_limits<DayCount>::max());
+        p.integer(member::kDays, std::numeric_limits<DayCount>::min(), std::numeric_limits<DayCount>::max());
     if (!p.ok()) return refused(p.error());
-    Reader d(disk, QStringLiteral("В «disk»: "));
-    plan.diskText = d.text("text");
-    plan.diskUnitIndex = d.integer("unitIndex", 0, lastPosition(kDiskUnits));
+    Reader d(disk, inPart(member::kDisk));
+    plan.diskText = d.text(member::kText);
+    plan.diskUnitIndex = d.integer(member::kUnitIndex, 0, lastPosition(kDiskUnits));
     if (!d.ok()) return refused(d.error());
     // The disk-array dialog may be left out; when there, it is whole. Its texts
     // are taken as typed: the dialog marks what it cannot read.
-    if (root.contains(QStringLiteral("diskArray"))) {
-        const QJsonObject array = top.object("diskArray");
+    if (root.contains(QLatin1String(member::kDiskArray))) {
+        const QJsonObject array = top.object(member::kDiskArray);
         if (!top.ok()) return refused(top.error());
-        Reader a(array, QStringLiteral("В «diskArray»: "));
+        Reader a(array, inPart(member::kDiskArray));
         DiskArraySettings s;
-        s.level = a.integer("array", 0, lastPosition(kArrayLevelNames));
+        s.level = a.integer(member::kArray, 0, lastPosition(kArrayLevelNames));
         for (std::size_t i = 0; i < kArrayFieldCount; ++i) s.texts[i] = a.text(kDiskArrayMembers[i]);
         if (!a.ok()) return refused(a.error());
         plan.diskArray = std::move(s);
     }
 
     for (int k = 0; k < count; ++k) {
-        const QString where = QStringLiteral("Канал %1: ").arg(k + 1);
-        if (!channels.at(k).isObject()) return refused(where + QStringLiteral("не объект."));
+        const QString where = qtText(plantexts::kInChannel).arg(k + 1);
+        if (!channels.at(k).isObject())
+            return refused(where + qtText(plantexts::kNotObject) + QLatin1Char('.'));
         Reader r(channels.at(k).toObject(), where);
         PlanChannel c;
-        c.resolutionIndex = r.integer("resolutionIndex", 0, lastPosition(kResolutions));
-        c.frameRateIndex = r.integer("frameRateIndex", 0, lastPosition(kFrameRates));
-        c.qualityIndex = r.integer("qualityIndex", 0, lastPosition(kQualities));
-        c.profileIndex = r.integer("profileIndex", 0, lastPosition(kProfiles));
-        c.hoursIndex = r.integer("hoursIndex", 0, lastPosition(kHours));
-        c.codecIndex = r.integer("codecIndex", 0, lastPosition(kCodecs));
-        c.motion = r.boolean("motion");
-        c.sound = r.boolean("sound");
-        c.handTyped = r.boolean("handTyped");
-        c.bitrate = r.single("bitrate", kBitrateLimit);
-        c.daily = r.single("daily");
-        c.dailyInGigabytes = r.boolean("dailyInGigabytes");
+        for (const PositionMember& m : kChannelPositions) c.*m.field = r.integer(m.name, 0, m.last);
+        for (const FlagMember& m : kChannelFlags) c.*m.field = r.boolean(m.name);
+        c.bitrate = r.bitrate(kBitrateMember);
+        c.daily = r.single(kDailyMember);
         if (!r.ok()) return refused(r.error());
         plan.channels.push_back(c);
     }
@@ -294,14 +349,14 @@ PlanRead readPlan(const QByteArray& bytes)
 PlanRead readPlanFile(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.isDir()) return refused(QStringLiteral("Это папка, а не файл."));
-    if (!info.exists()) return refused(QStringLiteral("Такого файла нет."));
-    if (!info.isReadable()) return refused(QStringLiteral("Нет прав на чтение файла."));
+    if (info.isDir()) return refused(plantexts::kIsFolder);
+    if (!info.exists()) return refused(plantexts::kNoSuchFile);
+    if (!info.isReadable()) return refused(plantexts::kCannotRead);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString() + QLatin1Char('.'));
     // Read one byte past the limit: a file that grows meanwhile is still refused.
     const QByteArray bytes = file.read(kPlanMaxBytes + 1);
-    if (bytes.size() > kPlanMaxBytes) return refused(QStringLiteral("Файл больше 1 Мбайт."));
+    if (bytes.size() > kPlanMaxBytes) return tooLarge();
     if (file.error() != QFileDevice::NoError) return refused(file.errorString() + QLatin1Char('.'));
     return readPlan(bytes);
 }
@@ -310,15 +365,15 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* why)
 {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
-    QString early;
+    std::string_view early;
     if (info.isDir())
-        early = QStringLiteral("Это папка, а не файл.");
+        early = plantexts::kIsFolder;
     else if (!folder.isDir())
-        early = QStringLiteral("Такой папки нет.");
+        early = plantexts::kNoSuchFolder;
     else if (!folder.isWritable() || (info.exists() && !info.isWritable()))
-        early = QStringLiteral("Нет прав на запись.");
-    if (!early.isEmpty()) {
-        if (why) *why = early;
+        early = plantexts::kCannotWrite;
+    if (!early.empty()) {
+        if (why) *why = qtText(early);
         return false;
     }
     QSaveFile file(path);

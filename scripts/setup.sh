@@ -12,8 +12,14 @@ packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ l
 optional=()
 if [[ "${1:-}" == "--tests" ]]; then
     # clang and its runtime build the fuzz targets; without them those are skipped.
-    # clang-format and clang-tidy check the code; without them those checks are skipped.
-    optional+=(clang libclang-rt-14-dev clang-format clang-tidy)
+    optional+=(clang libclang-rt-14-dev)
+    # clang-format and clang-tidy check the code; by hand the checks are skipped
+    # without them, under CI (CI=true) they are needed.
+    if [[ "${CI:-}" == "true" ]]; then
+        packages+=(clang-format clang-tidy)
+    else
+        optional+=(clang-format clang-tidy)
+    fi
     # The measurement tests make their clips with ffmpeg and serve a live
     # stream with GStreamer's RTSP server from Python.
     optional+=(ffmpeg python3-gi gir1.2-gst-rtsp-server-1.0 gstreamer1.0-plugins-base

@@ -74,11 +74,6 @@ void smoothPainting(QPainter& painter)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QString qtText(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont qtFont(const FontDef& named)
 {
     if (named.family.empty()) return QFont();

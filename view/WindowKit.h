@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TextDoor.h"
 #include "WindowTable.h"
 
 #include <QColor>
@@ -34,11 +35,6 @@ QPoint centredPosition(QSize size, const QRect& over, const QRect& screen);
 // Moves a window that is about to be shown so it opens centred over `over`,
 // or on its own screen when there is none.
 void placeCentred(QWidget& window, const QWidget* over = nullptr);
-
-// The one door through which every text the user sees passes on its way into
-// a widget, a window title or a message box (a translation would hook in
-// here). The program's texts are UTF-8.
-QString qtText(std::string_view text);
 
 QRect pixelRect(const TwipRect& place);
 

@@ -6,8 +6,9 @@
 #include "../../fuzz/FormChecks.h"
 #include "CsvExport.h"
 #include "Options.h"
-#include "PlanState.h"
+#include "PlanSession.h"
 #include "ReportFill.h"
+#include "Startup.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -28,11 +29,27 @@ namespace {
 
 using checks::AnsweringHost;
 
+// What a plan keeps of a form, with the report's notes.
+Plan planOf(const MainForm& form, std::string notes)
+{
+    Plan plan;
+    static_cast<FormContents&>(plan) = form.contents();
+    plan.notes = std::move(notes);
+    return plan;
+}
+
+// A session whose forms are those of `layout`.
+PlanSession sessionFor(Layout layout, const std::string& decimal, FormHost& host)
+{
+    return PlanSession([layout, decimal](FormHost& h) { return createMainForm(layout, decimal, h); }, decimal,
+                       host);
+}
+
 QJsonObject startPlan()
 {
     AnsweringHost host;
     const auto form = createMainForm(Layout::Tall, ".", host);
-    return QJsonDocument::fromJson(planJson(capturePlan(*form, {}))).object();
+    return QJsonDocument::fromJson(planJson(planOf(*form, {}))).object();
 }
 
 QJsonObject withChannel(QJsonObject plan, const char* member, const QJsonValue& value)
@@ -167,6 +184,15 @@ TEST(PlanFile, TakesEveryListUpToItsLastEntry)
         EXPECT_TRUE(readPlan(bytesOf(withChannel(start, list.member, last))).plan.has_value());
         EXPECT_FALSE(readPlan(bytesOf(withChannel(start, list.member, last + 1))).plan.has_value());
     }
+    // The channel list, too: 32 channels is a whole plan, 33 are refused.
+    for (const int count : {kMaxChannels, kMaxChannels + 1}) {
+        QJsonObject full = start;
+        QJsonArray channels;
+        for (int k = 0; k < count; ++k) channels.append(start["channels"].toArray()[0]);
+        full["channels"] = channels;
+        full["channelCount"] = count;
+        EXPECT_EQ(readPlan(bytesOf(full)).plan.has_value(), count <= kMaxChannels) << count << " channels";
+    }
     QJsonObject disk = start["disk"].toObject();
     disk["unitIndex"] = static_cast<int>(kDiskUnits.size()) - 1;
     QJsonObject withDisk = start;
@@ -249,14 +275,19 @@ TEST(PlanFile, AFailedWriteLeavesTheOldFileWhole)
 }
 
 // What the window shows of a form: every control but those that follow the
-// pointer and the focus, and the codec list's enabled state (a hand-typed
-// channel takes it over from the channel shown before).
+// pointer and the focus, and what the plan does not keep but history: the
+// codec list's enabled state (a hand-typed channel takes it over from the
+// channel shown before), and while the day total is 0 or less the depth's day
+// word (kept from before) and, at 0, the report's disk size (the last one a
+// depth was worked out from).
 std::string looks(const MainForm& f)
 {
+    const bool noDepth = f.totaldaily <= 0;
     std::string out;
     for (int i = 0; i < kControlCount; ++i) {
         const Ctl id = static_cast<Ctl>(i);
         if (id == Ctl::Label36 || id == Ctl::Label39 || id == Ctl::Label13 || id == Ctl::Image2) continue;
+        if (noDepth && id == Ctl::Label35) continue;
         const Control& c = f.control(id);
         const bool enabledCounts = id != Ctl::Combo9 && id != Ctl::Label44;
         out += std::string(controlName(id)) + "\t" + c.text + "\t" + std::to_string(c.index) + "\t" +
@@ -265,9 +296,100 @@ std::string looks(const MainForm& f)
     }
     ReportFill report;
     report.fill(reportInputOf(f));
-    for (const ControlState& state : report.states())
+    for (const ControlState& state : report.states()) {
+        if (noDepth && (&state == report.find("Label31") || &state == report.find("Label35"))) continue;
         out += state.text + "\t" + std::to_string(state.visible) + "\n";
+    }
     return out;
+}
+
+// The channel table as CSV, but for the rows that are history at a day total of 0 or less.
+std::string csvLooks(const MainForm& f)
+{
+    std::string out;
+    const std::string csv = channelTableCsv(f);
+    for (std::size_t at = 0; at < csv.size();) {
+        const std::size_t end = std::min(csv.find('\n', at), csv.size());
+        const std::string line = csv.substr(at, end - at);
+        at = end + 1;
+        if (f.totaldaily <= 0 && (line.starts_with("Объём диска;") || line.starts_with("Глубина архива;")))
+            continue;
+        out += line + '\n';
+    }
+    return out;
+}
+
+// A bitrate typed as people type it, under either separator, saved and
+// opened: the channel holds the same bitrate and the report shows the same row.
+TEST(PlanFile, TypedBitratesComeBackExactly)
+{
+    const struct {
+        const char* name;
+        const char* decimal;
+        const char* typed;
+        float bitrate;
+    } cases[] = {
+        {"a fraction with a period under the comma", ",", "4776.076", 4776.076f},
+        {"a fraction with a comma under the comma", ",", "4776,076", 4776.0f},
+        {"a small negative under the comma", ",", "-0.001", -0.001f},
+        {"a small negative under the period", ".", "-0.001", -0.001f},
+        {"an exponent", ",", "2.5E+2", 250.0f},
+        {"hexadecimal", ",", "&H10", 16.0f},
+        {"eight digits", ",", "1234.5678", 1234.5678f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AnsweringHost host;
+        PlanSession typed = sessionFor(Layout::Tall, c.decimal, host);
+        typed.form().userEdit(Ctl::Text1, c.typed);
+        typed.form().userClick(Ctl::Command3); // a second channel, copied from the first
+        typed.form().userClick(Ctl::Command2); // back to channel 1
+        typed.form().userEdit(Ctl::Text1, c.typed);
+        ASSERT_EQ(typed.form().ch.chbitrate[1], c.bitrate);
+        const PlanRead read = readPlan(planJson(typed.plan()));
+        ASSERT_TRUE(read.plan.has_value());
+        PlanSession opened = sessionFor(Layout::Tall, c.decimal, host);
+        opened.load(*read.plan);
+        EXPECT_EQ(opened.form().ch.chbitrate[1], c.bitrate);
+        EXPECT_EQ(opened.form().control(Ctl::Text1).text, c.typed);
+        EXPECT_EQ(looks(opened.form()), looks(typed.form()));
+        EXPECT_EQ(opened.plan(), typed.plan());
+    }
+}
+
+// The session's plan in use: a new plan saved as a file is the plan in use,
+// unchanged until the form changes; a plan that cannot be written or read
+// leaves the session as it was.
+TEST(PlanFile, TheSessionKeepsThePlanInUse)
+{
+    QTemporaryDir dir;
+    AnsweringHost host;
+    PlanSession session = sessionFor(Layout::Tall, ",", host);
+    EXPECT_FALSE(session.leaveQuestion()) << "nothing to ask before there is a plan";
+    session.form().userEdit(Ctl::Text1, "2000");
+    std::string why;
+    EXPECT_FALSE(session.saveAs(dir.filePath("missing/plan.velmora").toStdString(), &why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(session.path(), "");
+    const std::string path = dir.filePath("объект.velmora").toStdString();
+    ASSERT_TRUE(session.saveAs(path, &why)) << why;
+    EXPECT_EQ(session.path(), path);
+    EXPECT_FALSE(session.isModified());
+    EXPECT_FALSE(session.leaveQuestion());
+    session.setNotes("склад");
+    EXPECT_EQ(session.leaveQuestion().value_or(""), "Сохранить изменения в плане «объект»?");
+    session.setNotes("");
+    EXPECT_FALSE(session.isModified()) << "back as saved";
+    session.diskArray().edit(ArrayField::Disks, "8");
+    EXPECT_TRUE(session.isModified());
+
+    EXPECT_FALSE(session.open(dir.filePath("none.velmora").toStdString(), &why));
+    EXPECT_EQ(why, "Такого файла нет.");
+    EXPECT_EQ(session.form().control(Ctl::Text1).text, "2000");
+    ASSERT_TRUE(session.open(path, &why)) << why;
+    EXPECT_FALSE(session.isModified());
+    EXPECT_EQ(session.diskArray().settings(), DiskArraySettings{});
+    EXPECT_EQ(session.form().control(Ctl::Text1).text, "2000");
 }
 
 TEST(PlanFile, RandomFormsComeBackAsSaved)
@@ -280,6 +402,11 @@ TEST(PlanFile, RandomFormsComeBackAsSaved)
                          Ctl::Combo5, Ctl::Combo6, Ctl::Combo9};
     const Ctl buttons[] = {Ctl::Command1, Ctl::Command2, Ctl::Command3,
                            Ctl::Command3, Ctl::Command4, Ctl::Command6};
+    // Typed as people type them, with either separator: the field reads a
+    // comma only up to it, so "4776,076" is 4776 and "4776.076" is 4776.076.
+    const std::string typedBitrates[] = {"4776.076", "4776,076", "1616.5",  "-0.001", "-250",
+                                         "1e3",      "2.5E+2",   "&H10",    "&O17",   "0",
+                                         "",         "abc",      "99999.9", "0.0001", "1234.5678"};
     for (int n = 0; n < 300; ++n) {
         const bool compact = n % 2 == 1;
         const std::string decimal = n % 4 >= 2 ? "," : ".";
@@ -297,28 +424,28 @@ TEST(PlanFile, RandomFormsComeBackAsSaved)
             }
             case 1: f.userSetCheck(pick(2) ? Ctl::Check1 : Ctl::Check2, pick(2)); break;
             case 2: f.userClick(buttons[pick(6)]); break;
-            case 3: {
-                // A whole number reads the same with either separator.
-                const bool half = decimal == "." && pick(2);
-                f.userEdit(Ctl::Text1, std::to_string(1 + pick(99999)) + (half ? ".5" : ""));
-                break;
-            }
+            case 3: f.userEdit(Ctl::Text1, typedBitrates[pick(std::size(typedBitrates))]); break;
             case 4: f.userEdit(Ctl::Text2, std::to_string(1 + pick(5000))); break;
             case 5: f.userEdit(Ctl::Text3, std::to_string(pick(1000))); break;
             }
         }
-        const Plan plan = capturePlan(f, "Объект " + std::to_string(n));
+        const Plan plan = planOf(f, "Объект " + std::to_string(n));
         const QByteArray json = planJson(plan);
         const PlanRead read = readPlan(json);
         ASSERT_TRUE(read.plan.has_value()) << read.error.toStdString();
         ASSERT_EQ(*read.plan, plan) << "state " << n;
         AnsweringHost quiet;
-        const auto opened =
-            formFromPlan(*read.plan, compact ? Layout::Compact : Layout::Tall, decimal, quiet);
-        ASSERT_EQ(checks::violation(*opened), "") << "state " << n;
-        EXPECT_EQ(looks(*opened), looks(f)) << "state " << n << "\n" << json.toStdString();
-        EXPECT_EQ(planJson(capturePlan(*opened, read.plan->notes)), json) << "state " << n;
-        EXPECT_EQ(channelTableCsv(*opened), channelTableCsv(f)) << "state " << n;
+        PlanSession session = sessionFor(compact ? Layout::Compact : Layout::Tall, decimal, quiet);
+        session.load(*read.plan);
+        const MainForm& opened = session.form();
+        ASSERT_EQ(checks::violation(opened), "") << "state " << n;
+        EXPECT_EQ(looks(opened), looks(f)) << "state " << n << "\n" << json.toStdString();
+        for (int k = 1; k <= f.channelcount; ++k)
+            EXPECT_EQ(opened.ch.chbitrate[static_cast<std::size_t>(k)],
+                      f.ch.chbitrate[static_cast<std::size_t>(k)])
+                << "state " << n << ", channel " << k;
+        EXPECT_EQ(planJson(session.plan()), json) << "state " << n;
+        EXPECT_EQ(csvLooks(opened), csvLooks(f)) << "state " << n;
         EXPECT_EQ(quiet.questions + quiet.reports + quiet.abouts, 0);
     }
 }

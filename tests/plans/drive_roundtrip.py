@@ -23,7 +23,7 @@ NOT_FIGURES = {"Label36", "Label39", "Label13", "Image2"}
 ENABLED_FOLLOWS_HISTORY = {"Combo9", "Label44"}
 
 
-def random_actions(rng, dot):
+def random_actions(rng):
     lines = ["answer yes"]
     for _ in range(rng.randint(5, 60)):
         kind = rng.random()
@@ -35,9 +35,19 @@ def random_actions(rng, dot):
         elif kind < 0.65:
             lines.append(f"click {rng.choice(['Command1', 'Command2', 'Command3', 'Command3', 'Command4', 'Command6'])}")
         elif kind < 0.8:
+            # Typed as people type: a fraction after either separator (the
+            # field reads a comma only up to it), now and then a negative, an
+            # exponent or hexadecimal.
             value = str(rng.randint(1, 99999))
-            if dot and rng.random() < 0.5:
-                value += f".{rng.randint(1, 99)}"
+            shape = rng.random()
+            if shape < 0.5:
+                value += rng.choice(".,") + str(rng.randint(1, 999))
+            elif shape < 0.6:
+                value = f"-{rng.randint(0, 99)}.{rng.randint(1, 999):03d}"
+            elif shape < 0.7:
+                value = f"{rng.randint(1, 99)}.{rng.randint(0, 9)}E{rng.choice(['', '+', '-'])}{rng.randint(0, 3)}"
+            elif shape < 0.75:
+                value = f"&H{rng.randint(1, 0xFFFF):X}"
             lines.append(f"set Text1 {value}")
         elif kind < 0.9:
             lines.append(f"set Text2 {rng.randint(1, 500)}")
@@ -60,10 +70,15 @@ def run(flags, script):
 
 
 def figures(lines):
+    # While the day total is 0 or less the depth's day word, and at 0 the
+    # report's disk size, are what an earlier depth left (the plan does not
+    # keep them).
+    total = next(float(l.split("\t")[1].replace(",", ".")) for l in lines if l.startswith("Label26\t"))
+    history = {"Label35", "Form3.Label35", "Form3.Label31"} if total <= 0 else set()
     kept = []
     for line in lines:
         fields = line.split("\t")
-        if fields[0] in ("saved", "opened", "box") or fields[0] in NOT_FIGURES:
+        if fields[0] in ("saved", "opened", "box") or fields[0] in NOT_FIGURES or fields[0] in history:
             continue
         if fields[0] in ENABLED_FOLLOWS_HISTORY:
             fields = fields[:3]
@@ -81,7 +96,7 @@ def main():
         for path in (first, second):
             if os.path.exists(path):
                 os.remove(path)
-        actions = random_actions(rng, "," not in flags)
+        actions = random_actions(rng)
         saved = run(flags, actions + [f"save {first}"] + looks(first))
         opened = run(flags, [f"open {first}"] + looks(first) + [f"save {second}"])
         if f"opened\t{first}" not in opened:

@@ -79,13 +79,20 @@ for separator in (".", ","):
         if row[1] != "CBR":
             check(row[3] == report[f"Label3({k})"], f"channel {k}: resolution as in the report")
             check(row[4] == report[f"Label4({k})"], f"channel {k}: frame rate as in the report")
+        # The report gives every channel's day in gigabytes: a volume in Mбайт is 1024 times its figure.
+        check(row[8] in ("Гбайт", "Mбайт"), f"channel {k}: the unit of the volume a day")
         if row[8] == "Гбайт":
             check(row[7] == report[f"Label28({k})"], f"channel {k}: volume a day as in the report")
+        else:
+            number = lambda text: float(text.replace(",", "."))
+            check(abs(number(row[7]) / 1024 - number(report[f"Label28({k})"])) <= 0.006,
+                  f"channel {k}: volume a day in Mбайт as in the report")
     check(channels[1][1:3] == ["CBR", "битрейт"] and channels[1][6] == "2048", "the hand-typed channel")
     # The channel shown is the last one: its bitrate and volume are in the window's fields. (Where the
     # separator is a comma, the field reads only up to it, so the channel holds the whole part.)
     check(channels[2][6] == shown(window, "Text1").split(",")[0], "the shown channel's bitrate as the window holds it")
     check(channels[2][7] == shown(window, "Label6"), "the shown channel's volume as the window shows it")
+    check(channels[2][8] == shown(window, "Label8"), "the shown channel's unit as the window shows it")
     check(totals["Всего в сутки"][0] == report["Label6"] == shown(window, "Label26"), "the day total")
     check(totals["За период"][:3] == [shown(window, "Label29"), "Тбайт", "14"], "the period total")
     check(totals["Объём диска"][0] == report["Label31"], "the disk size")

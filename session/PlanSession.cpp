@@ -1,0 +1,75 @@
+#include "PlanSession.h"
+
+#include "PlanFile.h"
+#include "PlanTexts.h"
+#include "TextDoor.h"
+
+#include <QFileInfo>
+
+namespace velmora {
+
+PlanSession::PlanSession(FormFactory makeForm, std::string decimal, FormHost& host)
+    : makeForm_(std::move(makeForm)), host_(host), form_(makeForm_(host)), diskArray_(std::move(decimal))
+{
+}
+
+Plan PlanSession::plan() const
+{
+    Plan plan;
+    static_cast<FormContents&>(plan) = form_->contents();
+    plan.notes = notes_;
+    // The disk-array dialog goes in once the user has changed something in it.
+    if (diskArray_.settings() != DiskArraySettings{}) plan.diskArray = diskArray_.settings();
+    return plan;
+}
+
+bool PlanSession::isModified() const
+{
+    return kept_ && plan() != *kept_;
+}
+
+bool PlanSession::open(const std::string& path, std::string* why)
+{
+    const PlanRead read = readPlanFile(QString::fromStdString(path));
+    if (!read.plan) {
+        if (why) *why = read.error.toStdString();
+        return false;
+    }
+    load(*read.plan);
+    path_ = path;
+    // The plan in use is what the session now holds, which is the file's plan
+    // but for what opening recomputes (a refused entry's words).
+    kept_ = plan();
+    return true;
+}
+
+void PlanSession::load(const Plan& plan)
+{
+    auto form = makeForm_(host_);
+    form->load(plan);
+    form_ = std::move(form);
+    diskArray_.restore(plan.diskArray.value_or(DiskArraySettings{}));
+    notes_ = plan.notes;
+}
+
+bool PlanSession::saveAs(const std::string& path, std::string* why)
+{
+    const Plan now = plan();
+    QString reason;
+    if (!writeFileWhole(QString::fromStdString(path), planJson(now), &reason)) {
+        if (why) *why = reason.toStdString();
+        return false;
+    }
+    path_ = path;
+    kept_ = now;
+    return true;
+}
+
+std::optional<std::string> PlanSession::leaveQuestion() const
+{
+    if (!isModified()) return std::nullopt;
+    const QString name = QFileInfo(QString::fromStdString(path_)).completeBaseName();
+    return qtText(plantexts::kSaveChanges).arg(name).toStdString();
+}
+
+} // namespace velmora

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "DiskArrayForm.h"
+#include "FormHost.h"
+#include "MainForm.h"
+#include "Plan.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace velmora {
+
+// The plan being edited: the main window's form, the disk-array dialog's
+// fields, the report's notes, the file the plan is kept in and the plan as
+// last saved or opened. The window shows it, the command line's exports and
+// the driver work on it the same way. No toolkit in its interface: paths and
+// messages are UTF-8, and the window asks the user and hands the answers in.
+class PlanSession {
+public:
+    // Makes a form in its start state that asks `host` its questions.
+    using FormFactory = std::function<std::unique_ptr<MainForm>(FormHost&)>;
+
+    PlanSession(FormFactory makeForm, std::string decimal, FormHost& host);
+
+    MainForm& form() { return *form_; }
+    const MainForm& form() const { return *form_; }
+    DiskArrayForm& diskArray() { return diskArray_; }
+    const DiskArrayForm& diskArray() const { return diskArray_; }
+    const std::string& notes() const { return notes_; }
+    void setNotes(std::string notes) { notes_ = std::move(notes); }
+
+    // The file of the plan in use, empty before any plan was saved or opened.
+    const std::string& path() const { return path_; }
+    // The plan as it stands now.
+    Plan plan() const;
+    // The plan differs from the one last saved or opened; never before there was one.
+    bool isModified() const;
+
+    // Opening and saving: true, or false with the reason (one sentence) in
+    // `why`. Opening reads and checks the whole file before anything changes;
+    // a plan refused leaves the session as it was. Saving writes the file
+    // whole or not at all, and the saved plan becomes the plan in use.
+    bool open(const std::string& path, std::string* why);
+    // Opening without the file: a plan that passed the reader's checks takes
+    // the place of the form, the dialog's fields and the notes.
+    void load(const Plan& plan);
+    bool saveAs(const std::string& path, std::string* why);
+
+    // Before the plan in use is left (another plan opened, the window
+    // closed): the question to ask, or none when nothing would be lost.
+    std::optional<std::string> leaveQuestion() const;
+
+private:
+    FormFactory makeForm_;
+    FormHost& host_;
+    std::unique_ptr<MainForm> form_;
+    DiskArrayForm diskArray_;
+    std::string notes_;
+    std::string path_;
+    std::optional<Plan> kept_; // as last saved or opened
+};
+
+// A host for a form that is never shown: no question is ever answered Yes,
+// no window opens.
+class QuietHost : public FormHost {
+public:
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    void showReport() override {}
+    void showAbout() override {}
+};
+
+} // namespace velmora
