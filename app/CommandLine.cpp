@@ -94,7 +94,7 @@ QList<QCommandLineOption> programOptions()
                            QStringLiteral("источник")),
         QCommandLineOption(
             QStringLiteral("seconds"),
-            QStringLiteral("Сколько секунд потока измерять с --measure: от 3 до 120, обычно 10."),
+            QStringLiteral("Сколько секунд потока измерять с --measure: от 3 до 3600, обычно 10."),
             QStringLiteral("N")),
         QCommandLineOption(QStringLiteral("export-pdf"),
                            QStringLiteral("Сохранить страницу отчёта плана в PDF и выйти (без окна)."),

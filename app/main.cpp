@@ -33,7 +33,9 @@ int print(std::FILE* stream, const QString& text, int status)
 }
 
 // --measure: velmora-measure, installed beside this program, takes over the
-// process. FFmpeg is never loaded into velmora itself.
+// process. FFmpeg is never loaded into velmora itself. The address goes to it
+// on standard input, not among its arguments: a password in it never shows in
+// the system's list of processes for the measuring process.
 int runMeasure(const velmora::CommandLine& command)
 {
     char self[PATH_MAX] = {};
@@ -45,8 +47,23 @@ int runMeasure(const velmora::CommandLine& command)
         arguments.emplace_back("--seconds");
         arguments.push_back(command.measureSeconds.toStdString());
     }
-    arguments.emplace_back("--"); // a source that begins with a dash is still the source
-    arguments.push_back(command.measureSource.toLocal8Bit().toStdString());
+    arguments.emplace_back("--source-stdin");
+    const std::string source = command.measureSource.toLocal8Bit().toStdString() + "\n";
+    // The pipe holds the line until the measuring program reads it; a line
+    // longer than the pipe could hold is no address.
+    int channel[2];
+    if (source.size() > 4096 || source.find('\n') + 1 != source.size() || pipe(channel) != 0) {
+        std::fputs("velmora: the address cannot be handed to the measuring program\n", stderr);
+        return 1;
+    }
+    const bool written =
+        write(channel[1], source.data(), source.size()) == static_cast<ssize_t>(source.size());
+    close(channel[1]);
+    if (!written || dup2(channel[0], STDIN_FILENO) < 0) {
+        std::fputs("velmora: the address cannot be handed to the measuring program\n", stderr);
+        return 1;
+    }
+    close(channel[0]);
     std::vector<char*> argv;
     argv.reserve(arguments.size() + 1);
     for (std::string& a : arguments) argv.push_back(a.data());

@@ -25,6 +25,8 @@ enum class Cause {
     EndedEarly,        // the stream ended before its first video packet
     TooShort,          // the stream ended before two video packets had come
     NoClock,           // a live stream whose time stands still far longer than asked
+    NoTiming,          // a file without frame times, and no frame rate given for it
+    NoData,            // a local source that gives no data for 5 s (a pipe nobody writes to)
     Cancelled,         // the user stopped it
     BadAddress,        // a scheme the program does not measure
     Failed,            // anything else FFmpeg refuses
@@ -56,6 +58,9 @@ inline constexpr std::array<CauseText, static_cast<std::size_t>(Cause::Count)> k
     {"too-short", "the stream ended before it could be measured",
      "Поток закончился раньше, чем его удалось измерить."},
     {"no-clock", "the stream's time does not advance", "Время в потоке не идёт: измерить нельзя."},
+    {"no-timing", "the file carries no frame timing: give its frame rate with --fps N",
+     "В файле нет времени кадров: укажите частоту кадров записи."},
+    {"no-data", "the file gives no data for 5 s", "Файл 5 с не отдаёт данных."},
     {"cancelled", "cancelled", "Измерение отменено."},
     {"bad-address", "unsupported address: give a file, rtsp://, rtsps://, http:// or https://",
      "Такой адрес не поддерживается: нужен файл, rtsp://, rtsps://, http:// или https://."},

@@ -7,26 +7,10 @@ namespace velmora::measure {
 
 namespace {
 
-// A number with at most `decimals` decimals and no trailing zeros; the C
-// locale's period whatever the user's locale (the program never sets one).
-std::string number(double value, int decimals)
-{
-    if (!std::isfinite(value)) return "null";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    std::string out(text);
-    if (out.find('.') != std::string::npos) {
-        while (out.back() == '0') out.pop_back();
-        if (out.back() == '.') out.pop_back();
-    }
-    if (out == "-0") out = "0";
-    return out;
-}
-
 template <typename T>
 std::string orNull(const std::optional<T>& value, int decimals)
 {
-    return value ? number(static_cast<double>(*value), decimals) : "null";
+    return value ? decimalText(static_cast<double>(*value), decimals) : "null";
 }
 
 std::string orNull(const std::optional<std::string>& value)
@@ -87,30 +71,38 @@ std::string jsonString(std::string_view text)
 std::string resultJson(const Measurement& m)
 {
     const Figures& f = m.figures;
+    const std::optional<double> audio = m.audioCodec ? f.audioKbps : std::nullopt;
     std::string out = "{";
-    out += "\"source\":" + jsonString(m.source);
-    out += ",\"codec\":" + jsonString(m.codec);
-    out += ",\"profile\":" + orNull(m.profile);
-    out += ",\"width\":" + orNull(m.width, 0);
-    out += ",\"height\":" + orNull(m.height, 0);
-    out += ",\"fps\":" + orNull(f.fps, 3);
-    out += ",\"gop\":" + orNull(f.gop, 2);
-    out += ",\"seconds\":" + number(f.seconds, 3);
-    out += ",\"video_kbps\":" + number(f.videoKbps, 2);
-    out += ",\"peak_kbps\":" + orNull(f.peakKbps, 2);
-    out += ",\"audio_codec\":" + orNull(m.audioCodec);
-    out += ",\"audio_kbps\":" + (m.audioCodec ? orNull(f.audioKbps, 2) : std::string("null"));
+    const auto add = [&out](const char* name, const std::string& value) {
+        if (out.size() > 1) out += ',';
+        out += '"';
+        out += name;
+        out += "\":" + value;
+    };
+    add(key::kSource, jsonString(m.source));
+    add(key::kCodec, jsonString(m.codec));
+    add(key::kProfile, orNull(m.profile));
+    add(key::kWidth, orNull(m.width, 0));
+    add(key::kHeight, orNull(m.height, 0));
+    add(key::kFps, orNull(f.fps, 3));
+    add(key::kGop, orNull(f.gop, 2));
+    add(key::kGopMin, orNull(f.gopMin, 0));
+    add(key::kGopMax, orNull(f.gopMax, 0));
+    add(key::kKeyframePercent, decimalText(f.keyframePercent, 1));
+    add(key::kSeconds, decimalText(f.seconds, 3));
+    add(key::kClock, jsonString(timeSourceName(m.clock)));
+    add(key::kVideoKbps, decimalText(f.videoKbps, 2));
+    add(key::kPeakKbps, orNull(f.peakKbps, 2));
+    add(key::kAudioCodec, orNull(m.audioCodec));
+    add(key::kAudioKbps, orNull(audio, 2));
+    add(key::kAppliedKbps, decimalText(appliedKbps(f.videoKbps, audio), 2));
+    std::string perSecond = "[";
+    for (const double kbps : f.perSecond) {
+        if (perSecond.size() > 1) perSecond += ',';
+        perSecond += decimalText(kbps, 2);
+    }
+    add(key::kPerSecondKbps, perSecond + "]");
     return out + "}";
-}
-
-std::string progressLine(double seconds, double kbps)
-{
-    return "progress " + number(seconds, 2) + " " + number(kbps, 2);
-}
-
-std::string failureLine(Cause cause)
-{
-    return "failure " + std::string(causeText(cause).code);
 }
 
 std::string failureMessage(Cause cause, std::string_view shownSource)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Protocol.h"
 #include "StreamMeasure.h"
 
 #include <string>
@@ -7,15 +8,9 @@
 
 namespace velmora::measure {
 
-// The one JSON object printed on success, on one line, with every key
-// present (null where the stream does not tell).
+// The one JSON object printed on success, on one line, with every key of
+// Protocol.h present (null where the stream does not tell).
 std::string resultJson(const Measurement& m);
-
-// A line for a program that follows the measurement: "progress SECONDS KBPS".
-std::string progressLine(double seconds, double kbps);
-
-// A line naming the cause by its code: "failure CODE".
-std::string failureLine(Cause cause);
 
 // The failure as one English line: "velmora-measure: CAUSE: SOURCE".
 std::string failureMessage(Cause cause, std::string_view shownSource);

@@ -29,13 +29,18 @@ std::size_t schemeLength(std::string_view text)
     return text.substr(i).starts_with("://") ? i : 0;
 }
 
-// Query parameters whose values are credentials on cameras' web and RTSP addresses.
+// Query parameters whose values are credentials on cameras' web and RTSP
+// addresses: these names, and any name holding one of the words (loginpas,
+// loginuse, PassWord, user_name, ...), in any case.
 bool secretParameter(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 11> kNames{
-        "user", "username", "usr", "login", "pass", "password", "passwd", "pwd", "auth", "token", "key"};
+    static constexpr std::array<std::string_view, 6> kNames{"u", "p", "pw", "usr", "key", "code"};
+    static constexpr std::array<std::string_view, 9> kWords{"pass", "pwd",   "psw",    "user", "login",
+                                                            "auth", "token", "secret", "cred"};
     const std::string n = lower(name);
-    return std::find(kNames.begin(), kNames.end(), n) != kNames.end();
+    if (std::find(kNames.begin(), kNames.end(), n) != kNames.end()) return true;
+    return std::any_of(kWords.begin(), kWords.end(),
+                       [&n](std::string_view word) { return n.find(word) != std::string::npos; });
 }
 
 std::string withoutSecretParameters(std::string_view query, bool& removed)
@@ -70,21 +75,62 @@ std::string trimmed(std::string_view text)
 
 namespace {
 
+// Whether the text at `at` begins with a host ("name", "10.0.0.5", "[::1]"),
+// an optional ":port", then the end or "/", "?", "#".
+bool hostFollows(std::string_view text)
+{
+    std::size_t i = 0;
+    if (!text.empty() && text[0] == '[') {
+        i = text.find(']');
+        if (i == std::string_view::npos) return false;
+        ++i;
+    } else {
+        while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
+                                   text[i] == '-' || text[i] == '_'))
+            ++i;
+        if (i == 0) return false;
+    }
+    if (i < text.size() && text[i] == ':') {
+        ++i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    }
+    return i == text.size() || text[i] == '/' || text[i] == '?' || text[i] == '#';
+}
+
+// Where the credentials of an address end: the "@" before its host. People
+// type passwords with "/", "?", "#", "@" and "%" in them, unescaped, so the
+// credentials run from the scheme to the last "@" that a host follows,
+// provided what lies before it reads as "name:password" (a colon before any
+// "/", "?" or "#") or holds none of those three; an "@" in a path stays path.
+// npos when the address carries none.
+std::size_t credentialsEnd(std::string_view address, std::size_t authorityStart)
+{
+    std::size_t found = std::string_view::npos;
+    for (std::size_t at = address.find('@', authorityStart); at != std::string_view::npos;
+         at = address.find('@', at + 1)) {
+        const std::string_view before = address.substr(authorityStart, at - authorityStart);
+        const std::size_t delimiter = before.find_first_of("/?#");
+        const bool credentials = delimiter == std::string_view::npos ||
+                                 before.substr(0, delimiter).find(':') != std::string_view::npos;
+        if (credentials && hostFollows(address.substr(at + 1))) found = at;
+    }
+    return found;
+}
+
 std::string strip(std::string_view address, bool& found)
 {
     const std::size_t scheme = schemeLength(address);
     if (scheme == 0) return std::string(address);
-    const std::size_t authorityStart = scheme + 3;
-    std::size_t authorityEnd = address.find_first_of("/?#", authorityStart);
-    if (authorityEnd == std::string_view::npos) authorityEnd = address.size();
-    std::string_view authority = address.substr(authorityStart, authorityEnd - authorityStart);
-    if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-        authority.remove_prefix(at + 1);
+    std::size_t authorityStart = scheme + 3;
+    if (const std::size_t at = credentialsEnd(address, authorityStart); at != std::string_view::npos) {
+        authorityStart = at + 1;
         found = true;
     }
+    std::size_t authorityEnd = address.find_first_of("/?#", authorityStart);
+    if (authorityEnd == std::string_view::npos) authorityEnd = address.size();
 
-    std::string out(address.substr(0, authorityStart));
-    out += authority;
+    std::string out(address.substr(0, scheme + 3));
+    out += address.substr(authorityStart, authorityEnd - authorityStart);
     std::string_view rest = address.substr(authorityEnd);
     const std::size_t fragment = rest.find('#');
     const std::string_view beforeFragment = rest.substr(0, fragment);
@@ -97,6 +143,29 @@ std::string strip(std::string_view address, bool& found)
         if (!query.empty()) out += '?' + query;
     }
     if (fragment != std::string_view::npos) out += rest.substr(fragment);
+    return out;
+}
+
+// The address as FFmpeg reads it: credentials holding "/", "?" or "#" would
+// end its authority early, so those are percent-escaped (FFmpeg decodes the
+// name and password before it sends them).
+std::string forOpening(std::string_view address, std::size_t scheme)
+{
+    const std::size_t start = scheme + 3;
+    const std::size_t at = credentialsEnd(address, start);
+    if (at == std::string_view::npos) return std::string(address);
+    std::string out(address.substr(0, start));
+    for (const char c : address.substr(start, at - start)) {
+        if (c == '/')
+            out += "%2F";
+        else if (c == '?')
+            out += "%3F";
+        else if (c == '#')
+            out += "%23";
+        else
+            out += c;
+    }
+    out += address.substr(at);
     return out;
 }
 
@@ -134,7 +203,7 @@ Source parseSource(std::string_view text)
                                : SourceKind::Unsupported;
     s.shown = strip(given, s.hasCredentials);
     // FFmpeg picks the protocol by the scheme as written; give it in lower case.
-    s.open = name + given.substr(scheme);
+    s.open = name + forOpening(given, scheme).substr(scheme);
     return s;
 }
 

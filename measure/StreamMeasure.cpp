@@ -8,6 +8,9 @@ extern "C" {
 #include <libavutil/avutil.h>
 }
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -27,21 +30,28 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The arrival clock counts in nanoseconds.
+constexpr TimeBase kNanoseconds{1, 1000000000};
+
 // FFmpeg asks this between and during its blocking calls: a cancel or a
 // passed deadline makes the call in progress give up with AVERROR_EXIT.
 struct Watch {
     Clock::time_point deadline;
     const std::atomic<bool>* cancel = nullptr;
+    const std::atomic<bool>* stop = nullptr;
     bool cancelled = false;
     bool timedOut = false;
+    bool stopped = false;
 
     bool check()
     {
         if (cancel && cancel->load())
             cancelled = true;
+        else if (stop && stop->load())
+            stopped = true;
         else if (Clock::now() >= deadline)
             timedOut = true;
-        return cancelled || timedOut;
+        return cancelled || timedOut || stopped;
     }
 };
 
@@ -88,9 +98,103 @@ bool isNetwork(SourceKind kind)
     return kind != SourceKind::File;
 }
 
+// A local source read by the program itself rather than by FFmpeg's file
+// protocol, so that every read is bounded like a network one: a pipe that
+// nobody writes to, or that stops, ends at the watch's deadline.
+class LocalFile {
+public:
+    LocalFile(const std::string& path, Watch& watch) : watch_(watch)
+    {
+        // Not blocking: opening a pipe without a writer would wait for ever.
+        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        struct stat st {};
+        if (fd_ >= 0 && ::fstat(fd_, &st) == 0) regular_ = S_ISREG(st.st_mode);
+    }
+    ~LocalFile()
+    {
+        if (io_) av_freep(&io_->buffer);
+        avio_context_free(&io_);
+        if (fd_ >= 0) ::close(fd_);
+    }
+    LocalFile(const LocalFile&) = delete;
+    LocalFile& operator=(const LocalFile&) = delete;
+
+    int error() const { return fd_ < 0 ? AVERROR(errno) : 0; }
+    // The context FFmpeg reads through; null when it cannot be made.
+    AVIOContext* context()
+    {
+        if (io_ || fd_ < 0) return io_;
+        constexpr int kBufferSize = 256 * 1024;
+        auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferSize));
+        if (!buffer) return nullptr;
+        io_ = avio_alloc_context(buffer, kBufferSize, 0, this, &LocalFile::read, nullptr,
+                                 regular_ ? &LocalFile::seek : nullptr);
+        if (!io_) {
+            av_free(buffer);
+            return nullptr;
+        }
+        io_->seekable = regular_ ? AVIO_SEEKABLE_NORMAL : 0;
+        return io_;
+    }
+
+private:
+    static int read(void* opaque, std::uint8_t* buffer, int size)
+    {
+        auto& self = *static_cast<LocalFile*>(opaque);
+        while (true) {
+            const ssize_t n = ::read(self.fd_, buffer, static_cast<std::size_t>(size));
+            if (n > 0) {
+                self.anyData_ = true;
+                return static_cast<int>(n);
+            }
+            if (n == 0 && (self.regular_ || self.anyData_)) return AVERROR_EOF;
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 && errno != EAGAIN) return AVERROR(errno);
+            // A pipe without data yet, or without a writer yet: wait a little, and no longer than the watch
+            // allows.
+            pollfd p{self.fd_, POLLIN, 0};
+            const int ready = ::poll(&p, 1, 50);
+            if (ready > 0 && (p.revents & POLLHUP) && !(p.revents & POLLIN))
+                return AVERROR_EOF; // the writer left
+            if (self.watch_.check()) return AVERROR_EXIT;
+        }
+    }
+
+    static std::int64_t seek(void* opaque, std::int64_t offset, int whence)
+    {
+        const auto& self = *static_cast<LocalFile*>(opaque);
+        if (whence & AVSEEK_SIZE) {
+            struct stat st {};
+            return ::fstat(self.fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
+        }
+        const off_t at = ::lseek(self.fd_, static_cast<off_t>(offset), whence & ~AVSEEK_FORCE);
+        return at < 0 ? AVERROR(errno) : static_cast<std::int64_t>(at);
+    }
+
+    Watch& watch_;
+    int fd_ = -1;
+    bool regular_ = false;
+    bool anyData_ = false;
+    AVIOContext* io_ = nullptr;
+};
+
+// Elementary streams without a container: their only timing is what the
+// codec's headers state (H.264 and H.265 may leave it out; JPEG never has
+// any). FFmpeg makes up 25 frames a second for them.
+bool withoutTimes(const AVInputFormat* format)
+{
+    static constexpr std::array<std::string_view, 14> kRaw{"h264",  "hevc", "mjpeg",     "mpjpeg",    "m4v",
+                                                           "h261",  "h263", "cavsvideo", "mpegvideo", "vc1",
+                                                           "dirac", "avs2", "obu",       "vvc"};
+    if (!format || !format->name) return false;
+    if (format->flags & AVFMT_NOTIMESTAMPS) return true;
+    return std::find(kRaw.begin(), kRaw.end(), std::string_view(format->name)) != kRaw.end();
+}
+
 Cause openFailure(int error, const Watch& watch, const Source& source, bool lookupFailed)
 {
     if (watch.cancelled) return Cause::Cancelled;
+    if (!isNetwork(source.kind) && watch.timedOut) return Cause::NoData;
     if (watch.timedOut || error == AVERROR(ETIMEDOUT)) return Cause::NoAnswer;
     if (lookupFailed) return Cause::HostUnknown;
     switch (error) {
@@ -157,6 +261,8 @@ public:
             return;
         }
         parser_->flags |= PARSER_FLAG_COMPLETE_FRAMES;
+        // H.264 counts its timing in fields, two a frame, as its decoder does.
+        if (codecId_ == AV_CODEC_ID_H264) codec_->ticks_per_frame = 2;
     }
 
     void read(const AVPacket& packet)
@@ -177,6 +283,17 @@ public:
     }
 
     std::optional<std::pair<int, int>> size() const { return size_; }
+    // The frame rate the stream's headers state (H.264 and H.265 timing
+    // information), once read; none where they state none.
+    std::optional<FrameRate> frameRate() const
+    {
+        if (!codec_ || codec_->framerate.num <= 0 || codec_->framerate.den <= 0) return std::nullopt;
+        // Rates outside what any camera sends are a header's nonsense.
+        constexpr double kLowestFps = 0.1;
+        const double fps = av_q2d(codec_->framerate);
+        if (!(fps >= kLowestFps && fps <= 1000)) return std::nullopt;
+        return FrameRate{codec_->framerate.num, codec_->framerate.den};
+    }
     std::optional<std::string> profileName() const
     {
         if (!profile_) return std::nullopt;
@@ -229,6 +346,15 @@ std::string codecTitle(std::string_view name)
     return upper;
 }
 
+std::string_view timeSourceName(TimeSource clock)
+{
+    switch (clock) {
+    case TimeSource::Arrival: return "arrival";
+    case TimeSource::Given: return "given";
+    default: return "stream";
+    }
+}
+
 Outcome measureStream(const Request& request)
 {
     installQuietLog();
@@ -240,7 +366,8 @@ Outcome measureStream(const Request& request)
         return outcome;
     };
     if (source.kind == SourceKind::Unsupported) return fail(Cause::BadAddress);
-    if (source.kind == SourceKind::File) {
+    const bool network = isNetwork(source.kind);
+    if (!network) {
         const std::string path = source.open.substr(5);
         std::error_code error;
         const auto status = std::filesystem::status(path, error);
@@ -252,6 +379,7 @@ Outcome measureStream(const Request& request)
 
     Watch watch;
     watch.cancel = request.cancel;
+    watch.stop = request.stop;
     watch.deadline = Clock::now() + request.connectTimeout;
     bool lookupFailed = false;
     t_lookupFailed = &lookupFailed;
@@ -259,16 +387,32 @@ Outcome measureStream(const Request& request)
         ~LookupReset() { t_lookupFailed = nullptr; }
     } lookupReset;
 
+    // Outlives the input, which reads through it.
+    std::optional<LocalFile> file;
+    if (!network) {
+        file.emplace(source.open.substr(5), watch);
+        if (file->error() != 0) return fail(openFailure(file->error(), watch, source, false));
+    }
     AVFormatContext* raw = avformat_alloc_context();
     if (!raw) return fail(Cause::Failed);
     raw->interrupt_callback = {interrupted, &watch};
+    if (file) {
+        raw->pb = file->context();
+        if (!raw->pb) {
+            avformat_free_context(raw);
+            return fail(Cause::Failed);
+        }
+    }
     AVDictionary* options = nullptr;
     av_dict_set(&options, "protocol_whitelist", allowedProtocols(source.kind), 0);
     if (source.kind == SourceKind::Rtsp || source.kind == SourceKind::Rtsps)
         av_dict_set(&options, "rtsp_transport", "tcp", 0);
     const int opened = avformat_open_input(&raw, source.open.c_str(), nullptr, &options);
     av_dict_free(&options);
-    if (opened < 0) return fail(openFailure(opened, watch, source, lookupFailed));
+    if (opened < 0) {
+        if (watch.stopped) return fail(Cause::Cancelled);
+        return fail(openFailure(opened, watch, source, lookupFailed));
+    }
     const std::unique_ptr<AVFormatContext, InputCloser> input(raw);
 
     int video = -1;
@@ -286,7 +430,13 @@ Outcome measureStream(const Request& request)
 
     const std::unique_ptr<AVPacket, PacketFree> packet(av_packet_alloc());
     if (!packet) return fail(Cause::Failed);
-    Tally tally(wanted);
+    // Made at the first video packet, when the clock to count on is known.
+    std::optional<Tally> tally;
+    TimeSource clock = TimeSource::Stream;
+    bool frameCount = false; // video times are frame numbers at a known rate
+    std::int64_t frameNumber = 0;
+    Clock::time_point firstArrival{};
+    const bool timeless = withoutTimes(input->iformat);
     std::optional<HeaderReader> headers;
     if (video >= 0) headers.emplace(input->streams[video]->codecpar);
     const auto readStart = Clock::now();
@@ -295,13 +445,16 @@ Outcome measureStream(const Request& request)
     watch.deadline = readStart + request.packetTimeout;
     bool anyPacket = false;
     double nextProgress = 0.25;
+    int secondsReported = 0;
+    const auto videoPackets = [&tally] { return tally ? tally->videoPackets() : 0; };
 
     while (true) {
         const int read = av_read_frame(input.get(), packet.get());
         if (read < 0) {
             if (watch.cancelled) return fail(Cause::Cancelled);
+            if (watch.stopped) break;
             if (watch.timedOut)
-                return fail(tally.videoPackets() == 0 && anyPacket ? Cause::NoVideo : Cause::Stalled);
+                return fail(videoPackets() == 0 && anyPacket ? Cause::NoVideo : Cause::Stalled);
             break; // the end of the file, or of the connection: what came is measured
         }
         anyPacket = true;
@@ -311,38 +464,84 @@ Outcome measureStream(const Request& request)
             headers.emplace(st->codecpar);
         }
         if (audio < 0 && st->codecpar->codec_type == AVMEDIA_TYPE_AUDIO) audio = packet->stream_index;
-        const double duration = seconds(packet->duration, st->time_base).value_or(0);
-        const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
         bool finished = false;
         if (packet->stream_index == video) {
+            const auto arrived = Clock::now();
             // A packet that FFmpeg held back and gave out only when the wait
             // ran out does not start a new wait: the stream is still silent.
-            if (!watch.timedOut) watch.deadline = Clock::now() + request.packetTimeout;
-            if (tally.addVideo(seconds(ts, st->time_base), duration, packet->size,
-                               (packet->flags & AV_PKT_FLAG_KEY) != 0, seconds(packet->pts, st->time_base))) {
-                headers->read(*packet);
-                if (request.progress && tally.done() >= nextProgress) {
-                    request.progress(tally.done(), tally.runningKbps());
-                    nextProgress = std::floor(tally.done() * 4 + 1) / 4;
+            if (!watch.timedOut) watch.deadline = arrived + request.packetTimeout;
+            headers->read(*packet);
+            if (!tally) {
+                TimeBase base{st->time_base.num, st->time_base.den};
+                if (timeless) {
+                    // No times in the stream: its headers' frame rate, the arrival
+                    // of a live stream's packets, or the rate the user gave.
+                    if (const auto rate = headers->frameRate()) {
+                        frameCount = true;
+                        base = {rate->den, rate->num};
+                    } else if (network) {
+                        clock = TimeSource::Arrival;
+                        base = kNanoseconds;
+                        firstArrival = arrived;
+                    } else if (request.fps && request.fps->valid()) {
+                        clock = TimeSource::Given;
+                        frameCount = true;
+                        base = {request.fps->den, request.fps->num};
+                    } else {
+                        return fail(Cause::NoTiming);
+                    }
+                }
+                tally.emplace(wanted, base);
+            }
+            std::optional<std::int64_t> time;
+            std::optional<std::int64_t> shown;
+            std::int64_t duration = 0;
+            if (frameCount) {
+                time = frameNumber++;
+                duration = 1;
+            } else if (clock == TimeSource::Arrival) {
+                time = std::chrono::duration_cast<std::chrono::nanoseconds>(arrived - firstArrival).count();
+            } else {
+                if (packet->dts != AV_NOPTS_VALUE)
+                    time = packet->dts;
+                else if (packet->pts != AV_NOPTS_VALUE)
+                    time = packet->pts;
+                if (packet->pts != AV_NOPTS_VALUE) shown = packet->pts;
+                duration = packet->duration;
+            }
+            if (tally->addVideo(time, duration, packet->size, (packet->flags & AV_PKT_FLAG_KEY) != 0,
+                                shown)) {
+                if (request.second)
+                    for (; secondsReported < tally->wholeSeconds(); ++secondsReported)
+                        request.second(secondsReported, tally->secondKbps(secondsReported));
+                if (request.progress && tally->done() >= nextProgress) {
+                    request.progress(tally->done(), tally->runningKbps());
+                    nextProgress = std::floor(tally->done() * 4 + 1) / 4;
                 }
             } else {
                 finished = true;
             }
-        } else if (packet->stream_index == audio) {
-            tally.addAudio(seconds(ts, st->time_base), duration, packet->size);
+        } else if (packet->stream_index == audio && tally) {
+            const std::int64_t ts = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+            tally->addAudio(seconds(ts, st->time_base), seconds(packet->duration, st->time_base).value_or(0),
+                            packet->size);
         }
         av_packet_unref(packet.get());
         if (finished) break;
         if (watch.check()) {
             if (watch.cancelled) return fail(Cause::Cancelled);
-            return fail(tally.videoPackets() == 0 ? Cause::NoVideo : Cause::Stalled);
+            if (watch.stopped) break;
+            return fail(videoPackets() == 0 ? Cause::NoVideo : Cause::Stalled);
         }
-        if (isNetwork(source.kind) && Clock::now() >= clockLimit) return fail(Cause::NoClock);
+        if (network && Clock::now() >= clockLimit) return fail(Cause::NoClock);
     }
 
-    if (tally.videoPackets() == 0) return fail(video < 0 ? Cause::NoVideo : Cause::EndedEarly);
-    const auto figures = tally.figures();
+    if (videoPackets() == 0) return fail(video < 0 ? Cause::NoVideo : Cause::EndedEarly);
+    const auto figures = tally->figures();
     if (!figures) return fail(Cause::TooShort);
+    if (request.second)
+        for (; secondsReported < static_cast<int>(figures->perSecond.size()); ++secondsReported)
+            request.second(secondsReported, figures->perSecond[static_cast<std::size_t>(secondsReported)]);
     if (request.progress) request.progress(figures->seconds, figures->videoKbps);
 
     Measurement m;
@@ -355,6 +554,7 @@ Outcome measureStream(const Request& request)
         m.height = size->second;
     }
     m.figures = *figures;
+    m.clock = clock;
     if (audio >= 0) m.audioCodec = codecTitle(avcodec_get_name(input->streams[audio]->codecpar->codec_id));
     outcome.measurement = std::move(m);
     return outcome;

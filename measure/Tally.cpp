@@ -20,31 +20,49 @@ double usable(double duration)
 
 } // namespace
 
-Tally::Tally(double seconds) : seconds_(std::isfinite(seconds) && seconds > 0 ? seconds : 1)
+Tally::Tally(double seconds, TimeBase base)
+    : seconds_(std::isfinite(seconds) && seconds > 0 ? seconds : 1), base_(base.valid() ? base : TimeBase{})
 {
     perSecond_.assign(static_cast<std::size_t>(std::ceil(seconds_)), 0);
+}
+
+double Tally::toSeconds(std::int64_t ticks) const
+{
+    return static_cast<double>(static_cast<long double>(ticks) * base_.num / base_.den);
+}
+
+std::int64_t Tally::secondOf(std::int64_t ticks) const
+{
+    // ticks x num / den without a product that could overflow, and exact.
+    if (ticks < 0) return -1;
+    return ticks / base_.den * base_.num + ticks % base_.den * base_.num / base_.den;
 }
 
 double Tally::interval() const
 {
     const std::int64_t timed = frames_ - leading_;
-    return timed >= 2 ? (last_ - start_) / static_cast<double>(timed - 1) : 0;
+    return timed >= 2 ? static_cast<double>(last_ - start_) / static_cast<double>(timed - 1) : 0;
 }
 
-bool Tally::addVideo(std::optional<double> time, double duration, std::int64_t size, bool key,
-                     std::optional<double> shown)
+std::int64_t Tally::step() const
+{
+    return lastDuration_ > 0 ? lastDuration_ : std::llround(interval());
+}
+
+bool Tally::addVideo(std::optional<std::int64_t> time, std::int64_t duration, std::int64_t size, bool key,
+                     std::optional<std::int64_t> shown)
 {
     if (complete_) return false;
     size = std::max<std::int64_t>(size, 0);
-    const bool timed = time && std::isfinite(*time);
-    double t = 0;
+    duration = std::max<std::int64_t>(duration, 0);
+    std::int64_t t = 0;
     if (!started_) {
         // Packets before the first one with a time (a live stream's first
         // frames often come without) belong to the first second.
-        if (timed) {
+        if (time) {
             started_ = true;
             t = start_ = *time;
-        } else if (usable(duration) > 0) {
+        } else if (duration > 0) {
             // A raw stream gives durations only: its time is made of them.
             started_ = madeUp_ = true;
             t = start_ = 0;
@@ -52,37 +70,31 @@ bool Tally::addVideo(std::optional<double> time, double duration, std::int64_t s
             ++leading_;
         }
     } else {
-        const double step = lastDuration_ > 0 ? lastDuration_ : interval();
-        if (timed && madeUp_) {
+        if (time && madeUp_) {
             // The first real time: the made-up time moves onto it.
-            const double shift = *time - (last_ + step);
+            const std::int64_t shift = *time - (last_ + step());
             start_ += shift;
             last_ += shift;
             madeUp_ = false;
         }
-        t = timed ? std::max(*time, last_) : last_ + step;
-        if (t - start_ >= seconds_) {
+        t = time ? std::max(*time, last_) : last_ + step();
+        if (static_cast<long double>(t - start_) * base_.num >=
+            static_cast<long double>(seconds_) * base_.den) {
             complete_ = true;
             return false;
         }
     }
-    const auto second = static_cast<std::size_t>(std::floor(t - start_));
-    if (second < perSecond_.size()) perSecond_[second] += size;
+    const std::int64_t second = started_ ? secondOf(t - start_) : 0;
+    if (second >= 0 && static_cast<std::size_t>(second) < perSecond_.size())
+        perSecond_[static_cast<std::size_t>(second)] += size;
     if (key) {
-        if (shown && std::isfinite(*shown)) {
-            if (firstKey_ < 0) firstKeyShown_ = *shown;
-            lastKeyShown_ = *shown;
-        } else {
-            keysShown_ = false;
-        }
-        if (firstKey_ < 0) firstKey_ = frames_;
-        lastKey_ = frames_;
-        ++keys_;
+        keys_.push_back({frames_, shown});
+        keyBytes_ += size;
     }
     ++frames_;
     bytes_ += size;
     if (started_) last_ = t;
-    lastDuration_ = usable(duration);
+    lastDuration_ = duration;
     return true;
 }
 
@@ -90,12 +102,17 @@ void Tally::addAudio(std::optional<double> time, double duration, std::int64_t s
 {
     if (!started_ || complete_) return;
     size = std::max<std::int64_t>(size, 0);
+    const bool timed = time && std::isfinite(*time);
     double t = 0;
     if (audioPackets_ == 0) {
-        t = time && std::isfinite(*time) ? *time : 0;
-        audioFirst_ = t;
+        t = timed ? *time : 0;
+        audioFirst_ = audioTimed_ = t;
     } else {
-        t = time && std::isfinite(*time) ? std::max(*time, audioLast_) : audioLast_ + audioLastDuration_;
+        t = timed ? std::max(*time, audioLast_) : audioLast_ + audioLastDuration_;
+    }
+    if (timed) {
+        audioTimed_ = t;
+        audioBytesBeforeTimed_ = audioBytes_;
     }
     ++audioPackets_;
     audioBytes_ += size;
@@ -107,14 +124,26 @@ double Tally::done() const
 {
     if (complete_) return seconds_;
     if (!started_) return 0;
-    const double end = last_ - start_ + (lastDuration_ > 0 ? lastDuration_ : interval());
-    return std::min(end, seconds_);
+    return std::min(toSeconds(last_ - start_ + step()), seconds_);
 }
 
 double Tally::runningKbps() const
 {
     const double d = done();
     return d > 0 ? kbps(bytes_, d) : 0;
+}
+
+int Tally::wholeSeconds() const
+{
+    if (complete_) return static_cast<int>(std::floor(seconds_));
+    if (!started_) return 0;
+    return static_cast<int>(std::min<std::int64_t>(secondOf(last_ - start_), std::floor(seconds_)));
+}
+
+double Tally::secondKbps(int second) const
+{
+    if (second < 0 || static_cast<std::size_t>(second) >= perSecond_.size()) return 0;
+    return kbps(perSecond_[static_cast<std::size_t>(second)], 1.0);
 }
 
 std::optional<Figures> Tally::figures() const
@@ -127,17 +156,40 @@ std::optional<Figures> Tally::figures() const
     f.videoKbps = kbps(bytes_, span);
     // Only whole seconds count for the peak: a last, partial second would
     // understate it, or overstate it if it held a lone key frame.
-    const auto whole = std::min(perSecond_.size(), static_cast<std::size_t>(std::floor(span + 1e-9)));
-    if (whole > 0) f.peakKbps = kbps(*std::max_element(perSecond_.begin(), perSecond_.begin() + whole), 1.0);
-    if (last_ > start_) f.fps = static_cast<double>(frames_ - leading_ - 1) / (last_ - start_);
-    if (keys_ >= 2) {
-        const double keyFrames = keysShown_ && f.fps && lastKeyShown_ > firstKeyShown_
-                                     ? (lastKeyShown_ - firstKeyShown_) * *f.fps
-                                     : static_cast<double>(lastKey_ - firstKey_);
-        f.gop = keyFrames / static_cast<double>(keys_ - 1);
+    const auto whole = static_cast<std::size_t>(
+        complete_
+            ? std::floor(seconds_)
+            : std::min<double>(static_cast<double>(secondOf(last_ - start_ + step())), std::floor(seconds_)));
+    for (std::size_t i = 0; i < whole && i < perSecond_.size(); ++i)
+        f.perSecond.push_back(kbps(perSecond_[i], 1.0));
+    if (!f.perSecond.empty()) f.peakKbps = *std::max_element(f.perSecond.begin(), f.perSecond.end());
+    if (last_ > start_) f.fps = static_cast<double>(frames_ - leading_ - 1) / toSeconds(last_ - start_);
+    if (bytes_ > 0) f.keyframePercent = static_cast<double>(keyBytes_) * 100.0 / static_cast<double>(bytes_);
+    if (keys_.size() >= 2) {
+        // Frames from one key frame to another: by presentation time where
+        // every key frame has one, else by decoding order.
+        const bool byShown =
+            f.fps &&
+            std::all_of(keys_.begin(), keys_.end(), [](const Key& k) { return k.shown.has_value(); }) &&
+            *keys_.back().shown > *keys_.front().shown;
+        const auto between = [&](const Key& a, const Key& b) {
+            return byShown ? toSeconds(*b.shown - *a.shown) * *f.fps : static_cast<double>(b.frame - a.frame);
+        };
+        f.gop = between(keys_.front(), keys_.back()) / static_cast<double>(keys_.size() - 1);
+        for (std::size_t i = 1; i < keys_.size(); ++i) {
+            const int frames = static_cast<int>(std::lround(between(keys_[i - 1], keys_[i])));
+            f.gopMin = std::min(f.gopMin.value_or(frames), frames);
+            f.gopMax = std::max(f.gopMax.value_or(frames), frames);
+        }
     }
-    const double audioSpan = audioLast_ - audioFirst_ + audioLastDuration_;
-    if (audioPackets_ > 0 && audioSpan > 0) f.audioKbps = kbps(audioBytes_, audioSpan);
+    // Packets without a duration (audio in MPEG-TS: a time on the first frame
+    // of each bundle only): the bytes up to the last packet with a time over
+    // the time up to it.
+    if (audioLastDuration_ > 0) {
+        f.audioKbps = kbps(audioBytes_, audioLast_ - audioFirst_ + audioLastDuration_);
+    } else if (audioTimed_ > audioFirst_) {
+        f.audioKbps = kbps(audioBytesBeforeTimed_, audioTimed_ - audioFirst_);
+    }
     return f;
 }
 

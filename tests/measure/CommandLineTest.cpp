@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <csignal>
 #include <filesystem>
 #include <regex>
@@ -52,7 +54,11 @@ TEST(CommandLine, WrongUseIsOneLineAndExitOne)
     const std::vector<std::vector<std::string>> cases{
         {},
         {"--seconds", "2", "a.mp4"},
-        {"--seconds", "121", "a.mp4"},
+        {"--seconds", "3601", "a.mp4"},
+        {"--fps", "0", "a.mp4"},
+        {"--fps=12,5", "a.mp4"},
+        {"--fps", "1e3", "a.mp4"},
+        {"a.mp4", "--fps"},
         {"--seconds=abc", "a.mp4"},
         {"--seconds=10.5", "a.mp4"},
         {"a.mp4", "--seconds"},
@@ -84,15 +90,20 @@ TEST(CommandLine, PrintsOneJsonObjectWithTheKnownKeys)
     EXPECT_TRUE(r.err.empty());
     const auto out = lines(r.out);
     ASSERT_EQ(out.size(), 1u);
-    EXPECT_EQ(keys(out[0]),
-              (std::vector<std::string>{"source", "codec", "profile", "width", "height", "fps", "gop",
-                                        "seconds", "video_kbps", "peak_kbps", "audio_codec", "audio_kbps"}));
+    EXPECT_EQ(keys(out[0]), (std::vector<std::string>{
+                                "source", "codec", "profile", "width", "height", "fps", "gop", "gop_min",
+                                "gop_max", "keyframe_percent", "seconds", "clock", "video_kbps", "peak_kbps",
+                                "audio_codec", "audio_kbps", "applied_kbps", "per_second_kbps"}));
     EXPECT_NE(out[0].find("\"codec\":\"H.264\",\"profile\":\"Constrained "
                           "Baseline\",\"width\":320,\"height\":240,\"fps\":10,"
-                          "\"gop\":10,\"seconds\":3,"),
+                          "\"gop\":10,\"gop_min\":10,\"gop_max\":10,"),
               std::string::npos)
         << out[0];
-    EXPECT_NE(out[0].find("\"audio_codec\":null,\"audio_kbps\":null}"), std::string::npos);
+    EXPECT_NE(out[0].find("\"seconds\":3,\"clock\":\"stream\","), std::string::npos) << out[0];
+    EXPECT_NE(out[0].find("\"audio_codec\":null,\"audio_kbps\":null,\"applied_kbps\":"), std::string::npos);
+    EXPECT_TRUE(
+        std::regex_search(out[0], std::regex("\"per_second_kbps\":\\[[0-9.]+,[0-9.]+,[0-9.]+\\]\\}$")))
+        << out[0];
 
     // For the window: progress lines, then the object; the source from standard input.
     const ProgramRun followed = run({kProgram, "--source-stdin", "--progress", "--seconds=3"}, file + "\n");
@@ -100,7 +111,8 @@ TEST(CommandLine, PrintsOneJsonObjectWithTheKnownKeys)
     const auto progress = lines(followed.out);
     ASSERT_GE(progress.size(), 3u);
     for (std::size_t i = 0; i + 1 < progress.size(); ++i)
-        EXPECT_TRUE(std::regex_match(progress[i], std::regex("progress [0-9.]+ [0-9.]+"))) << progress[i];
+        EXPECT_TRUE(std::regex_match(progress[i], std::regex("(progress [0-9.]+|second [0-2]) [0-9.]+")))
+            << progress[i];
     EXPECT_EQ(progress.back(), out[0]);
 }
 
@@ -116,6 +128,20 @@ TEST(CommandLine, FailureIsOneEnglishLineAndExitOne)
     EXPECT_EQ(followed.exitCode, 1);
     EXPECT_EQ(followed.out, "failure no-such-file\n");
     EXPECT_EQ(lines(followed.err).size(), 1u);
+}
+
+TEST(CommandLine, PipeWithoutAWriterEndsWithACause)
+{
+    const fs::path fifo = fs::temp_directory_path() / ("velmora-measure-fifo-" + std::to_string(getpid()));
+    fs::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    const ProgramRun r = run({kProgram, fifo.string()});
+    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    fs::remove(fifo);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "velmora-measure: the file gives no data for 5 s: " + fifo.string() + "\n");
+    EXPECT_LT(took, 15);
 }
 
 TEST(CommandLine, TerminateCancels)
@@ -166,6 +192,15 @@ TEST(CommandLine, PasswordAppearsInNoOutputAndNoFile)
          "",
          1},
         {"bad seconds", {"--seconds", "1", server.address("/secure", right)}, "", 1},
+        // As people type them: nothing escaped, the scheme mistyped, camera query names.
+        {"? and # in it, scheme mistyped", {"rstp://installer:" + password + "?x#y@" + closed + "/x"}, "", 1},
+        {"/ in it", {"http://installer:" + password + "/x@" + closed + "/x"}, "", 1},
+        {"@, :, / and % in it", {"rtsp://installer:p@" + password + ":w/o%rd@" + closed + "/s"}, "", 1},
+        {"camera query names", {"http://" + closed + "/cgi?loginuse=installer:&loginpas=" + password}, "", 1},
+        {"camera query names, followed",
+         {"--source-stdin", "--progress"},
+         "http://" + closed + "/cgi?psw=" + password + "&user=installer:\n",
+         1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

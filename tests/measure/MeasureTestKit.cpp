@@ -8,10 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace velmora::measure::kit {
@@ -105,10 +107,22 @@ std::string clip(const std::string& name, const std::vector<std::string>& ffmpeg
     return target.string();
 }
 
-std::vector<ProbePacket> probeVideoPackets(const std::string& file)
+std::vector<ProbePacket> probeVideoPackets(const std::string& file, double fps)
 {
     const ProgramRun probe = run({"/usr/bin/ffprobe", "-v", "error", "-select_streams", "V:0",
                                   "-show_entries", "packet=dts_time,pts_time,size", "-of", "csv=p=0", file});
+    if (fps > 0) {
+        std::vector<ProbePacket> packets;
+        std::istringstream lines(probe.out);
+        std::string line;
+        while (std::getline(lines, line)) {
+            const std::size_t comma = line.rfind(',', line.size() - 1);
+            if (line.empty() || comma == std::string::npos) continue;
+            packets.push_back(
+                {static_cast<double>(packets.size()) / fps, std::atoll(line.c_str() + comma + 1)});
+        }
+        return packets;
+    }
     std::vector<ProbePacket> packets;
     std::istringstream lines(probe.out);
     std::string line;
@@ -133,6 +147,36 @@ double probeKbps(const std::vector<ProbePacket>& packets, double seconds)
     long long bytes = 0;
     for (const ProbePacket& p : packets)
         if (p.time - start < seconds) bytes += p.size;
+    return static_cast<double>(bytes) * 8.0 / 1000.0 / seconds;
+}
+
+std::vector<double> probeSecondsKbps(const std::vector<ProbePacket>& packets, int seconds)
+{
+    std::vector<double> out(static_cast<std::size_t>(seconds), 0);
+    if (packets.empty()) return out;
+    for (const ProbePacket& p : packets) {
+        const long long second = std::llround((p.time - packets.front().time) * 1e6) / 1000000;
+        if (second >= 0 && second < seconds) out[static_cast<std::size_t>(second)] += p.size * 8.0 / 1000.0;
+    }
+    return out;
+}
+
+double probeAudioKbps(const std::string& file, double seconds)
+{
+    const ProgramRun probe = run({"/usr/bin/ffprobe", "-v", "error", "-select_streams", "a:0",
+                                  "-show_entries", "packet=pts_time,size", "-of", "csv=p=0", file});
+    std::istringstream lines(probe.out);
+    std::string line;
+    std::optional<double> start;
+    long long bytes = 0;
+    while (std::getline(lines, line)) {
+        // "pts_time,size", sometimes with side data after another comma
+        const std::size_t comma = line.find(',');
+        if (comma == std::string::npos || line.compare(0, 3, "N/A") == 0) continue;
+        const double time = std::strtod(line.c_str(), nullptr);
+        if (!start) start = time;
+        if (time - *start < seconds) bytes += std::atoll(line.c_str() + comma + 1);
+    }
     return static_cast<double>(bytes) * 8.0 / 1000.0 / seconds;
 }
 

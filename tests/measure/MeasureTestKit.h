@@ -29,10 +29,15 @@ struct ProbePacket {
     double time = 0;
     long long size = 0;
 };
-std::vector<ProbePacket> probeVideoPackets(const std::string& file);
+// With `fps` given, packet n lies at n / fps (a raw stream: ffprobe makes up its times).
+std::vector<ProbePacket> probeVideoPackets(const std::string& file, double fps = 0);
 
 // kbit/s of the packets from the first one over `seconds` of stream time.
 double probeKbps(const std::vector<ProbePacket>& packets, double seconds);
+// kbit/s of each whole second from the first packet, cut at the microsecond.
+std::vector<double> probeSecondsKbps(const std::vector<ProbePacket>& packets, int seconds);
+// kbit/s of the first audio stream's packets over `seconds` from its first one.
+double probeAudioKbps(const std::string& file, double seconds);
 
 // A TCP port on 127.0.0.1 that nothing listens on (bound, then released).
 int closedPort();

@@ -9,9 +9,17 @@
 namespace velmora::measure {
 namespace {
 
+// Video times in ticks of 1/90000 s, as RTSP and MPEG-TS give them.
+constexpr TimeBase kBase{1, 90000};
+
+std::int64_t ticks(double seconds)
+{
+    return std::llround(seconds * 90000);
+}
+
 struct Packet {
-    std::optional<double> time;
-    double duration;
+    std::optional<std::int64_t> time;
+    std::int64_t duration;
     std::int64_t size;
     bool key;
 };
@@ -20,7 +28,8 @@ struct Packet {
 std::vector<Packet> steady(int count, double fps, std::int64_t size, int gop, double start = 0)
 {
     std::vector<Packet> out;
-    for (int i = 0; i < count; ++i) out.push_back({start + i / fps, 1 / fps, size, i % gop == 0});
+    for (int i = 0; i < count; ++i)
+        out.push_back({ticks(start + i / fps), ticks(1 / fps), size, i % gop == 0});
     return out;
 }
 
@@ -51,8 +60,13 @@ TEST(Tally, FiguresOverTheStreamsOwnTime)
     std::vector<Packet> timesLater = steady(40, 8, 1000, 8, 500);
     for (std::size_t i = 0; i < 4; ++i) timesLater[i].time = std::nullopt;
     std::vector<Packet> leap = steady(20, 25, 1000, 25);
-    leap.push_back({1e9, 0.04, 1000, false}); // a jump far ahead ends the stretch
-    leap.push_back({1e9 + 0.04, 0.04, 1000, false});
+    leap.push_back({ticks(1e9), ticks(0.04), 1000, false}); // a jump far ahead ends the stretch
+    leap.push_back({ticks(1e9 + 0.04), ticks(0.04), 1000, false});
+    // Summed as seconds, ten tenths fall short of one and put an 11th frame into the first second.
+    std::vector<Packet> tenths = steady(40, 10, 5000, 10);
+    for (Packet& p : tenths) p.time = std::nullopt;
+    std::vector<Packet> heavyEnd = steady(45, 25, 1000, 25);
+    for (std::size_t i = 25; i < heavyEnd.size(); ++i) heavyEnd[i].size = 10000; // the cut-off second
 
     const TallyCase cases[] = {
         {"steady 25 fps, 8 kbit a frame", 3, steady(100, 25, 1000, 50), true, 3, 200, 200, 25, 50},
@@ -62,6 +76,9 @@ TEST(Tally, FiguresOverTheStreamsOwnTime)
          25, 25},
         {"partial last second stays out of the peak", 10, steady(45, 25, 1000, 25), false, 1.8, 200, 200, 25,
          25},
+        {"a heavy partial last second stays out of the peak", 10, heavyEnd, false, 1.8,
+         (25 * 1000 + 20 * 10000) * 8 / 1000.0 / 1.8, 200, 25, 25},
+        {"a second of durations holds exactly its frames", 3, tenths, true, 3, 400, 400, 10, 10},
         // frames 0 and 1 without a time, the stretch from frame 2 (0.125 s): 50 frames,
         // 18 of them in the first second
         {"frames before the first time count", 3, untimedStart, true, 3, 50 * 4.0 / 3, 72, 16, 16},
@@ -75,7 +92,7 @@ TEST(Tally, FiguresOverTheStreamsOwnTime)
     };
     for (const TallyCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Tally tally(c.seconds);
+        Tally tally(c.seconds, kBase);
         for (const Packet& p : c.packets)
             if (!tally.addVideo(p.time, p.duration, p.size, p.key)) break;
         EXPECT_EQ(tally.complete(), c.complete);
@@ -109,52 +126,79 @@ TEST(Tally, KeyFrameIntervalByPresentationTime)
 {
     // Decoding order I0 P3 B1 B2 P6 B4 B5 ...: the key frame shown as frame
     // 30 is the 29th decoded, yet the interval is 30 frames.
-    Tally tally(4);
+    Tally tally(4, {1, 15});
     for (int i = 0; i < 60; ++i) {
         const int j = i - 1;
         const int shownAs = i == 0 ? 0 : j % 3 == 0 ? j + 3 : j;
-        tally.addVideo(i / 15.0, 1 / 15.0, 1000, shownAs % 30 == 0, shownAs / 15.0);
+        tally.addVideo(i, 1, 1000, shownAs % 30 == 0, shownAs);
     }
     const auto f = tally.figures();
     ASSERT_TRUE(f);
     ASSERT_TRUE(f->gop);
     EXPECT_NEAR(*f->gop, 30, 1e-9);
+    EXPECT_EQ(f->gopMin, 30);
+    EXPECT_EQ(f->gopMax, 30);
+}
+
+TEST(Tally, FiguresOfEachSecondAndOfTheKeyFrames)
+{
+    // 10 fps for 4 s, key frames of 5000 bytes at frames 0, 10 and 30 (a
+    // smart codec stretching its interval), 1000 bytes otherwise, and a
+    // busy third second.
+    Tally tally(4, {1, 10});
+    for (int i = 0; i < 50; ++i) {
+        const bool key = i == 0 || i == 10 || i == 30;
+        tally.addVideo(i, 1, key ? 5000 : i >= 20 && i < 30 ? 3000 : 1000, key);
+    }
+    const auto f = tally.figures();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->perSecond, (std::vector<double>{112, 112, 240, 112}));
+    EXPECT_EQ(f->peakKbps, 240);
+    EXPECT_EQ(f->gopMin, 10);
+    EXPECT_EQ(f->gopMax, 20);
+    EXPECT_NEAR(*f->gop, 15, 1e-9);
+    EXPECT_NEAR(f->keyframePercent, 15000 * 100.0 / (3 * 5000 + 27 * 1000 + 10 * 3000), 1e-9);
 }
 
 TEST(Tally, NoFiguresWithoutAStretchOfVideo)
 {
-    Tally none(3);
+    Tally none(3, kBase);
     EXPECT_FALSE(none.figures());
-    Tally untimed(3);
+    Tally untimed(3, kBase);
     for (int i = 0; i < 10; ++i) untimed.addVideo(std::nullopt, 0, 100, true);
     EXPECT_FALSE(untimed.figures());
-    Tally sameTime(3);
-    for (int i = 0; i < 10; ++i) sameTime.addVideo(5.0, 0, 100, true);
+    Tally sameTime(3, kBase);
+    for (int i = 0; i < 10; ++i) sameTime.addVideo(ticks(5), 0, 100, true);
     EXPECT_FALSE(sameTime.figures());
-    Tally nonsense(3);
-    nonsense.addVideo(NAN, NAN, -5, false);
-    nonsense.addVideo(INFINITY, -1, -5, false);
+    Tally nonsense(3, {0, 0});
+    nonsense.addVideo(std::nullopt, -1, -5, false);
+    nonsense.addVideo(std::nullopt, -7, -5, false);
     EXPECT_FALSE(nonsense.figures());
 }
 
 TEST(Tally, AudioOverItsOwnTimeFromTheFirstVideoPacket)
 {
-    Tally tally(3);
-    tally.addAudio(0.0, 0.02, 999999); // before any video: not counted
-    for (int i = 0; i < 200; ++i) {
-        const double t = i * 0.02;
-        if (i % 2 == 0) tally.addVideo(t, 0.04, 1000, i % 50 == 0);
-        tally.addAudio(t + 100, 0.02, 400); // another origin than the video
+    for (const double duration : {0.02, 0.0}) {
+        // Without durations (audio in MPEG-TS), the bytes up to the last
+        // packet over the time up to it: the rate is the same.
+        SCOPED_TRACE(duration);
+        Tally tally(3, kBase);
+        tally.addAudio(0.0, duration, 999999); // before any video: not counted
+        for (int i = 0; i < 200; ++i) {
+            const double t = i * 0.02;
+            if (i % 2 == 0) tally.addVideo(ticks(t), ticks(0.04), 1000, i % 50 == 0);
+            tally.addAudio(t + 100, duration, 400); // another origin than the video
+        }
+        const auto f = tally.figures();
+        ASSERT_TRUE(f);
+        ASSERT_TRUE(f->audioKbps);
+        EXPECT_NEAR(*f->audioKbps, 400 * 8 / 1000.0 / 0.02, 1e-6);
     }
-    const auto f = tally.figures();
-    ASSERT_TRUE(f);
-    ASSERT_TRUE(f->audioKbps);
-    EXPECT_NEAR(*f->audioKbps, 400 * 8 / 1000.0 / 0.02, 1e-6);
 }
 
 TEST(Tally, ProgressRunsUpToTheAskedSeconds)
 {
-    Tally tally(3);
+    Tally tally(3, kBase);
     double last = 0;
     for (const Packet& p : steady(200, 25, 1000, 25)) {
         if (!tally.addVideo(p.time, p.duration, p.size, p.key)) break;

@@ -123,7 +123,7 @@ TEST(MeasureDialog, OpenedFromTheContextMenuAndWithCtrlM)
     EXPECT_FALSE(m.window->measureDialog()->isModal());
     EXPECT_EQ(m.in<QSpinBox>("seconds")->value(), 10);
     EXPECT_EQ(m.in<QSpinBox>("seconds")->minimum(), 3);
-    EXPECT_EQ(m.in<QSpinBox>("seconds")->maximum(), 120);
+    EXPECT_EQ(m.in<QSpinBox>("seconds")->maximum(), 3600);
     EXPECT_EQ(m.in<QPushButton>("apply")->text(), "Применить к каналу 1");
     EXPECT_FALSE(m.in<QPushButton>("apply")->isEnabled());
     EXPECT_FALSE(m.in<QPushButton>("cancel")->isEnabled());
