@@ -75,33 +75,11 @@ std::string trimmed(std::string_view text)
 
 namespace {
 
-// Whether the text at `at` begins with a host ("name", "10.0.0.5", "[::1]"),
-// an optional ":port", then the end or "/", "?", "#".
-bool hostFollows(std::string_view text)
-{
-    std::size_t i = 0;
-    if (!text.empty() && text[0] == '[') {
-        i = text.find(']');
-        if (i == std::string_view::npos) return false;
-        ++i;
-    } else {
-        while (i < text.size() && (std::isalnum(static_cast<unsigned char>(text[i])) || text[i] == '.' ||
-                                   text[i] == '-' || text[i] == '_'))
-            ++i;
-        if (i == 0) return false;
-    }
-    if (i < text.size() && text[i] == ':') {
-        ++i;
-        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
-    }
-    return i == text.size() || text[i] == '/' || text[i] == '?' || text[i] == '#';
-}
-
 // Where the credentials of an address end: the "@" before its host. People
 // type passwords with "/", "?", "#", "@" and "%" in them, unescaped, so the
-// credentials run from the scheme to the last "@" that a host follows,
-// provided what lies before it reads as "name:password" (a colon before any
-// "/", "?" or "#") or holds none of those three; an "@" in a path stays path.
+// credentials run from the scheme to the last "@" before which the text
+// reads as "name:password" (a colon before any "/", "?" or "#") or holds none
+// of those three; an "@" in a path ("http://cam/a@b") stays path.
 // npos when the address carries none.
 std::size_t credentialsEnd(std::string_view address, std::size_t authorityStart)
 {
@@ -112,7 +90,7 @@ std::size_t credentialsEnd(std::string_view address, std::size_t authorityStart)
         const std::size_t delimiter = before.find_first_of("/?#");
         const bool credentials = delimiter == std::string_view::npos ||
                                  before.substr(0, delimiter).find(':') != std::string_view::npos;
-        if (credentials && hostFollows(address.substr(at + 1))) found = at;
+        if (credentials) found = at;
     }
     return found;
 }
