@@ -7,6 +7,7 @@
 #include "Pictures.h"
 #include "Platform.h"
 #include "ReportWindow.h"
+#include "WindowBuilder.h"
 #include "WindowKit.h"
 #include "WrappingWidgets.h"
 
@@ -26,8 +27,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-
-#include <climits>
 
 namespace velmora {
 
@@ -70,40 +69,6 @@ QAccessibleInterface* figureFactory(const QString& className, QObject* object)
     if (className == QLatin1String(FigureLabel::staticMetaObject.className()))
         return new FigureAccessible(static_cast<FigureLabel*>(object));
     return nullptr;
-}
-
-// Text written in the control's own colour; greyed text keeps the style's grey.
-void setTextColour(QWidget* w, Rgb colour)
-{
-    QPalette palette = w->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, qtColour(colour));
-        palette.setColor(group, QPalette::Text, qtColour(colour));
-        palette.setColor(group, QPalette::ButtonText, qtColour(colour));
-    }
-    w->setPalette(palette);
-}
-
-void setWhiteBackground(QWidget* w)
-{
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Window, Qt::white);
-    // A list that cannot be typed into is drawn as a button: its face is the
-    // button colour. Through the palette the style keeps its arrow and focus frame.
-    if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
-    w->setPalette(palette);
-}
-
-// A control's name, place, font and colours from its table entry.
-void place(QWidget* w, const ControlDef& c)
-{
-    const Kind kind = controlKind(c.start.id);
-    w->setObjectName(qtText(controlName(c.start.id)));
-    w->setGeometry(pixelRect(c.place));
-    w->setFont(qtFont(c.font));
-    if (kind != Kind::Button) setTextColour(w, c.colour);
-    if (kind != Kind::Label && kind != Kind::Picture) setWhiteBackground(w);
 }
 
 void setPictureBorder(QLabel* picture, bool flat)
@@ -178,11 +143,13 @@ void MainWindow::buildControls()
     static const bool figuresReadable = (QAccessible::installFactory(figureFactory), true);
     (void)figuresReadable;
 
-    for (const ControlDef& c : table.controls) {
-        QWidget* w = makeWidget(c.start.id, qtText(c.start.caption));
-        place(w, c);
-        widgets_[static_cast<std::size_t>(c.start.id)] = w;
-        wire(c.start.id, w);
+    const std::vector<QWidget*> made = velmora::buildControls(
+        *this, table.controls,
+        [this](const ControlRow& row, QWidget&) { return makeWidget(layoutId(row), qtText(row.caption)); });
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const Ctl id = layoutId(table.controls[i]);
+        widgets_[static_cast<std::size_t>(id)] = made[i];
+        wire(id, made[i]);
     }
     nameForScreenReaders();
     orderFocus();
@@ -192,37 +159,21 @@ void MainWindow::buildControls()
 
 QWidget* MainWindow::makeWidget(Ctl id, const QString& caption)
 {
+    // The window's own kinds of widget; the builder names, places and dresses them.
     switch (controlKind(id)) {
-    case Kind::Label: {
+    case Kind::Label:
         // A figure gets its text once it is a FigureLabel, so that a screen
         // reader that is listening reads it as a figure from the start.
-        QLabel* label = isFigure(id) ? new FigureLabel(this) : new TextLabel(this);
-        label->setText(caption);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
+        return isFigure(id) ? new FigureLabel(this) : new TextLabel(this);
     case Kind::List: {
         auto* list = new NarrowList(listStyle_, this);
-        list->setEditable(false);
         list->setMaxVisibleItems(kListRows);
         return list;
     }
-    case Kind::CheckBox: {
-        auto* box = new WrappingCheckBox(caption, this);
-        box->setAutoFillBackground(true);
-        box->setBackgroundRole(QPalette::Base);
-        return box;
-    }
-    case Kind::TextBox: {
-        auto* edit = new QLineEdit(caption, this);
-        edit->setMaxLength(INT_MAX); // a text box takes text of any length
-        return edit;
-    }
+    case Kind::CheckBox: return new WrappingCheckBox(caption, this);
+    case Kind::TextBox: return nullptr;
     case Kind::Button: {
         auto* button = new WrappingButton(caption, this);
-        button->setAutoDefault(false);
         if (id == Ctl::Command1 || id == Ctl::Command2) {
             button->setIcon(id == Ctl::Command1 ? rightTriangle(devicePixelRatioF())
                                                 : leftTriangle(devicePixelRatioF()));
@@ -234,7 +185,6 @@ QWidget* MainWindow::makeWidget(Ctl id, const QString& caption)
     }
     auto* picture = new QLabel(this);
     picture->setPixmap(cameraPicture(devicePixelRatioF()));
-    picture->setAlignment(Qt::AlignCenter);
     picture->setMouseTracking(true);
     picture->setCursor(Qt::PointingHandCursor);
     setPictureBorder(picture, false);

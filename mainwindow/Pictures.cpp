@@ -20,20 +20,6 @@ namespace velmora {
 // picture reads best as one function from background to highlights.
 // NOLINTBEGIN(readability-magic-numbers,readability-function-size)
 
-namespace {
-
-// A canvas of `width` x `height` pixels held at `scale` device pixels per
-// pixel, so that the drawing stays sharp on a scaled screen.
-QImage blankImage(int width, int height, qreal scale, const QColor& fill)
-{
-    QImage image(qCeil(width * scale), qCeil(height * scale), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(fill);
-    return image;
-}
-
-} // namespace
-
 void paintDomeIcon(QPainter& p, qreal devicePixels)
 {
     // Outlines keep at least one device pixel so the small sizes stay crisp.
@@ -112,7 +98,7 @@ namespace {
 // The dome camera at `size` x `size` device pixels.
 QPixmap domeIconAt(int size)
 {
-    QImage image = blankImage(size, size, 1, Qt::transparent);
+    QImage image = canvasImage(size, size, 1, Qt::transparent);
     QPainter p(&image);
     smoothPainting(p);
     p.scale(size / 48.0, size / 48.0);
@@ -147,7 +133,7 @@ public:
 
 QPixmap triangle(bool pointsLeft, qreal scale)
 {
-    QImage image = blankImage(50, 50, scale, Qt::transparent);
+    QImage image = canvasImage(50, 50, scale, Qt::transparent);
     QPainter p(&image);
     smoothPainting(p);
     QPolygonF shape;
@@ -181,7 +167,7 @@ QPixmap rightTriangle(qreal scale)
 
 QPixmap cameraPicture(qreal scale)
 {
-    QImage image = blankImage(170, 101, scale, Qt::white);
+    QImage image = canvasImage(170, 101, scale, Qt::white);
     QPainter p(&image);
     smoothPainting(p);
 

@@ -55,7 +55,7 @@ std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, For
     const WindowDef& table = layoutTable(layout);
     std::vector<ControlStart> starts;
     starts.reserve(table.controls.size());
-    for (const ControlDef& control : table.controls) starts.push_back(control.start);
+    for (const ControlRow& control : table.controls) starts.push_back(controlStart(control));
     auto form = std::make_unique<MainForm>(starts, layout == Layout::Compact, std::move(decimal), host);
     Form_Load(*form);
     return form;

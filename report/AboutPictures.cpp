@@ -51,19 +51,9 @@ QFont fittedFont(bool bold, const QString& text, qreal width, int largest)
 }
 
 // Opaque canvas with a faint studio backdrop: white in the middle, cool grey at the rim.
-// An opaque white canvas of `width` x `height` pixels, held at `scale` device
-// pixels per pixel so that the drawing stays sharp on a scaled screen.
-QImage whiteCanvas(int width, int height, qreal scale)
-{
-    QImage image(qCeil(width * scale), qCeil(height * scale), QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::white);
-    return image;
-}
-
 QImage studioCanvas(int width, int height, qreal scale)
 {
-    QImage image = whiteCanvas(width, height, scale);
+    QImage image = canvasImage(width, height, scale, Qt::white);
     QPainter p(&image);
     QRadialGradient backdrop(QPointF(width * 0.5, height * 0.42), std::max(width, height) * 0.75);
     backdrop.setColorAt(0.0, QColor(255, 255, 255));
@@ -136,7 +126,7 @@ void paintBrandText(QPainter& p, QPointF centre, int pixelSize, const QColor& co
 
 QPixmap makerLogo(qreal scale)
 {
-    QImage image = whiteCanvas(280, 128, scale);
+    QImage image = canvasImage(280, 128, scale, Qt::white);
     QPainter p(&image);
     smoothPainting(p);
 

@@ -1,6 +1,8 @@
 #include "WindowKit.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QtMath>
 #include <QHash>
 #include <QPainter>
 #include <QPalette>
@@ -94,6 +96,35 @@ QRect pixelRect(const TwipRect& place)
 QColor qtColour(Rgb colour)
 {
     return QColor(colour.red, colour.green, colour.blue);
+}
+
+void setTextColour(QWidget& w, Rgb colour)
+{
+    QPalette palette = w.palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, qtColour(colour));
+        palette.setColor(group, QPalette::Text, qtColour(colour));
+        palette.setColor(group, QPalette::ButtonText, qtColour(colour));
+    }
+    w.setPalette(palette);
+}
+
+void setBackground(QWidget& w, Rgb colour)
+{
+    QPalette palette = w.palette();
+    palette.setColor(QPalette::Base, qtColour(colour));
+    palette.setColor(QPalette::Window, qtColour(colour));
+    if (qobject_cast<QComboBox*>(&w)) palette.setColor(QPalette::Button, qtColour(colour));
+    w.setPalette(palette);
+}
+
+QImage canvasImage(int width, int height, qreal scale, const QColor& fill)
+{
+    QImage image(qCeil(width * scale), qCeil(height * scale),
+                 fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(fill);
+    return image;
 }
 
 void drawLines(QPainter& painter, std::span<const LineDef> lines)

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -39,6 +40,18 @@ void placeCentred(QWidget& window, const QWidget* over = nullptr);
 QRect pixelRect(const TwipRect& place);
 
 QColor qtColour(Rgb colour);
+
+// Text written in `colour`; greyed text keeps the style's grey.
+void setTextColour(QWidget& w, Rgb colour);
+// The face of a field, a list or a filled label. A list that cannot be typed
+// into is drawn as a button, so its face is the button colour: through the
+// palette the style keeps its arrow and focus frame.
+void setBackground(QWidget& w, Rgb colour);
+
+// A canvas of `width` x `height` pixels filled with `fill`, held at `scale`
+// device pixels per pixel so that a drawing stays sharp on a scaled screen;
+// opaque (no alpha) where the fill is.
+QImage canvasImage(int width, int height, qreal scale, const QColor& fill);
 
 // Smooth edges, text and scaled pictures for the pictures drawn in code.
 void smoothPainting(QPainter& painter);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+class QPixmap;
 
 // Plain data from which the windows are built: places in twips, fonts as the
 // window definitions name them, colours and drawn lines.
@@ -46,6 +49,37 @@ struct LineDef {
     int x2 = 0;
     int y2 = 0;
     int pixels = 1;
+};
+
+// What a row of a window table makes.
+enum class ControlKind { Label, List, CheckBox, TextBox, Button, Picture, NotesBox };
+
+// Where a label's text or a picture stands in its box.
+enum class Align { TopLeft, TopCentre, TopRight, Centre };
+
+// A picture drawn in code, at `scale` device pixels per pixel.
+using PictureFunction = QPixmap (*)(double scale);
+
+// One control of a window. Every window, the original ones and our own
+// dialogs, is a table of these; the builder in WindowBuilder.h makes a widget
+// per row, and the window then wires its own behaviour.
+struct ControlRow {
+    std::string_view name; // the object name, by which the driver and the tests find it
+    ControlKind kind = ControlKind::Label;
+    std::string_view caption; // the design text
+    TwipRect place;
+    FontDef font;        // an empty family: the window's font
+    Rgb colour = kBlack; // of the text; a button keeps the style's
+    Align align = Align::TopLeft;
+    std::optional<Rgb> background; // the face of a field, or a filled label; none: the window shows through
+    bool hidden = false;           // in the design state
+    bool disabled = false;
+    bool wraps = true; // a label's text wraps at word boundaries; otherwise it is cut at the edge
+    // The box was measured around its text in Arial; where the font at hand
+    // needs a few pixels more, the box takes them from the free room to its right.
+    bool growsWithText = false;
+    PictureFunction picture = nullptr;
+    int slot = 0; // the window's own number for the control (its identity, the field or result it shows)
 };
 
 // 15 twips make one pixel at 96 dots per inch.

@@ -25,10 +25,10 @@ const char* layoutName(Layout which)
     return which == Layout::Tall ? "tall" : "compact";
 }
 
-const ControlDef* find(const WindowDef& window, Ctl id)
+const ControlRow* find(const WindowDef& window, Ctl id)
 {
-    for (const ControlDef& entry : window.controls)
-        if (entry.start.id == id) return &entry;
+    for (const ControlRow& entry : window.controls)
+        if (layoutId(entry) == id) return &entry;
     return nullptr;
 }
 
@@ -90,12 +90,12 @@ TEST(LayoutTables, ControlsAppearOnceInWindowOrder)
     for (Layout which : kBoth) {
         SCOPED_TRACE(layoutName(which));
         std::optional<int> previous;
-        for (const ControlDef& entry : layout(which).controls) {
-            const int id = static_cast<int>(entry.start.id);
+        for (const ControlRow& entry : layout(which).controls) {
+            const int id = static_cast<int>(layoutId(entry));
             ASSERT_GE(id, 0);
             ASSERT_LT(id, kControlCount);
             if (previous) {
-                EXPECT_GT(id, *previous) << controlName(entry.start.id) << " out of order or repeated";
+                EXPECT_GT(id, *previous) << controlName(layoutId(entry)) << " out of order or repeated";
             }
             previous = id;
         }
@@ -131,13 +131,13 @@ TEST(ControlTable, NamesAreUniqueAndFindTheirControl)
 // Everything shared by both layouts starts the same way.
 TEST(LayoutTables, SharedControlsStartAlike)
 {
-    for (const ControlDef& compact : compactLayout().controls) {
-        const ControlDef* tall = find(tallLayout(), compact.start.id);
+    for (const ControlRow& compact : compactLayout().controls) {
+        const ControlRow* tall = find(tallLayout(), layoutId(compact));
         ASSERT_NE(tall, nullptr);
-        SCOPED_TRACE(std::string(controlName(compact.start.id)));
-        EXPECT_EQ(tall->start.caption, compact.start.caption);
-        EXPECT_EQ(tall->start.hidden, compact.start.hidden);
-        EXPECT_EQ(tall->start.disabled, compact.start.disabled);
+        SCOPED_TRACE(std::string(controlName(layoutId(compact))));
+        EXPECT_EQ(tall->caption, compact.caption);
+        EXPECT_EQ(tall->hidden, compact.hidden);
+        EXPECT_EQ(tall->disabled, compact.disabled);
     }
 }
 
@@ -182,7 +182,7 @@ TEST(LayoutTables, GeometryInPixels)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlDef* entry = find(layout(c.which), c.id);
+        const ControlRow* entry = find(layout(c.which), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(twipsToPixels(entry->place.left), c.left);
         EXPECT_EQ(twipsToPixels(entry->place.top), c.top);
@@ -197,8 +197,8 @@ TEST(LayoutTables, EveryControlLiesInsideTheClientArea)
         const WindowDef& window = layout(which);
         const int clientWidth = twipsToPixels(window.clientWidth);
         const int clientHeight = twipsToPixels(window.clientHeight);
-        for (const ControlDef& entry : window.controls) {
-            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
+        for (const ControlRow& entry : window.controls) {
+            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(layoutId(entry))));
             const int left = twipsToPixels(entry.place.left);
             const int top = twipsToPixels(entry.place.top);
             const int width = twipsToPixels(entry.place.width);
@@ -264,14 +264,14 @@ TEST(LayoutTables, Captions)
     for (Layout which : kBoth) {
         for (const Case& c : cases) {
             SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(c.id)));
-            const ControlDef* entry = find(layout(which), c.id);
+            const ControlRow* entry = find(layout(which), c.id);
             ASSERT_NE(entry, nullptr);
-            EXPECT_EQ(entry->start.caption, c.caption);
+            EXPECT_EQ(entry->caption, c.caption);
         }
     }
-    EXPECT_EQ(find(tallLayout(), Ctl::Label12)->start.caption, "В минуту:");
-    EXPECT_EQ(find(tallLayout(), Ctl::Label3)->start.caption, "В час:");
-    EXPECT_EQ(find(tallLayout(), Ctl::Label5)->start.caption, "");
+    EXPECT_EQ(find(tallLayout(), Ctl::Label12)->caption, "В минуту:");
+    EXPECT_EQ(find(tallLayout(), Ctl::Label3)->caption, "В час:");
+    EXPECT_EQ(find(tallLayout(), Ctl::Label5)->caption, "");
 }
 
 TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
@@ -279,10 +279,10 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
     const std::set<Ctl> hidden{Ctl::Label1, Ctl::Label13, Ctl::Label36, Ctl::Label39};
     const std::set<Ctl> disabled{Ctl::Label44, Ctl::Combo9, Ctl::Command4};
     for (Layout which : kBoth) {
-        for (const ControlDef& entry : layout(which).controls) {
-            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(entry.start.id)));
-            EXPECT_EQ(entry.start.hidden, hidden.count(entry.start.id) == 1);
-            EXPECT_EQ(entry.start.disabled, disabled.count(entry.start.id) == 1);
+        for (const ControlRow& entry : layout(which).controls) {
+            SCOPED_TRACE(std::string(layoutName(which)) + " " + std::string(controlName(layoutId(entry))));
+            EXPECT_EQ(entry.hidden, hidden.count(layoutId(entry)) == 1);
+            EXPECT_EQ(entry.disabled, disabled.count(layoutId(entry)) == 1);
         }
     }
 }
@@ -290,9 +290,9 @@ TEST(LayoutTables, OnlyTheNamedControlsStartHiddenOrDisabled)
 TEST(LayoutTables, Colours)
 {
     const std::set<Ctl> darkRed{Ctl::Label1, Ctl::Label37, Ctl::Label38, Ctl::Label46, Ctl::Label47};
-    for (const ControlDef& entry : tallLayout().controls) {
-        SCOPED_TRACE(std::string(controlName(entry.start.id)));
-        const Rgb expected = darkRed.count(entry.start.id) ? kDarkRed : kBlack;
+    for (const ControlRow& entry : tallLayout().controls) {
+        SCOPED_TRACE(std::string(controlName(layoutId(entry))));
+        const Rgb expected = darkRed.count(layoutId(entry)) ? kDarkRed : kBlack;
         EXPECT_TRUE(sameRgb(entry.colour, expected)) << rgbText(entry.colour);
     }
 
@@ -312,7 +312,7 @@ TEST(LayoutTables, Colours)
     };
     for (const Case& c : compactCases) {
         SCOPED_TRACE(std::string(controlName(c.id)));
-        const ControlDef* entry = find(compactLayout(), c.id);
+        const ControlRow* entry = find(compactLayout(), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_TRUE(sameRgb(entry->colour, c.colour)) << rgbText(entry->colour);
     }
@@ -321,23 +321,23 @@ TEST(LayoutTables, Colours)
     // boxes is dark blue apart from the headings and the three black hints;
     // buttons and the picture keep black.
     const std::set<Ctl> compactBlack{Ctl::Label20, Ctl::Label36, Ctl::Label39};
-    for (const ControlDef& entry : compactLayout().controls) {
-        SCOPED_TRACE(std::string(controlName(entry.start.id)));
-        const Kind kind = controlKind(entry.start.id);
+    for (const ControlRow& entry : compactLayout().controls) {
+        SCOPED_TRACE(std::string(controlName(layoutId(entry))));
+        const Kind kind = controlKind(layoutId(entry));
         Rgb expected = kDarkBlue;
-        if (darkRed.count(entry.start.id))
+        if (darkRed.count(layoutId(entry)))
             expected = kDarkRed;
-        else if (compactBlack.count(entry.start.id) || kind == Kind::Button || kind == Kind::Picture)
+        else if (compactBlack.count(layoutId(entry)) || kind == Kind::Button || kind == Kind::Picture)
             expected = kBlack;
         EXPECT_TRUE(sameRgb(entry.colour, expected)) << rgbText(entry.colour);
     }
 
     // Only three colours are in use: no stray values from a typo.
     for (Layout which : kBoth) {
-        for (const ControlDef& entry : layout(which).controls) {
+        for (const ControlRow& entry : layout(which).controls) {
             EXPECT_TRUE(sameRgb(entry.colour, kBlack) || sameRgb(entry.colour, kDarkBlue) ||
                         sameRgb(entry.colour, kDarkRed))
-                << layoutName(which) << " " << controlName(entry.start.id);
+                << layoutName(which) << " " << controlName(layoutId(entry));
         }
     }
 }
@@ -377,7 +377,7 @@ TEST(LayoutTables, Fonts)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(layoutName(c.which)) + " " + std::string(controlName(c.id)));
-        const ControlDef* entry = find(layout(c.which), c.id);
+        const ControlRow* entry = find(layout(c.which), c.id);
         ASSERT_NE(entry, nullptr);
         EXPECT_EQ(entry->font.family, c.family);
         EXPECT_DOUBLE_EQ(entry->font.points, c.points);
@@ -397,9 +397,9 @@ TEST(LayoutTables, Fonts)
             EXPECT_EQ(font.bold, window.windowFont.bold);
             EXPECT_EQ(font.underline, window.windowFont.underline);
         }
-        for (const ControlDef& entry : window.controls) {
+        for (const ControlRow& entry : window.controls) {
             EXPECT_TRUE(entry.font.family == "Arial" || entry.font.family == "Verdana")
-                << layoutName(which) << " " << controlName(entry.start.id);
+                << layoutName(which) << " " << controlName(layoutId(entry));
             EXPECT_GE(entry.font.points, 8.0);
             EXPECT_LE(entry.font.points, 11.25);
         }

@@ -63,8 +63,8 @@ TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
         EXPECT_EQ(named, height == 1080 ? 66 : 60);
         EXPECT_EQ(w->windowTitle(), "Velmora");
         EXPECT_EQ(w->size(), QSize(twipsToPixels(table.clientWidth), twipsToPixels(table.clientHeight)));
-        for (const ControlDef& c : table.controls) {
-            const std::string name(controlName(c.start.id));
+        for (const ControlRow& c : table.controls) {
+            const std::string name(c.name);
             QWidget* widget = find(*w, name.c_str());
             ASSERT_NE(widget, nullptr) << name;
             EXPECT_EQ(widget->geometry(),
