@@ -3,6 +3,7 @@
 #include "AboutPictures.h"
 #include "Maker.h"
 #include "Platform.h"
+#include "WindowBuilder.h"
 #include "WindowKit.h"
 
 #include <QEvent>
@@ -10,7 +11,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
-#include <string>
+#include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace velmora {
@@ -41,57 +43,43 @@ constexpr std::string_view kText4Start =
     "на сайте ";
 constexpr std::string_view kLinkText = "Посетить сайт компании KELDAR";
 
-enum class AboutKind { Picture, Text, Link };
+// The last text ends with the web site's host name.
+constexpr auto kText4Chars = [] {
+    std::array<char, kText4Start.size() + kMakerHost.size()> chars{};
+    std::copy(kText4Start.begin(), kText4Start.end(), chars.begin());
+    std::copy(kMakerHost.begin(), kMakerHost.end(), chars.begin() + kText4Start.size());
+    return chars;
+}();
+constexpr std::string_view kText4{kText4Chars.data(), kText4Chars.size()};
 
-struct AboutControl {
-    std::string_view name;
-    AboutKind kind;
-    TwipRect place;
-    QPixmap (*picture)(qreal scale) = nullptr;
-    std::string_view text = {};
-    std::string_view textEnd = {};
-};
+constexpr ControlRow picture(std::string_view name, TwipRect place, PictureFunction draw)
+{
+    return {.name = name, .kind = ControlKind::Picture, .place = place, .picture = draw};
+}
+
+constexpr ControlRow text(std::string_view name, TwipRect place, std::string_view caption)
+{
+    return {.name = name, .caption = caption, .place = place, .font = kTextFont};
+}
 
 // In the window's order; later controls lie above earlier ones.
-const AboutControl kControls[] = {
-    {"Image3", AboutKind::Picture, {0, 0, 4200, 1920}, makerLogo},
-    {"Image1", AboutKind::Picture, {7080, 0, 3000, 3000}, productPicture1},
-    {"Label1", AboutKind::Text, {120, 1920, 7455, 1335}, nullptr, kText1},
-    {"Label5", AboutKind::Text, {120, 2880, 7815, 1215}, nullptr, kText2},
-    {"Image4", AboutKind::Picture, {7800, 3240, 2550, 1590}, productPicture2},
-    {"Label4", AboutKind::Text, {120, 4080, 7215, 1695}, nullptr, kText3},
-    {"Image2", AboutKind::Picture, {7560, 4920, 3000, 3000}, productPicture3},
-    {"Label3", AboutKind::Text, {120, 5640, 7335, 1815}, nullptr, kText4Start, kMakerHost},
-    {"Label2", AboutKind::Link, {2520, 7200, 1935, 615}, nullptr, kLinkText},
+constexpr ControlRow kControls[] = {
+    picture("Image3", {0, 0, 4200, 1920}, makerLogo),
+    picture("Image1", {7080, 0, 3000, 3000}, productPicture1),
+    text("Label1", {120, 1920, 7455, 1335}, kText1),
+    text("Label5", {120, 2880, 7815, 1215}, kText2),
+    picture("Image4", {7800, 3240, 2550, 1590}, productPicture2),
+    text("Label4", {120, 4080, 7215, 1695}, kText3),
+    picture("Image2", {7560, 4920, 3000, 3000}, productPicture3),
+    text("Label3", {120, 5640, 7335, 1815}, kText4),
+    {.name = "Label2",
+     .caption = kLinkText,
+     .place = {2520, 7200, 1935, 615},
+     .font = kTextFont,
+     .align = Align::Centre,
+     .background = kOrange},
 };
-
-QLabel* makeControl(const AboutControl& control, QWidget* window)
-{
-    auto* label = new QLabel(window);
-    if (control.kind == AboutKind::Picture) {
-        // At its own size in the top-left corner of its box, never stretched.
-        label->setPixmap(control.picture(window->devicePixelRatioF()));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    label->setTextFormat(Qt::PlainText); // "<<битрейт>>" is text, not markup
-    label->setText(qtText(control.text) + qtText(control.textEnd));
-    label->setWordWrap(true);
-    label->setFont(qtFont(kTextFont));
-    if (control.kind == AboutKind::Text) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    label->setAlignment(Qt::AlignCenter);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, qtColour(kOrange));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-    label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
+constexpr std::size_t kLink = std::size(kControls) - 1;
 
 } // namespace
 
@@ -101,12 +89,10 @@ AboutWindow::AboutWindow(Platform& platform, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setUpFixedWindow(*this, qtText("О программе"), kClientWidth, kClientHeight);
 
-    for (const AboutControl& control : kControls) {
-        QLabel* label = makeControl(control, this);
-        label->setObjectName(qtText(control.name));
-        label->setGeometry(pixelRect(control.place));
-        if (control.kind == AboutKind::Link) link_ = label;
-    }
+    link_ = static_cast<QLabel*>(buildControls(*this, kControls)[kLink]);
+    link_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    link_->setLineWidth(1);
+    link_->setCursor(Qt::PointingHandCursor);
     link_->installEventFilter(this);
 }
 

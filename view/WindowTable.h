@@ -64,14 +64,14 @@ using PictureFunction = QPixmap (*)(double scale);
 // dialogs, is a table of these; the builder in WindowBuilder.h makes a widget
 // per row, and the window then wires its own behaviour.
 struct ControlRow {
-    std::string_view name; // the object name, by which the driver and the tests find it
+    std::string_view name = {}; // the object name, by which the driver and the tests find it
     ControlKind kind = ControlKind::Label;
-    std::string_view caption; // the design text
-    TwipRect place;
-    FontDef font;        // an empty family: the window's font
+    std::string_view caption = {}; // the design text
+    TwipRect place = {};
+    FontDef font = {};   // an empty family: the window's font
     Rgb colour = kBlack; // of the text; a button keeps the style's
     Align align = Align::TopLeft;
-    std::optional<Rgb> background; // the face of a field, or a filled label; none: the window shows through
+    std::optional<Rgb> background = {}; // the face of a field, or a filled label; none: the window shows through
     bool hidden = false;           // in the design state
     bool disabled = false;
     bool wraps = true; // a label's text wraps at word boundaries; otherwise it is cut at the edge
