@@ -143,9 +143,10 @@ void MainWindow::buildControls()
     static const bool figuresReadable = (QAccessible::installFactory(figureFactory), true);
     (void)figuresReadable;
 
-    const std::vector<QWidget*> made = velmora::buildControls(
-        *this, table.controls,
-        [this](const ControlRow& row, QWidget&) { return makeWidget(layoutId(row), qtText(row.caption)); });
+    const std::vector<QWidget*> made =
+        velmora::buildControls(*this, table.controls, [this](const ControlRow& row, QWidget&) {
+            return makeWidget(layoutId(row), qtText(row.caption));
+        });
     for (std::size_t i = 0; i < made.size(); ++i) {
         const Ctl id = layoutId(table.controls[i]);
         widgets_[static_cast<std::size_t>(id)] = made[i];

@@ -51,10 +51,9 @@ std::string bareWord(std::string word)
     return word;
 }
 
-std::string reportText(const ReportFill& report, std::string_view name)
+const std::string& reportText(const ReportFill& report, ReportCtl id)
 {
-    const ControlState* state = report.find(name);
-    return state ? state->text : std::string();
+    return report.at(id).text;
 }
 
 } // namespace
@@ -91,12 +90,14 @@ std::string channelTableCsv(const MainForm& form)
     // The totals as the report shows them.
     ReportFill report;
     report.fill(reportInputOf(form));
-    addRow(out, {"Всего в сутки", reportText(report, "Label6"), std::string(texts::kGigabytes)});
+    addRow(out, {"Всего в сутки", reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)});
     addRow(out, {"За период", form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
                  intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)});
-    addRow(out, {"Объём диска", reportText(report, "Label31"), reportText(report, "Label32")});
-    addRow(out, {"Глубина архива", reportText(report, "Label34"), bareWord(reportText(report, "Label35"))});
-    addRow(out, {"Суммарный битрейт", reportText(report, "Label37"), "Мбит/с"});
+    addRow(out,
+           {"Объём диска", reportText(report, ReportCtl::Label31), reportText(report, ReportCtl::Label32)});
+    addRow(out, {"Глубина архива", reportText(report, ReportCtl::Label34),
+                 bareWord(reportText(report, ReportCtl::Label35))});
+    addRow(out, {"Суммарный битрейт", reportText(report, ReportCtl::Label37), "Мбит/с"});
     return out;
 }
 

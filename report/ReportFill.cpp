@@ -7,7 +7,6 @@
 #include "Single.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace velmora {
 
@@ -47,27 +46,10 @@ ReportInput reportInputOf(const MainForm& f)
 
 ReportFill::ReportFill()
 {
-    const auto& controls = reportControls();
+    const auto controls = reportControls();
     states_.reserve(controls.size());
-    for (const ReportControl& control : controls) states_.push_back({control.caption, !control.hidden});
-}
-
-const ControlState* ReportFill::find(std::string_view name) const
-{
-    const auto index = reportControlIndex(name);
-    return index ? &states_[*index] : nullptr;
-}
-
-ControlState& ReportFill::at(std::string_view name)
-{
-    const auto index = reportControlIndex(name);
-    if (!index) throw std::logic_error("the report has no control " + std::string(name));
-    return states_[*index];
-}
-
-ControlState& ReportFill::cell(std::string_view array, int channel)
-{
-    return at(elementName(array, channel));
+    for (const ControlRow& control : controls)
+        states_.push_back({std::string(control.caption), !control.hidden});
 }
 
 void ReportFill::fill(const ReportInput& in)
@@ -82,57 +64,58 @@ void ReportFill::fill(const ReportInput& in)
             fillRow(table, k, decimal);
         } else {
             // Hidden rows keep their texts.
-            for (std::string_view array : kRowArrays) cell(array, k).visible = false;
+            for (RowArray array : kRowArrays) cell(array, k).visible = false;
         }
     }
 
-    at("Label6").text = floatText(okrug(in.totaldaily), decimal);
+    at(ReportCtl::Label6).text = floatText(okrug(in.totaldaily), decimal);
 
     const bool withPeriod = in.perioddays >= 1;
-    for (std::string_view name : {"Label25", "Label26", "Label9", "Label8", "Label10"}) {
-        at(name).visible = withPeriod;
+    for (ReportCtl id :
+         {ReportCtl::Label25, ReportCtl::Label26, ReportCtl::Label9, ReportCtl::Label8, ReportCtl::Label10}) {
+        at(id).visible = withPeriod;
     }
     if (withPeriod) {
-        at("Label25").text = intText(in.perioddays);
-        at("Label26").text = in.periodDayWord;
-        at("Label9").text = floatText(okrug(in.periodtotal), decimal);
+        at(ReportCtl::Label25).text = intText(in.perioddays);
+        at(ReportCtl::Label26).text = in.periodDayWord;
+        at(ReportCtl::Label9).text = floatText(okrug(in.periodtotal), decimal);
     }
 
     // The disk size is shown as the main window holds it, not rounded.
-    at("Label31").text = floatText(in.hddsize, decimal);
-    at("Label32").text = diskUnitAt(in.diskUnitIndex).caption;
+    at(ReportCtl::Label31).text = floatText(in.hddsize, decimal);
+    at(ReportCtl::Label32).text = diskUnitAt(in.diskUnitIndex).caption;
 
-    at("Label34").text = in.depthText;
-    at("Label35").text = in.depthDayWord;
-    at("Label37").text = in.totalBitrateText;
+    at(ReportCtl::Label34).text = in.depthText;
+    at(ReportCtl::Label35).text = in.depthDayWord;
+    at(ReportCtl::Label37).text = in.totalBitrateText;
 }
 
 void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view decimal)
 {
-    for (std::string_view array : kRowArrays) cell(array, k).visible = true;
-    cell("Label1", k).text = intText(k);
+    for (RowArray array : kRowArrays) cell(array, k).visible = true;
+    cell(RowArray::Label1, k).text = intText(k);
 
     if (table.chmanual[k] == kFalse) {
-        setFromOption(cell("Label2", k), kProfiles, table.chprofile[k],
+        setFromOption(cell(RowArray::Label2, k), kProfiles, table.chprofile[k],
                       [](const ProfileOption& o) { return std::string(o.reportText); });
-        setFromOption(cell("Label3", k), kResolutions, table.chresindex[k],
+        setFromOption(cell(RowArray::Label3, k), kResolutions, table.chresindex[k],
                       [](const ResolutionOption& o) { return std::string(o.reportText); });
-        setFromOption(cell("Label12", k), kQualities, table.chqualityindex[k],
+        setFromOption(cell(RowArray::Label12, k), kQualities, table.chqualityindex[k],
                       [](const QualityOption& o) { return std::string(o.reportText); });
-        setFromOption(cell("Label4", k), kFrameRates, table.chfpsindex[k],
+        setFromOption(cell(RowArray::Label4, k), kFrameRates, table.chfpsindex[k],
                       [](const FrameRateOption& o) { return intText(o.framesPerSecond); });
     } else {
-        cell("Label2", k).text = kCbrProfile;
-        cell("Label12", k).text = kCbrQuality;
-        cell("Label3", k).text = floatText(okrug(table.chbitrate[k]), decimal);
-        cell("Label4", k).text = kCbrUnit;
+        cell(RowArray::Label2, k).text = kCbrProfile;
+        cell(RowArray::Label12, k).text = kCbrQuality;
+        cell(RowArray::Label3, k).text = floatText(okrug(table.chbitrate[k]), decimal);
+        cell(RowArray::Label4, k).text = kCbrUnit;
     }
 
     const float daily = table.chdaily[k];
     const float dailyGb =
         table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / kUnitStep);
-    cell("Label28", k).text = floatText(okrug(dailyGb), decimal);
-    setFromOption(cell("Label11", k), kHours, table.chhoursindex[k],
+    cell(RowArray::Label28, k).text = floatText(okrug(dailyGb), decimal);
+    setFromOption(cell(RowArray::Label11, k), kHours, table.chhoursindex[k],
                   [](const HoursOption& o) { return intText(o.hoursPerDay); });
 }
 

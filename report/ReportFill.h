@@ -2,11 +2,11 @@
 
 #include "ChannelTable.h"
 #include "MainForm.h"
+#include "ReportLayout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace velmora {
@@ -47,12 +47,16 @@ public:
     void fill(const ReportInput& in);
 
     const std::vector<ControlState>& states() const { return states_; }
-    // A control by name ("Label6", "Label28(17)"); null for a name the report lacks.
-    const ControlState* find(std::string_view name) const;
+    const ControlState& at(ReportCtl id) const { return states_[reportIndex(id)]; }
+    // Channel `channel`'s (1..32) element of `array`.
+    const ControlState& cell(RowArray array, int channel) const
+    {
+        return states_[reportIndex(array, channel)];
+    }
 
 private:
-    ControlState& at(std::string_view name);
-    ControlState& cell(std::string_view array, int channel);
+    ControlState& at(ReportCtl id) { return states_[reportIndex(id)]; }
+    ControlState& cell(RowArray array, int channel) { return states_[reportIndex(array, channel)]; }
     void fillRow(const ChannelTable& table, int k, std::string_view decimal);
 
     std::vector<ControlState> states_;

@@ -1,6 +1,6 @@
 #include "ReportLayout.h"
 
-#include <map>
+#include <vector>
 
 namespace velmora {
 
@@ -14,29 +14,36 @@ constexpr int kCellHeight = 255;
 
 // One column of the channel table; [0] is the left half, [1] the right one.
 struct RowColumn {
-    std::string_view array;
+    RowArray array;
     std::string_view designText;
     int left[2];
     int width[2];
     FontDef font;
-    TextAlign align[2];
+    Align align[2];
     bool white;
     bool hidden;
 };
 
-constexpr auto kLeft = TextAlign::Left;
-constexpr auto kCentre = TextAlign::Centre;
-constexpr auto kRight = TextAlign::Right;
+constexpr auto kLeft = Align::TopLeft;
+constexpr auto kCentre = Align::TopCentre;
+constexpr auto kRight = Align::TopRight;
 
-// In creation order: white cells first (see reportControls()).
+// In the order of RowArray.
 constexpr RowColumn kRowColumns[] = {
-    {"Label2", "Label2", {585, 5880}, {855, 855}, kReportWindowFont, {kLeft, kLeft}, true, false},
-    {"Label4", "Label4", {2985, 8535}, {855, 855}, kReportWindowFont, {kCentre, kCentre}, true, false},
-    {"Label11", "Гб", {3960, 9480}, {345, 345}, kReportWindowFont, {kLeft, kLeft}, true, false},
-    {"Label1", "Label1", {150, 5385}, {255, 255}, kArial975Bold, {kRight, kLeft}, false, false},
-    {"Label12", "Кач", {1275, 6600}, {930, 945}, kReportWindowFont, {kLeft, kLeft}, false, true},
-    {"Label3", "Label3", {2280, 7680}, {975, 975}, kReportWindowFont, {kLeft, kLeft}, false, false},
-    {"Label28", "Гбайт", {4560, 10080}, {615, 615}, kArial9, {kLeft, kLeft}, false, true},
+    {RowArray::Label2, "Label2", {585, 5880}, {855, 855}, kReportWindowFont, {kLeft, kLeft}, true, false},
+    {RowArray::Label4,
+     "Label4",
+     {2985, 8535},
+     {855, 855},
+     kReportWindowFont,
+     {kCentre, kCentre},
+     true,
+     false},
+    {RowArray::Label11, "Гб", {3960, 9480}, {345, 345}, kReportWindowFont, {kLeft, kLeft}, true, false},
+    {RowArray::Label1, "Label1", {150, 5385}, {255, 255}, kArial975Bold, {kRight, kLeft}, false, false},
+    {RowArray::Label12, "Кач", {1275, 6600}, {930, 945}, kReportWindowFont, {kLeft, kLeft}, false, true},
+    {RowArray::Label3, "Label3", {2280, 7680}, {975, 975}, kReportWindowFont, {kLeft, kLeft}, false, false},
+    {RowArray::Label28, "Гбайт", {4560, 10080}, {615, 615}, kArial9, {kLeft, kLeft}, false, true},
 };
 
 // Column heads: each reaches to the next vertical line of the heading row.
@@ -54,7 +61,7 @@ constexpr Head kHeads[] = {
 };
 
 struct Total {
-    std::string_view name;
+    std::string_view name; // in the order of ReportCtl
     int left;
     int top;
     int width;
@@ -90,57 +97,79 @@ constexpr TwipRect kNotesPlace{360, 8280, 10095, 1695};
 // Top of the column heads, in twips.
 constexpr int kHeadTop = 960;
 
-std::vector<ReportControl> buildControls()
+constexpr int kStandAlone = 3; // the print button, the heading and the notes box
+constexpr int kFirstRow = kStandAlone + static_cast<int>(std::size(kHeads));
+constexpr int kCellsPerRow = static_cast<int>(std::size(kRowColumns));
+constexpr int kFirstTotal = kFirstRow + kCellsPerRow * kMaxChannels;
+static_assert(std::size(kTotals) == static_cast<std::size_t>(ReportCtl::Label38) - kStandAlone + 1);
+static_assert(std::size(kRowColumns) == kRowArrays.size());
+
+// The rows, and the names they point into: built once and never moved.
+class ReportTable {
+public:
+    ReportTable();
+    std::span<const ControlRow> rows() const { return rows_; }
+
+private:
+    std::string_view keep(std::string name) { return names_.emplace_back(std::move(name)); }
+
+    std::vector<std::string> names_;
+    std::vector<ControlRow> rows_;
+};
+
+ReportTable::ReportTable()
 {
-    std::vector<ReportControl> controls;
-    controls.push_back({.name = "Command1",
-                        .kind = ReportKind::Button,
-                        .caption = "Печать",
-                        .place = kPrintButtonPlace,
-                        .font = kReportWindowFont});
-    controls.push_back({.name = "Label4(0)",
-                        .caption = "Рассчёт требуемого для системы объёма памяти:",
-                        .place = kHeadingPlace,
-                        .font = kArial975Bold,
-                        .whiteBackground = true});
-    controls.push_back({.name = "Text1",
-                        .kind = ReportKind::NotesBox,
-                        .caption = "",
-                        .place = kNotesPlace,
-                        .font = kArial9,
-                        .whiteBackground = true});
+    names_.reserve(std::size(kHeads) + kRowArrays.size() * kMaxChannels);
+    rows_.push_back({.name = "Command1",
+                     .kind = ControlKind::Button,
+                     .caption = "Печать",
+                     .place = kPrintButtonPlace,
+                     .font = kReportWindowFont});
+    rows_.push_back({.name = "Label4(0)",
+                     .caption = "Рассчёт требуемого для системы объёма памяти:",
+                     .place = kHeadingPlace,
+                     .font = kArial975Bold,
+                     .background = kWhite,
+                     .wraps = false});
+    rows_.push_back({.name = "Text1",
+                     .kind = ControlKind::NotesBox,
+                     .place = kNotesPlace,
+                     .font = kArial9,
+                     .background = kWhite});
 
     int headNumber = 0;
     for (const Head& head : kHeads) {
-        controls.push_back({.name = "Head" + std::to_string(++headNumber),
-                            .caption = std::string(head.text),
-                            .place = {head.left, kHeadTop, head.nextLine - head.left, kCellHeight},
-                            .font = kArial9Bold});
+        rows_.push_back({.name = keep("Head" + std::to_string(++headNumber)),
+                         .caption = head.text,
+                         .place = {head.left, kHeadTop, head.nextLine - head.left, kCellHeight},
+                         .font = kArial9Bold,
+                         .wraps = false});
     }
 
     for (int channel = 1; channel <= kMaxChannels; ++channel) {
         const int half = channel <= kRowsPerHalf ? 0 : 1;
         for (const RowColumn& column : kRowColumns) {
             const TwipRect place{column.left[half], rowTop(channel), column.width[half], kCellHeight};
-            controls.push_back({.name = elementName(column.array, channel),
-                                .caption = std::string(column.designText),
-                                .place = place,
-                                .font = column.font,
-                                .align = column.align[half],
-                                .whiteBackground = column.white,
-                                .hidden = column.hidden});
+            rows_.push_back({.name = keep(elementName(rowArrayName(column.array), channel)),
+                             .caption = column.designText,
+                             .place = place,
+                             .font = column.font,
+                             .align = column.align[half],
+                             .background = column.white ? std::optional<Rgb>(kWhite) : std::nullopt,
+                             .hidden = column.hidden,
+                             .wraps = false});
         }
     }
 
     for (const Total& total : kTotals) {
-        controls.push_back({.name = std::string(total.name),
-                            .caption = std::string(total.designText),
-                            .place = {total.left, total.top, total.width, kCellHeight},
-                            .font = total.font,
-                            .hidden = total.hidden,
-                            .growsWithText = true});
+        rows_.push_back({.name = total.name,
+                         .caption = total.designText,
+                         .place = {total.left, total.top, total.width, kCellHeight},
+                         .font = total.font,
+                         .hidden = total.hidden,
+                         .wraps = false,
+                         .growsWithText = true});
     }
-    return controls;
 }
 
 constexpr LineDef kLines[] = {
@@ -181,24 +210,35 @@ std::string elementName(std::string_view array, int index)
     return name;
 }
 
-const std::vector<ReportControl>& reportControls()
+std::string_view rowArrayName(RowArray array)
 {
-    static const std::vector<ReportControl> controls = buildControls();
-    return controls;
+    switch (array) {
+    case RowArray::Label2: return "Label2";
+    case RowArray::Label4: return "Label4";
+    case RowArray::Label11: return "Label11";
+    case RowArray::Label1: return "Label1";
+    case RowArray::Label12: return "Label12";
+    case RowArray::Label3: return "Label3";
+    case RowArray::Label28: break;
+    }
+    return "Label28";
 }
 
-std::optional<std::size_t> reportControlIndex(std::string_view name)
+std::span<const ControlRow> reportControls()
 {
-    static const std::map<std::string, std::size_t, std::less<>> index = [] {
-        std::map<std::string, std::size_t, std::less<>> byName;
-        const auto& controls = reportControls();
-        for (std::size_t i = 0; i < controls.size(); ++i) byName.emplace(controls[i].name, i);
-        return byName;
-    }();
-    if (const auto found = index.find(name); found != index.end()) {
-        return found->second;
-    }
-    return std::nullopt;
+    static const ReportTable table;
+    return table.rows();
+}
+
+std::size_t reportIndex(ReportCtl id)
+{
+    const auto n = static_cast<int>(id);
+    return static_cast<std::size_t>(n < kStandAlone ? n : kFirstTotal + n - kStandAlone);
+}
+
+std::size_t reportIndex(RowArray array, int channel)
+{
+    return static_cast<std::size_t>(kFirstRow + kCellsPerRow * (channel - 1) + static_cast<int>(array));
 }
 
 std::span<const LineDef> reportLines()

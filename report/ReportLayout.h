@@ -5,11 +5,9 @@
 
 #include <array>
 #include <cstddef>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // The report window as plain data: every control with its place, font and
 // design state, and the grid lines. The view builds its widgets from this and
@@ -22,31 +20,46 @@ inline constexpr int kReportClientWidth = 10920; // twips
 inline constexpr int kFrameMargin = 120;
 inline constexpr int kReportClientHeight = 10200; // twips
 
-enum class ReportKind { Button, Label, NotesBox };
-enum class TextAlign { Left, Centre, Right };
-
-struct ReportControl {
-    std::string name; // array elements as "Label28(17)"
-    ReportKind kind = ReportKind::Label;
-    std::string caption; // the design text
-    TwipRect place;
-    FontDef font;
-    TextAlign align = TextAlign::Left;
-    bool whiteBackground = false; // otherwise transparent
-    bool hidden = false;          // not visible in the design state
-    // The totals block's boxes were measured around their texts in Arial; where
-    // the font at hand needs a few pixels more, the box takes them from the
-    // free room to its right, never from a neighbour's box.
-    bool growsWithText = false;
+// The report's controls that stand alone, in creation order: the print
+// button, the heading (element 0 of the Label4 array), the notes box and the
+// totals block.
+enum class ReportCtl {
+    Command1,
+    Label4_0,
+    Text1,
+    Label5,
+    Label6,
+    Label7,
+    Label8,
+    Label25,
+    Label26,
+    Label9,
+    Label10,
+    Label30,
+    Label31,
+    Label32,
+    Label33,
+    Label34,
+    Label35,
+    Label36,
+    Label37,
+    Label38,
 };
+
+// The seven control arrays of a channel's row, indexed by channel number 1..32,
+// in creation order: the white cells of a row come before its transparent
+// ones, so that no white background covers a neighbour's text.
+enum class RowArray { Label2, Label4, Label11, Label1, Label12, Label3, Label28 };
 
 // The report window's own font, which its controls without a font of their own carry.
 inline constexpr FontDef kReportWindowFont{.family = "Arial", .points = 8.25};
 
-// The seven control arrays of a channel's row, indexed by channel number 1..32.
-inline constexpr std::array<std::string_view, 7> kRowArrays = {"Label1", "Label2",  "Label12", "Label3",
-                                                               "Label4", "Label11", "Label28"};
+inline constexpr std::array kRowArrays = {RowArray::Label2, RowArray::Label4,  RowArray::Label11,
+                                          RowArray::Label1, RowArray::Label12, RowArray::Label3,
+                                          RowArray::Label28};
 
+// "Label28" for RowArray::Label28.
+std::string_view rowArrayName(RowArray array);
 // "Label28" and 17 give "Label28(17)".
 std::string elementName(std::string_view array, int index);
 
@@ -60,11 +73,13 @@ constexpr int rowTop(int channel)
     return kFirstRowTop + kRowPitch * ((channel - 1) % kRowsPerHalf);
 }
 
-// Every control in creation order; the white cells of each row come before
-// its transparent ones, so that no white background covers a neighbour's text.
-const std::vector<ReportControl>& reportControls();
-// Position of a control in reportControls(), by name.
-std::optional<std::size_t> reportControlIndex(std::string_view name);
+// Every control in creation order: the three that stand alone first, the
+// column heads, the channels' rows, then the totals.
+std::span<const ControlRow> reportControls();
+// Position of a control in reportControls().
+std::size_t reportIndex(ReportCtl id);
+// Position of channel `channel`'s (1..32) element of `array` in reportControls().
+std::size_t reportIndex(RowArray array, int channel);
 
 std::span<const LineDef> reportLines();
 

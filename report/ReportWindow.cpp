@@ -3,6 +3,7 @@
 #include "NotesBox.h"
 #include "Platform.h"
 #include "ReportLayout.h"
+#include "WindowBuilder.h"
 #include "WindowKit.h"
 
 #include <QContextMenuEvent>
@@ -35,23 +36,13 @@ QString printTitle()
     return qtText("Печать");
 }
 
-Qt::Alignment alignmentOf(TextAlign align)
-{
-    switch (align) {
-    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Left: break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
 // The free room right of a box on its line: up to the next label's box or the frame.
-int roomTo(const ReportControl& control)
+int roomTo(const ControlRow& control)
 {
     const QRect box = pixelRect(control.place);
     int right = twipsToPixels(kReportClientWidth - kFrameMargin);
-    for (const ReportControl& other : reportControls()) {
-        if (&other == &control || other.kind != ReportKind::Label) continue;
+    for (const ControlRow& other : reportControls()) {
+        if (&other == &control || other.kind != ControlKind::Label) continue;
         const QRect next = pixelRect(other.place);
         if (next.left() > box.left() && next.top() <= box.bottom() && next.bottom() >= box.top())
             right = std::min(right, next.left());
@@ -61,7 +52,7 @@ int roomTo(const ReportControl& control)
 
 // Never narrower than the box; wider, into free room only, where the text
 // needs it. What still does not fit is cut at the edge.
-void fitText(QLabel* label, const ReportControl& control)
+void fitText(QLabel* label, const ControlRow& control)
 {
     if (!control.growsWithText) return;
     const int box = pixelRect(control.place).width();
@@ -69,28 +60,12 @@ void fitText(QLabel* label, const ReportControl& control)
     label->resize(std::clamp(wanted, box, roomTo(control)), label->height());
 }
 
-QWidget* makeControl(const ReportControl& control, QWidget* window)
+QWidget* ownControl(const ControlRow& control, QWidget& window)
 {
-    switch (control.kind) {
-    case ReportKind::Button: return new QPushButton(qtText(control.caption), window);
-    case ReportKind::NotesBox: {
-        auto* notes = new NotesBox(window);
-        notes->setAccessibleName(qtText("Примечания к расчёту"));
-        QPalette palette = notes->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        palette.setColor(QPalette::Text, Qt::black);
-        notes->setPalette(palette);
-        return notes;
-    }
-    case ReportKind::Label: break;
-    }
-    auto* label = new QLabel(window);
-    // Plain text always: "<<битрейт>>"-like captions must not be taken for markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setText(qtText(control.caption));
-    label->setAlignment(alignmentOf(control.align));
-    label->setAutoFillBackground(control.whiteBackground);
-    return label;
+    if (control.kind != ControlKind::NotesBox) return nullptr;
+    auto* notes = new NotesBox(&window);
+    notes->setAccessibleName(qtText("Примечания к расчёту"));
+    return notes;
 }
 
 } // namespace
@@ -102,21 +77,14 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     setUpFixedWindow(*this, qtText(kReportTitle), kReportClientWidth, kReportClientHeight);
     setFont(qtFont(kReportWindowFont));
 
-    const auto& controls = reportControls();
-    controls_.reserve(controls.size());
-    for (const ReportControl& control : controls) {
-        QWidget* widget = makeControl(control, this);
-        widget->setObjectName(qtText(control.name));
-        widget->setGeometry(pixelRect(control.place));
-        widget->setFont(qtFont(control.font));
-        if (control.hidden) widget->hide();
-        if (control.kind == ReportKind::Label) fitText(static_cast<QLabel*>(widget), control);
-        controls_.push_back(widget);
-    }
+    const auto controls = reportControls();
+    controls_ = buildControls(*this, controls, ownControl);
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].kind == ControlKind::Label) fitText(static_cast<QLabel*>(controls_[i]), controls[i]);
 
-    printButton_ = findChild<QPushButton*>(QStringLiteral("Command1"), Qt::FindDirectChildrenOnly);
+    printButton_ = static_cast<QPushButton*>(controls_[reportIndex(ReportCtl::Command1)]);
     connect(printButton_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
-    notesBox_ = findChild<QPlainTextEdit*>(QStringLiteral("Text1"), Qt::FindDirectChildrenOnly);
+    notesBox_ = static_cast<QPlainTextEdit*>(controls_[reportIndex(ReportCtl::Text1)]);
 
     menu_ = new QMenu(this);
     menu_->addAction(qtText("Сохранить отчёт в PDF…"), this, &ReportWindow::savePdfAs);
@@ -140,10 +108,10 @@ void ReportWindow::fill(const ReportInput& in)
 
 void ReportWindow::showContent()
 {
-    const auto& controls = reportControls();
+    const auto controls = reportControls();
     const auto& states = content_.states();
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        if (controls[i].kind != ReportKind::Label) continue;
+        if (controls[i].kind != ControlKind::Label) continue;
         auto* label = static_cast<QLabel*>(controls_[i]);
         label->setText(qtText(states[i].text));
         label->setVisible(states[i].visible);

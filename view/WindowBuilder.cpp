@@ -83,7 +83,8 @@ std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow>
         if (row.background) {
             setBackground(*w, *row.background);
             // A label or check box paints its own face (a check box's is its base, as a field's).
-            if (row.kind == ControlKind::Label || row.kind == ControlKind::CheckBox) w->setAutoFillBackground(true);
+            if (row.kind == ControlKind::Label || row.kind == ControlKind::CheckBox)
+                w->setAutoFillBackground(true);
             if (row.kind == ControlKind::CheckBox) w->setBackgroundRole(QPalette::Base);
         }
         showCaption(w, row, window);

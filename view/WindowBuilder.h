@@ -18,6 +18,7 @@ using OwnWidget = std::function<QWidget*(const ControlRow& row, QWidget& window)
 // earlier ones), as children of `window`: its name, place, font, colours,
 // caption, alignment, picture and design state. The widgets come back in the
 // order of the rows.
-std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow> rows, const OwnWidget& own = {});
+std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow> rows,
+                                    const OwnWidget& own = {});
 
 } // namespace velmora

@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QtMath>
 #include <QHash>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
 #include <QScreen>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 

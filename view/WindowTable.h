@@ -71,8 +71,9 @@ struct ControlRow {
     FontDef font = {};   // an empty family: the window's font
     Rgb colour = kBlack; // of the text; a button keeps the style's
     Align align = Align::TopLeft;
-    std::optional<Rgb> background = {}; // the face of a field, or a filled label; none: the window shows through
-    bool hidden = false;           // in the design state
+    std::optional<Rgb> background =
+        {};              // the face of a field, or a filled label; none: the window shows through
+    bool hidden = false; // in the design state
     bool disabled = false;
     bool wraps = true; // a label's text wraps at word boundaries; otherwise it is cut at the edge
     // The box was measured around its text in Arial; where the font at hand

@@ -45,11 +45,19 @@ ReportInput inputFor(const ChannelTable& table)
     return in;
 }
 
+// A control by the name the driver knows it by; null for a name the report lacks.
+const ControlRow* row(std::string_view name)
+{
+    for (const ControlRow& control : reportControls())
+        if (control.name == name) return &control;
+    return nullptr;
+}
+
 const ControlState& state(const ReportFill& report, const std::string& name)
 {
-    const ControlState* found = report.find(name);
+    const ControlRow* found = row(name);
     if (!found) throw std::runtime_error("no control " + name);
-    return *found;
+    return report.states()[static_cast<std::size_t>(found - reportControls().data())];
 }
 
 std::string text(const ReportFill& report, const std::string& name)
@@ -61,8 +69,8 @@ bool rowVisible(const ReportFill& report, int k)
 {
     bool all = true;
     bool any = false;
-    for (std::string_view array : kRowArrays) {
-        const bool visible = state(report, elementName(array, k)).visible;
+    for (RowArray array : kRowArrays) {
+        const bool visible = report.cell(array, k).visible;
         all = all && visible;
         any = any || visible;
     }
@@ -82,18 +90,25 @@ TEST(ReportLayout, RowOfChannelKStandsAtItsFixedPlace)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("channel " + std::to_string(c.channel));
-        const auto number = reportControlIndex(elementName("Label1", c.channel));
-        ASSERT_TRUE(number);
-        EXPECT_EQ(reportControls()[*number].place.left, c.numberLeft);
-        for (std::string_view array : kRowArrays) {
-            const auto cell = reportControlIndex(elementName(array, c.channel));
-            ASSERT_TRUE(cell) << array;
-            EXPECT_EQ(reportControls()[*cell].place.top, c.top) << array;
-            EXPECT_EQ(reportControls()[*cell].place.height, 255) << array;
+        EXPECT_EQ(reportControls()[reportIndex(RowArray::Label1, c.channel)].place.left, c.numberLeft);
+        for (RowArray array : kRowArrays) {
+            // The array and the channel find the element of that name.
+            const ControlRow& cell = reportControls()[reportIndex(array, c.channel)];
+            EXPECT_EQ(cell.name, elementName(rowArrayName(array), c.channel));
+            EXPECT_EQ(cell.place.top, c.top) << cell.name;
+            EXPECT_EQ(cell.place.height, 255) << cell.name;
         }
     }
-    EXPECT_FALSE(reportControlIndex("Label1(0)"));
-    EXPECT_FALSE(reportControlIndex("Label1(33)"));
+    EXPECT_FALSE(row("Label1(0)"));
+    EXPECT_FALSE(row("Label1(33)"));
+    // Each control that stands alone is found under its own name.
+    const std::pair<ReportCtl, std::string_view> named[] = {
+        {ReportCtl::Command1, "Command1"}, {ReportCtl::Label4_0, "Label4(0)"},
+        {ReportCtl::Text1, "Text1"},       {ReportCtl::Label5, "Label5"},
+        {ReportCtl::Label26, "Label26"},   {ReportCtl::Label30, "Label30"},
+        {ReportCtl::Label38, "Label38"},
+    };
+    for (const auto& [id, name] : named) EXPECT_EQ(reportControls()[reportIndex(id)].name, name);
 }
 
 TEST(ReportFill, DesignStateBeforeTheFirstFilling)

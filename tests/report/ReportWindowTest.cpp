@@ -82,8 +82,8 @@ TEST_F(ReportWindowTest, IsBuiltFromItsTableInPixels)
     EXPECT_EQ(window->size(), QSize(728, 680));
     EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
 
-    for (const ReportControl& c : reportControls()) {
-        const auto found = window->findChildren<QWidget*>(QString::fromStdString(c.name));
+    for (const ControlRow& c : reportControls()) {
+        const auto found = window->findChildren<QWidget*>(QString::fromUtf8(c.name.data(), c.name.size()));
         ASSERT_EQ(found.size(), 1) << c.name;
         const QRect box = pixelRect(c.place);
         const QRect shownBox = found.front()->geometry();
@@ -165,20 +165,17 @@ TEST_F(ReportWindowTest, LongValuesKeepToTheirBoxes)
         input.depthText = depth;
         window->fill(input);
         std::vector<const QLabel*> labels;
-        for (const ReportControl& c : reportControls()) {
-            const auto* label = control<QLabel>(c.name.c_str());
+        std::vector<TwipRect> places;
+        for (const ControlRow& c : reportControls()) {
+            const auto* label = control<QLabel>(std::string(c.name).c_str());
             if (!label || !label->isVisibleTo(window.get()) || label->text().isEmpty()) continue;
             labels.push_back(label);
+            places.push_back(c.place);
         }
         for (std::size_t a = 0; a < labels.size(); ++a) {
             for (std::size_t b = a + 1; b < labels.size(); ++b) {
                 // Two design boxes touch by a pixel here and there; no text reaches beyond that.
-                const QRect shared =
-                    pixelRect(
-                        reportControls()[*reportControlIndex(labels[a]->objectName().toStdString())].place)
-                        .intersected(pixelRect(
-                            reportControls()[*reportControlIndex(labels[b]->objectName().toStdString())]
-                                .place));
+                const QRect shared = pixelRect(places[a]).intersected(pixelRect(places[b]));
                 const QRect overlap = inkOf(labels[a]).intersected(inkOf(labels[b]));
                 EXPECT_TRUE(overlap.isEmpty() || shared.contains(overlap))
                     << labels[a]->objectName().toStdString() << " \"" << labels[a]->text().toStdString()
