@@ -233,12 +233,14 @@ std::span<const ControlRow> reportControls()
 std::size_t reportIndex(ReportCtl id)
 {
     const auto n = static_cast<int>(id);
-    return static_cast<std::size_t>(n < kStandAlone ? n : kFirstTotal + n - kStandAlone);
+    const int position = n < kStandAlone ? n : kFirstTotal + n - kStandAlone;
+    return static_cast<std::size_t>(position);
 }
 
 std::size_t reportIndex(RowArray array, int channel)
 {
-    return static_cast<std::size_t>(kFirstRow + kCellsPerRow * (channel - 1) + static_cast<int>(array));
+    const int position = kFirstRow + kCellsPerRow * (channel - 1) + static_cast<int>(array);
+    return static_cast<std::size_t>(position);
 }
 
 std::span<const LineDef> reportLines()

@@ -120,8 +120,9 @@ void setBackground(QWidget& w, Rgb colour)
 
 QImage canvasImage(int width, int height, qreal scale, const QColor& fill)
 {
+    constexpr int kOpaque = 255;
     QImage image(qCeil(width * scale), qCeil(height * scale),
-                 fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+                 fill.alpha() == kOpaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
