@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QHash>
 #include <QPainter>
 #include <QPalette>
@@ -113,7 +114,9 @@ void setBackground(QWidget& w, Rgb colour)
 {
     QPalette palette = w.palette();
     palette.setColor(QPalette::Base, qtColour(colour));
-    palette.setColor(QPalette::Window, qtColour(colour));
+    // A label's face is the window colour; a field's frame is drawn from the
+    // window colour too, so a field keeps the window's.
+    if (qobject_cast<QLabel*>(&w)) palette.setColor(QPalette::Window, qtColour(colour));
     if (qobject_cast<QComboBox*>(&w)) palette.setColor(QPalette::Button, qtColour(colour));
     w.setPalette(palette);
 }

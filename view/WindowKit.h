@@ -43,7 +43,8 @@ QColor qtColour(Rgb colour);
 
 // Text written in `colour`; greyed text keeps the style's grey.
 void setTextColour(QWidget& w, Rgb colour);
-// The face of a field, a list or a filled label. A list that cannot be typed
+// The face of a field, a list or a filled label (`colour` as the base, and a
+// label's window colour). A list that cannot be typed
 // into is drawn as a button, so its face is the button colour: through the
 // palette the style keeps its arrow and focus frame.
 void setBackground(QWidget& w, Rgb colour);
