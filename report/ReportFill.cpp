@@ -64,58 +64,58 @@ void ReportFill::fill(const ReportInput& in)
             fillRow(table, k, decimal);
         } else {
             // Hidden rows keep their texts.
-            for (RowArray array : kRowArrays) cell(array, k).visible = false;
+            for (RowArray array : kRowArrays) writableCell(array, k).visible = false;
         }
     }
 
-    at(ReportCtl::Label6).text = floatText(okrug(in.totaldaily), decimal);
+    writable(ReportCtl::Label6).text = floatText(okrug(in.totaldaily), decimal);
 
     const bool withPeriod = in.perioddays >= 1;
     for (ReportCtl id :
          {ReportCtl::Label25, ReportCtl::Label26, ReportCtl::Label9, ReportCtl::Label8, ReportCtl::Label10}) {
-        at(id).visible = withPeriod;
+        writable(id).visible = withPeriod;
     }
     if (withPeriod) {
-        at(ReportCtl::Label25).text = intText(in.perioddays);
-        at(ReportCtl::Label26).text = in.periodDayWord;
-        at(ReportCtl::Label9).text = floatText(okrug(in.periodtotal), decimal);
+        writable(ReportCtl::Label25).text = intText(in.perioddays);
+        writable(ReportCtl::Label26).text = in.periodDayWord;
+        writable(ReportCtl::Label9).text = floatText(okrug(in.periodtotal), decimal);
     }
 
     // The disk size is shown as the main window holds it, not rounded.
-    at(ReportCtl::Label31).text = floatText(in.hddsize, decimal);
-    at(ReportCtl::Label32).text = diskUnitAt(in.diskUnitIndex).caption;
+    writable(ReportCtl::Label31).text = floatText(in.hddsize, decimal);
+    writable(ReportCtl::Label32).text = diskUnitAt(in.diskUnitIndex).caption;
 
-    at(ReportCtl::Label34).text = in.depthText;
-    at(ReportCtl::Label35).text = in.depthDayWord;
-    at(ReportCtl::Label37).text = in.totalBitrateText;
+    writable(ReportCtl::Label34).text = in.depthText;
+    writable(ReportCtl::Label35).text = in.depthDayWord;
+    writable(ReportCtl::Label37).text = in.totalBitrateText;
 }
 
 void ReportFill::fillRow(const ChannelTable& table, int k, std::string_view decimal)
 {
-    for (RowArray array : kRowArrays) cell(array, k).visible = true;
-    cell(RowArray::Label1, k).text = intText(k);
+    for (RowArray array : kRowArrays) writableCell(array, k).visible = true;
+    writableCell(RowArray::Label1, k).text = intText(k);
 
     if (table.chmanual[k] == kFalse) {
-        setFromOption(cell(RowArray::Label2, k), kProfiles, table.chprofile[k],
+        setFromOption(writableCell(RowArray::Label2, k), kProfiles, table.chprofile[k],
                       [](const ProfileOption& o) { return std::string(o.reportText); });
-        setFromOption(cell(RowArray::Label3, k), kResolutions, table.chresindex[k],
+        setFromOption(writableCell(RowArray::Label3, k), kResolutions, table.chresindex[k],
                       [](const ResolutionOption& o) { return std::string(o.reportText); });
-        setFromOption(cell(RowArray::Label12, k), kQualities, table.chqualityindex[k],
+        setFromOption(writableCell(RowArray::Label12, k), kQualities, table.chqualityindex[k],
                       [](const QualityOption& o) { return std::string(o.reportText); });
-        setFromOption(cell(RowArray::Label4, k), kFrameRates, table.chfpsindex[k],
+        setFromOption(writableCell(RowArray::Label4, k), kFrameRates, table.chfpsindex[k],
                       [](const FrameRateOption& o) { return intText(o.framesPerSecond); });
     } else {
-        cell(RowArray::Label2, k).text = kCbrProfile;
-        cell(RowArray::Label12, k).text = kCbrQuality;
-        cell(RowArray::Label3, k).text = floatText(okrug(table.chbitrate[k]), decimal);
-        cell(RowArray::Label4, k).text = kCbrUnit;
+        writableCell(RowArray::Label2, k).text = kCbrProfile;
+        writableCell(RowArray::Label12, k).text = kCbrQuality;
+        writableCell(RowArray::Label3, k).text = floatText(okrug(table.chbitrate[k]), decimal);
+        writableCell(RowArray::Label4, k).text = kCbrUnit;
     }
 
     const float daily = table.chdaily[k];
     const float dailyGb =
         table.chdailygb[k] != kFalse ? daily : single(static_cast<double>(daily) / kUnitStep);
-    cell(RowArray::Label28, k).text = floatText(okrug(dailyGb), decimal);
-    setFromOption(cell(RowArray::Label11, k), kHours, table.chhoursindex[k],
+    writableCell(RowArray::Label28, k).text = floatText(okrug(dailyGb), decimal);
+    setFromOption(writableCell(RowArray::Label11, k), kHours, table.chhoursindex[k],
                   [](const HoursOption& o) { return intText(o.hoursPerDay); });
 }
 

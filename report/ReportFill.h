@@ -55,8 +55,8 @@ public:
     }
 
 private:
-    ControlState& at(ReportCtl id) { return states_[reportIndex(id)]; }
-    ControlState& cell(RowArray array, int channel) { return states_[reportIndex(array, channel)]; }
+    ControlState& writable(ReportCtl id) { return states_[reportIndex(id)]; }
+    ControlState& writableCell(RowArray array, int channel) { return states_[reportIndex(array, channel)]; }
     void fillRow(const ChannelTable& table, int k, std::string_view decimal);
 
     std::vector<ControlState> states_;

@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QHash>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>

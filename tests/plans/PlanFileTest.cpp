@@ -297,7 +297,8 @@ std::string looks(const MainForm& f)
     ReportFill report;
     report.fill(reportInputOf(f));
     for (const ControlState& state : report.states()) {
-        if (noDepth && (&state == report.find("Label31") || &state == report.find("Label35"))) continue;
+        if (noDepth && (&state == &report.at(ReportCtl::Label31) || &state == &report.at(ReportCtl::Label35)))
+            continue;
         out += state.text + "\t" + std::to_string(state.visible) + "\n";
     }
     return out;
