@@ -102,9 +102,10 @@ QJsonObject channelJson(const PlanChannel& c)
 }
 
 // The disk-array dialog's fields by the names a reader understands, in the
-// dialog's order.
-constexpr std::array<const char*, kArrayFieldCount> kDiskArrayMembers = {"disks",   "diskSize",   "spares",
-                                                                         "reserve", "inputLimit", "headroom"};
+// dialog's order. Plans written before the days wanted were asked lack the last.
+constexpr std::array<const char*, kArrayFieldCount> kDiskArrayMembers = {
+    "disks", "diskSize", "spares", "reserve", "inputLimit", "headroom", "targetDays"};
+constexpr std::size_t kFirstOptionalArrayMember = static_cast<std::size_t>(ArrayField::TargetDays);
 
 QJsonObject diskArrayJson(const DiskArraySettings& s)
 {
@@ -325,7 +326,9 @@ PlanRead readPlan(const QByteArray& bytes)
         Reader a(array, inPart(member::kDiskArray));
         DiskArraySettings s;
         s.level = a.integer(member::kArray, 0, lastPosition(kArrayLevelNames));
-        for (std::size_t i = 0; i < kArrayFieldCount; ++i) s.texts[i] = a.text(kDiskArrayMembers[i]);
+        for (std::size_t i = 0; i < kArrayFieldCount; ++i)
+            if (i < kFirstOptionalArrayMember || array.contains(QLatin1String(kDiskArrayMembers[i])))
+                s.texts[i] = a.text(kDiskArrayMembers[i]);
         if (!a.ok()) return refused(a.error());
         plan.diskArray = std::move(s);
     }

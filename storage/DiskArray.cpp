@@ -11,15 +11,11 @@ constexpr double kMarkedToProgramTb = 1e12 / 1099511627776.0;
 
 ArrayRule brokenRule(ArrayLevel level, int d)
 {
-    switch (level) {
-    case ArrayLevel::Jbod:
-    case ArrayLevel::Raid0: return d >= 1 ? ArrayRule::Holds : ArrayRule::NoDisks;
-    case ArrayLevel::Raid1: return d >= 2 && d % 2 == 0 ? ArrayRule::Holds : ArrayRule::MirrorPairs;
-    case ArrayLevel::Raid5: return d >= 3 ? ArrayRule::Holds : ArrayRule::Raid5Three;
-    case ArrayLevel::Raid6: return d >= 4 ? ArrayRule::Holds : ArrayRule::Raid6Four;
-    case ArrayLevel::Raid10: return d >= 4 && d % 2 == 0 ? ArrayRule::Holds : ArrayRule::Raid10Pairs;
-    }
-    return ArrayRule::NoDisks;
+    if (d < 0) return ArrayRule::SparesExceed;
+    if (d == 0) return ArrayRule::NoDisks;
+    if (d < leastArrayDisks(level)) return ArrayRule::TooFew;
+    if (level == ArrayLevel::Raid10 && d % 2 != 0) return ArrayRule::Raid10Pairs;
+    return ArrayRule::Holds;
 }
 
 int dataDisks(ArrayLevel level, int d)
@@ -27,7 +23,7 @@ int dataDisks(ArrayLevel level, int d)
     switch (level) {
     case ArrayLevel::Jbod:
     case ArrayLevel::Raid0: return d;
-    case ArrayLevel::Raid1:
+    case ArrayLevel::Raid1: return 1;
     case ArrayLevel::Raid10: return d / 2;
     case ArrayLevel::Raid5: return d - 1;
     case ArrayLevel::Raid6: return d - 2;
@@ -36,6 +32,19 @@ int dataDisks(ArrayLevel level, int d)
 }
 
 } // namespace
+
+int leastArrayDisks(ArrayLevel level)
+{
+    switch (level) {
+    case ArrayLevel::Jbod:
+    case ArrayLevel::Raid0: return 1;
+    case ArrayLevel::Raid1: return 2;
+    case ArrayLevel::Raid5: return 3;
+    case ArrayLevel::Raid6:
+    case ArrayLevel::Raid10: return 4;
+    }
+    return 1;
+}
 
 ArrayCapacity arrayCapacity(const ArrayPlan& plan)
 {
@@ -49,10 +58,22 @@ ArrayCapacity arrayCapacity(const ArrayPlan& plan)
     return c;
 }
 
+double programTb(double markedTb)
+{
+    return markedTb * kMarkedToProgramTb;
+}
+
 std::optional<double> archiveDepthDays(double usableTb, double dayTotalGb)
 {
     if (dayTotalGb == 0) return std::nullopt;
     return usableTb * kUnitStep / dayTotalGb;
+}
+
+double decimalMbit(double programMbit)
+{
+    constexpr double kBitsPerProgramMbit = 1048576.0;
+    constexpr double kBitsPerDecimalMbit = 1e6;
+    return programMbit * kBitsPerProgramMbit / kBitsPerDecimalMbit;
 }
 
 InputLoad inputLoad(double totalMbit, double limitMbit, double headroomPercent)

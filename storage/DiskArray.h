@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
+#include "DiskArrayTexts.h"
+
 #include <optional>
-#include <string_view>
 
 // How much archive an array of disks really holds, and how the recorder's
 // input copes with the streams. Double precision throughout: these figures
@@ -12,8 +12,7 @@ namespace velmora {
 enum class ArrayLevel { Jbod, Raid0, Raid1, Raid5, Raid6, Raid10 };
 
 // The entries of the array list, in the order of ArrayLevel.
-inline constexpr std::array<std::string_view, 6> kArrayLevelNames = {
-    "Без массива (JBOD)", "RAID 0", "RAID 1", "RAID 5", "RAID 6", "RAID 10"};
+inline constexpr const auto& kArrayLevelNames = arraytexts::kLevelNames;
 
 // What the user describes: every disk as its maker marks it (decimal terabytes).
 struct ArrayPlan {
@@ -27,16 +26,20 @@ struct ArrayPlan {
 // Which rule of the array the plan breaks, if any.
 enum class ArrayRule {
     Holds,
-    NoDisks,     // JBOD and RAID 0: no disk left besides the spares
-    MirrorPairs, // RAID 1: 2 or more disks, in pairs
-    Raid5Three,  // RAID 5: 3 or more disks
-    Raid6Four,   // RAID 6: 4 or more disks
-    Raid10Pairs, // RAID 10: 4 or more disks, in pairs
+    SparesExceed, // more spares than disks
+    NoDisks,      // every disk a spare
+    TooFew,       // fewer disks than the level needs (leastArrayDisks)
+    Raid10Pairs,  // RAID 10: 4 or more disks, but an odd number
 };
+
+// The fewest disks an array of the level is built from, spares not counted:
+// 1 for JBOD and RAID 0, 2 for RAID 1 (every disk mirrors the one that holds
+// the data), 3 for RAID 5, 4 for RAID 6 and RAID 10 (mirrored pairs, striped).
+int leastArrayDisks(ArrayLevel level);
 
 struct ArrayCapacity {
     ArrayRule rule = ArrayRule::Holds;
-    int arrayDisks = 0;  // the disks in the array: all but the spares
+    int arrayDisks = 0;  // the disks in the array: all but the spares (below 0 with more spares than disks)
     int dataDisks = 0;   // what the array holds, counted in disks
     double rawTb = 0;    // all disks as marked, decimal terabytes
     double usableTb = 0; // the program's terabytes (2^40 bytes), after the reserve; 0 when a rule is broken
@@ -44,9 +47,16 @@ struct ArrayCapacity {
 
 ArrayCapacity arrayCapacity(const ArrayPlan& plan);
 
+// Marked (decimal) terabytes in the program's terabytes of 2^40 bytes.
+double programTb(double markedTb);
+
 // Days of archive `usableTb` holds at the window's day total (gigabytes of
 // 2^30 bytes); none when nothing is recorded (an endless archive).
 std::optional<double> archiveDepthDays(double usableTb, double dayTotalGb);
+
+// The program's Мбит (2^20 bits, as the main window counts) in the decimal
+// Mbit/s (10^6 bits) that recorder makers state their input limits in.
+double decimalMbit(double programMbit);
 
 struct InputLoad {
     double loadPercent = 0; // the streams in percent of the input limit
@@ -54,8 +64,8 @@ struct InputLoad {
     bool over = false;      // the streams exceed what the headroom allows
 };
 
-// The total stream rate against the recorder's input limit (Mbit/s) with a
-// headroom in percent kept free.
+// The total stream rate against the recorder's input limit with a headroom in
+// percent kept free, both in decimal Mbit/s.
 InputLoad inputLoad(double totalMbit, double limitMbit, double headroomPercent);
 
 } // namespace velmora

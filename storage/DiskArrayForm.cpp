@@ -1,12 +1,19 @@
 #include "DiskArrayForm.h"
 
+#include "DiskArrayTexts.h"
 #include "Estimate.h"
+#include "Limits.h"
+#include "NumberRules.h"
+#include "Options.h"
+#include "Single.h"
 #include "Texts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -16,28 +23,23 @@ namespace {
 struct FieldRule {
     bool whole;
     bool emptyAllowed;
-    double least;             // the smallest value taken
-    bool leastOpen;           // `least` itself is refused
-    double most;              // the largest value taken
-    bool mostOpen;            // `most` itself is refused
-    std::string_view message; // shown while the field is marked
+    double least;   // the smallest value taken
+    bool leastOpen; // `least` itself is refused
+    double most;    // the largest value taken
+    bool mostOpen;  // `most` itself is refused
 };
 
-constexpr std::array<FieldRule, kArrayFieldCount> kFieldRules = {{
-    {true, false, 1, false, 64, false, "Число дисков: целое от 1 до 64."},
-    {false, false, 0, true, 1000, false, "Объём диска: больше 0 и не больше 1000 ТБ."},
-    {true, false, 0, false, 63, false, "Резервных дисков: целое от 0 до 63."},
-    {false, false, 0, false, 100, true, "Запас на форматирование: от 0 и меньше 100 %."},
-    {false, true, 0, true, 100000, false, "Предел входа: больше 0 и не больше 100000 Мбит/с, или пусто."},
-    {false, false, 0, false, 100, true, "Запас по входу: от 0 и меньше 100 %."},
+constexpr std::array<FieldRule, kArrayFieldCount> kFieldLimits = {{
+    {true, false, 1, false, 64, false},
+    {false, false, 0, true, 1000, false},
+    {true, false, 0, false, 63, false},
+    {false, false, 0, false, 100, true},
+    {false, true, 0, true, 100000, false},
+    {false, true, 0, false, 100, true},
+    {true, true, 1, false, 10000, false},
 }};
-
-constexpr std::string_view kNoDisksLeft = "Все диски отданы в резерв: в массиве не остаётся ни одного.";
-constexpr std::string_view kTooSmallToApply = "Полезный объём меньше 0,01 Тбайт: подставлять нечего.";
-constexpr std::string_view kNotChecked = "не проверяется";
-// Marked terabytes; the program's own are "Тбайт".
-constexpr std::string_view kMarkedTb = "ТБ";
-constexpr std::array<std::string_view, 3> kDayWords = {"день", "дня", "дней"};
+static_assert(arraytexts::kFieldRules.size() == kArrayFieldCount);
+static_assert(arraytexts::kFieldNames.size() == kArrayFieldCount);
 
 bool isBlank(char c)
 {
@@ -51,43 +53,124 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-std::string ruleMessage(ArrayRule rule, int arrayDisks)
+std::string levelName(ArrayLevel level)
 {
-    const std::string inArray = " (в массиве без резервных: " + std::to_string(arrayDisks) + ").";
-    switch (rule) {
+    return std::string(kArrayLevelNames[static_cast<std::size_t>(level)]);
+}
+
+// "JBOD" rather than the list's "Без массива (JBOD)" inside a sentence.
+std::string levelInSentence(ArrayLevel level)
+{
+    return level == ArrayLevel::Jbod ? std::string("JBOD") : levelName(level);
+}
+
+std::string ruleMessage(const ArrayPlan& plan, const ArrayCapacity& c)
+{
+    using namespace arraytexts;
+    const std::string have = std::string(plan.spares > 0 ? kTooFewHaveBesidesSpares : kTooFewHave) +
+                             std::to_string(c.arrayDisks) + ".";
+    switch (c.rule) {
     case ArrayRule::Holds: return {};
+    case ArrayRule::SparesExceed:
+        return std::string(kSparesExceedStart) + std::to_string(plan.spares) +
+               std::string(kSparesExceedMiddle) + std::to_string(plan.disks) + std::string(kSparesExceedEnd);
     case ArrayRule::NoDisks: return std::string(kNoDisksLeft);
-    case ArrayRule::MirrorPairs:
-        return "RAID 1 собирается из зеркальных пар: нужно чётное число дисков" + inArray;
-    case ArrayRule::Raid5Three: return "RAID 5 нужно не меньше 3 дисков" + inArray;
-    case ArrayRule::Raid6Four: return "RAID 6 нужно не меньше 4 дисков" + inArray;
-    case ArrayRule::Raid10Pairs: return "RAID 10 нужно чётное число дисков, не меньше 4" + inArray;
+    case ArrayRule::TooFew:
+        return levelInSentence(plan.level) + std::string(kTooFewNeeds) +
+               std::to_string(leastArrayDisks(plan.level)) + std::string(kTooFewDisks) + have;
+    case ArrayRule::Raid10Pairs: return std::string(kRaid10Pairs) + have;
     }
     return {};
 }
 
-// The word agrees with the figure as shown: a fraction takes "дня" ("2,5 дня"),
-// a whole number its own form, a figure in exponent form "дней".
-std::string depthText(double days, std::string_view separator)
+// A field with a fraction that holds a comma where the period alone is the
+// decimal point, and would read with the period in its place.
+bool commaForPeriod(std::string_view text, std::string_view decimal, const FieldRule& rule)
 {
-    const std::string figure = figureText(days, separator);
-    std::string_view unit = kDayWords[2];
-    if (figure.find('E') == std::string::npos) {
-        if (figure.find(separator) != std::string::npos) {
-            unit = kDayWords[1];
-        } else {
-            const DayWord word = dayWord(std::round(days));
-            if (word != DayWord::Keep) unit = kDayWords[static_cast<std::size_t>(word)];
-        }
+    if (rule.whole || decimal != "." || text.find(',') == std::string_view::npos) return false;
+    std::string withPeriod(text);
+    for (char& c : withPeriod)
+        if (c == ',') c = '.';
+    return readArrayField(withPeriod, decimal, false).has_value();
+}
+
+// The window's words: the figure as its depth label shows it and the day
+// word it puts after it, taken from the whole part of the shown figure.
+std::string depthText(std::optional<float> days, std::string_view separator)
+{
+    if (!days) return std::string(texts::kInfinity);
+    DayWord word = dayWord(std::trunc(static_cast<double>(*days)));
+    if (word == DayWord::Keep) word = DayWord::Many;
+    return floatText(*days, separator) + " " +
+           std::string(texts::kDepthDayWords[static_cast<std::size_t>(word)]);
+}
+
+// What "Применить" types into the window's disk-size field for `usableTb`.
+std::string applyTextOf(double usableTb)
+{
+    // The disk-size field reads the period only, whatever the regional separator.
+    return figureText(usableTb, ".");
+}
+
+// The depth in days that an array of `arrayDisks` reaches, as the window
+// shows it; none where the array breaks a rule.
+std::optional<float> depthWith(ArrayPlan plan, int arrayDisks, double dayTotalGb)
+{
+    plan.disks = arrayDisks + plan.spares;
+    const ArrayCapacity c = arrayCapacity(plan);
+    if (c.rule != ArrayRule::Holds) return std::nullopt;
+    return windowDepthDays(applyTextOf(c.usableTb), dayTotalGb);
+}
+
+// The fewest disks in all, spares counted in, whose array reaches `days` at
+// the window's day total as the window would show the depth. None where no
+// count does: RAID 1 holds one disk, however many mirror it. kMostDisksNeeded
+// + 1 stands for any count beyond the most.
+std::optional<int> disksNeeded(const ArrayPlan& plan, double days, double dayTotalGb)
+{
+    const int least = leastArrayDisks(plan.level);
+    if (dayTotalGb == 0) return least + plan.spares; // nothing recorded: any array holds for ever
+    const auto reaches = [&](int arrayDisks) {
+        const std::optional<float> depth = depthWith(plan, arrayDisks, dayTotalGb);
+        return depth && static_cast<double>(*depth) >= days;
+    };
+    if (plan.level == ArrayLevel::Raid1) {
+        if (reaches(least)) return least + plan.spares;
+        return std::nullopt;
     }
-    return figure + " " + std::string(unit);
+    // RAID 10 grows by a pair; the others by a disk.
+    const int step = plan.level == ArrayLevel::Raid10 ? 2 : 1;
+    const int beyond = kMostDisksNeeded + 1;
+    const int most = kMostDisksNeeded - plan.spares;
+    // A first guess from the disks of data the days take, then to the exact count.
+    const double perDisk = programTb(plan.diskTb) * (1.0 - plan.reservePercent / 100.0);
+    const double dataDisks = days * dayTotalGb / (perDisk * kUnitStep);
+    if (!(dataDisks <= most)) return beyond;
+    const int redundancy = plan.level == ArrayLevel::Raid5 ? 1 : plan.level == ArrayLevel::Raid6 ? 2 : 0;
+    int n = static_cast<int>(std::ceil(dataDisks)) * step + redundancy;
+    n = std::max(n, least);
+    if (step == 2 && n % 2 != 0) ++n;
+    while (n - step >= least && reaches(n - step)) n -= step;
+    while (!reaches(n)) {
+        n += step;
+        if (n > most) return beyond;
+    }
+    if (n > most) return beyond;
+    return n + plan.spares;
 }
 
 } // namespace
 
 std::string_view arrayFieldRule(ArrayField field)
 {
-    return kFieldRules[static_cast<std::size_t>(field)].message;
+    return arraytexts::kFieldRules[static_cast<std::size_t>(field)];
+}
+
+std::optional<float> windowDepthDays(std::string_view diskText, double dayTotalGb)
+{
+    const float dayTotal = single(dayTotalGb);
+    if (dayTotal == 0) return std::nullopt;
+    return depthDays(single(readNumber(diskText)), kTerabyteUnit, dayTotal);
 }
 
 std::optional<double> readArrayField(std::string_view text, std::string_view decimal, bool whole)
@@ -164,20 +247,21 @@ bool DiskArrayForm::selectLevel(int position)
     return true;
 }
 
-void DiskArrayForm::setWindowFigures(double dayTotalGb, double totalMbit)
+void DiskArrayForm::setWindowFigures(double dayTotalGb, double totalProgramMbit)
 {
     dayTotalGb_ = std::isfinite(dayTotalGb) ? dayTotalGb : 0;
-    totalMbit_ = std::isfinite(totalMbit) ? totalMbit : 0;
+    totalMbit_ = std::isfinite(totalProgramMbit) ? decimalMbit(totalProgramMbit) : 0;
     recompute();
 }
 
 void DiskArrayForm::recompute()
 {
+    using namespace arraytexts;
     DiskArrayView v;
     std::array<std::optional<double>, kArrayFieldCount> values;
     std::string fieldMessage;
     for (std::size_t i = 0; i < kArrayFieldCount; ++i) {
-        const FieldRule& rule = kFieldRules[i];
+        const FieldRule& rule = kFieldLimits[i];
         const std::string& text = settings_.texts[i];
         if (rule.emptyAllowed && trimmed(text).empty()) continue;
         const std::optional<double> read = readArrayField(text, decimal_, rule.whole);
@@ -187,7 +271,11 @@ void DiskArrayForm::recompute()
             values[i] = read;
         } else {
             v.bad[i] = true;
-            if (fieldMessage.empty()) fieldMessage = rule.message;
+            if (fieldMessage.empty()) {
+                fieldMessage = commaForPeriod(text, decimal_, rule)
+                                   ? std::string(kFieldNames[i]) + std::string(kPeriodOnly)
+                                   : std::string(kFieldRules[i]);
+            }
         }
     }
     auto at = [&](ArrayField f) { return values[static_cast<std::size_t>(f)]; };
@@ -198,6 +286,7 @@ void DiskArrayForm::recompute()
         return;
     }
 
+    std::vector<std::string> lines;
     ArrayPlan plan;
     plan.disks = static_cast<int>(*at(ArrayField::Disks));
     plan.diskTb = *at(ArrayField::DiskSize);
@@ -206,31 +295,51 @@ void DiskArrayForm::recompute()
     plan.reservePercent = *at(ArrayField::Reserve);
     const ArrayCapacity c = arrayCapacity(plan);
     if (c.rule != ArrayRule::Holds) {
-        v.message = ruleMessage(c.rule, c.arrayDisks);
+        lines.push_back(ruleMessage(plan, c));
     } else {
-        v.disks = std::to_string(c.arrayDisks) + " (под данные: " + std::to_string(c.dataDisks) + ")";
-        v.raw = figureText(c.rawTb, decimal_) + " " + std::string(kMarkedTb);
-        v.usable = figureText(c.usableTb, decimal_) + " " + std::string(texts::kTerabytes);
-        const std::optional<double> days = archiveDepthDays(c.usableTb, dayTotalGb_);
-        v.depth = days ? depthText(*days, decimal_) : std::string(texts::kInfinity);
-        // The disk-size field reads the period only, whatever the regional separator.
-        v.applyText = figureText(c.usableTb, ".");
+        v.arrayDisks =
+            std::to_string(c.arrayDisks) + std::string(kDataDisks) + std::to_string(c.dataDisks) + ")";
+        v.markedSize = figureText(c.rawTb, decimal_) + " " + std::string(kMarkedTb) + std::string(kEquals) +
+                       figureText(programTb(c.rawTb), decimal_) + " " + std::string(texts::kTerabytes);
+        v.usableSize = figureText(c.usableTb, decimal_) + " " + std::string(texts::kTerabytes);
+        // The depth comes from exactly the text "Применить" types, through the
+        // window's arithmetic: after applying, the window shows the same.
+        v.applyText = applyTextOf(c.usableTb);
+        v.depth = depthText(windowDepthDays(v.applyText, dayTotalGb_), decimal_);
         if (v.applyText == "0") {
             v.applyText.clear();
-            v.message = kTooSmallToApply;
+            lines.emplace_back(kTooSmallToApply);
         }
+        if (plan.spares > 0 && (plan.level == ArrayLevel::Jbod || plan.level == ArrayLevel::Raid0))
+            lines.emplace_back(kSparesIdle);
+    }
+
+    if (const std::optional<double> days = at(ArrayField::TargetDays); days && dayTotalGb_ >= 0) {
+        const std::optional<int> needed = disksNeeded(plan, *days, dayTotalGb_);
+        if (!needed)
+            v.disksNeeded = kRaid1NeverReaches;
+        else if (*needed > kMostDisksNeeded)
+            v.disksNeeded = std::string(kMoreThan) + std::to_string(kMostDisksNeeded);
+        else
+            v.disksNeeded = std::to_string(*needed);
     }
 
     if (!at(ArrayField::Limit)) {
         v.load = kNotChecked;
     } else {
-        const InputLoad load = inputLoad(totalMbit_, *at(ArrayField::Limit), *at(ArrayField::Headroom));
-        v.load = figureText(load.loadPercent, decimal_) + " %";
+        const double limit = *at(ArrayField::Limit);
+        const InputLoad load = inputLoad(totalMbit_, limit, at(ArrayField::Headroom).value_or(0));
+        v.load = figureText(load.loadPercent, decimal_) + " % (" + figureText(totalMbit_, decimal_) +
+                 std::string(kLoadOf) + figureText(limit, decimal_) + std::string(kLoadUnit);
         if (load.over) {
-            if (!v.message.empty()) v.message += "\n";
-            v.message += "Поток " + figureText(totalMbit_, decimal_) + " Мбит/с больше допустимых " +
-                         figureText(load.allowedMbit, decimal_) + " Мбит/с (предел входа за вычетом запаса).";
+            lines.push_back(std::string(kOverStart) + figureText(totalMbit_, decimal_) +
+                            std::string(kOverMiddle) + figureText(load.allowedMbit, decimal_) +
+                            std::string(kOverEnd));
         }
+    }
+    for (const std::string& line : lines) {
+        if (!v.message.empty()) v.message += "\n";
+        v.message += line;
     }
     view_ = std::move(v);
 }

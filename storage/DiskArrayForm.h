@@ -12,12 +12,15 @@
 namespace velmora {
 
 // The dialog's text fields, in the window's order.
-enum class ArrayField { Disks, DiskSize, Spares, Reserve, Limit, Headroom };
-inline constexpr std::size_t kArrayFieldCount = 6;
+enum class ArrayField { Disks, DiskSize, Spares, Reserve, Limit, Headroom, TargetDays };
+inline constexpr std::size_t kArrayFieldCount = 7;
+
+// The most disks "Нужно дисков" counts up to; beyond, it says "больше".
+inline constexpr int kMostDisksNeeded = 100000;
 
 // What the user typed and picked, kept as typed (a plan keeps it too).
 struct DiskArraySettings {
-    std::array<std::string, kArrayFieldCount> texts = {"1", "4", "0", "5", "", "25"};
+    std::array<std::string, kArrayFieldCount> texts = {"1", "4", "0", "5", "", "25", ""};
     int level = static_cast<int>(ArrayLevel::Jbod); // position in kArrayLevelNames
 
     bool operator==(const DiskArraySettings&) const = default;
@@ -27,12 +30,16 @@ struct DiskArraySettings {
 // are empty where no result can be given.
 struct DiskArrayView {
     std::array<bool, kArrayFieldCount> bad{}; // the field's text cannot be taken
-    std::string disks;                        // disks in the array and those that hold data
-    std::string raw;                          // all disks as marked
-    std::string usable;                       // the program's terabytes after the array and the reserve
-    std::string depth;                        // days of archive at the window's day total
-    std::string load;                         // the streams in percent of the recorder's input limit
-    std::string message;                      // the first bad field or broken rule; the input warning
+    std::string arrayDisks;                   // disks in the array and those that hold data
+    std::string markedSize;                   // all disks as marked, and in the program's terabytes
+    std::string usableSize;                   // the program's terabytes after the array and the reserve
+    // Days of archive at the window's day total, figure and word exactly as
+    // the window shows them once the usable size is applied.
+    std::string depth;
+    std::string load;        // the streams in percent of the recorder's input limit
+    std::string disksNeeded; // disks in all for the days wanted; empty: not asked
+    // The first bad field, or the broken rule and the notes, one to a line.
+    std::string message;
     std::string applyText; // the usable size as the disk-size field reads it; empty: nothing to apply
 };
 
@@ -50,6 +57,11 @@ std::optional<double> readArrayField(std::string_view text, std::string_view dec
 // point, never "-0"; beyond 10^9 in exponent form. Always finite input.
 std::string figureText(double value, std::string_view separator);
 
+// The depth the main window shows for `diskText` typed into its disk-size
+// field with "Тбайт" picked, at the day total `dayTotalGb`: the window's own
+// arithmetic and rounding (none at a day total of 0).
+std::optional<float> windowDepthDays(std::string_view diskText, double dayTotalGb);
+
 class DiskArrayForm {
 public:
     explicit DiskArrayForm(std::string decimal);
@@ -63,8 +75,9 @@ public:
     void edit(ArrayField field, std::string text);
     // False for a position outside the list.
     bool selectLevel(int position);
-    // The main window's day total (gigabytes) and total stream rate (Mbit/s).
-    void setWindowFigures(double dayTotalGb, double totalMbit);
+    // The main window's day total (gigabytes) and total stream rate in the
+    // program's Мбит/с (2^20 bits a second).
+    void setWindowFigures(double dayTotalGb, double totalProgramMbit);
 
 private:
     void recompute();

@@ -1,5 +1,6 @@
 #include "DiskArrayWindow.h"
 
+#include "DiskArrayTexts.h"
 #include "WindowKit.h"
 
 #include <QComboBox>
@@ -15,8 +16,8 @@ namespace velmora {
 
 namespace {
 
-constexpr int kClientWidth = 7800;  // twips
-constexpr int kClientHeight = 8760; // twips
+constexpr int kClientWidth = 8400;  // twips
+constexpr int kClientHeight = 9480; // twips
 constexpr FontDef kHeadingFont{.family = "Arial", .points = 11.25, .bold = true, .underline = true};
 constexpr FontDef kCaptionFont{.family = "Arial", .points = 9.75, .bold = true};
 constexpr FontDef kFieldFont{.family = "Arial", .points = 9.0, .bold = true};
@@ -34,43 +35,69 @@ struct DialogControl {
     int slot = 0; // the field, or the result, it stands for
 };
 
+constexpr int kLeft = 360;
+constexpr int kCaptionWidth = 4560;
+constexpr int kCaptionHeight = 375;
 constexpr int kFieldLeft = 5040;
 constexpr int kFieldWidth = 1095;
 constexpr int kFieldHeight = 315;
+constexpr int kResultCaptionWidth = 3015;
 constexpr int kValueLeft = 3480;
+constexpr int kValueWidth = kClientWidth - kLeft - kValueLeft;
+constexpr int kMessageTop = 7410;
+constexpr int kMessageHeight = 1200; // room for six lines
+constexpr int kButtonTop = 8730;
+
+using namespace arraytexts;
 
 // In the window's order, which is also the order of the Tab key.
 constexpr DialogControl kControls[] = {
-    {"Label1", Part::Heading, "Диски и массив", {360, 240, 4560, 300}},
-    {"Label2", Part::Caption, "Число дисков:", {360, 750, 4560, 375}},
-    {"Text1", Part::Field, "", {kFieldLeft, 720, kFieldWidth, kFieldHeight}, 0},
-    {"Label3", Part::Caption, "Объём диска по маркировке, ТБ:", {360, 1230, 4560, 375}},
-    {"Text2", Part::Field, "", {kFieldLeft, 1200, kFieldWidth, kFieldHeight}, 1},
-    {"Label4", Part::Caption, "Массив:", {360, 1710, 4560, 375}},
-    {"Combo1", Part::List, "", {kFieldLeft, 1680, 2400, 345}},
-    {"Label5", Part::Caption, "Резервных дисков (горячая замена):", {360, 2190, 4560, 375}},
-    {"Text3", Part::Field, "", {kFieldLeft, 2160, kFieldWidth, kFieldHeight}, 2},
-    {"Label6", Part::Caption, "Запас на форматирование, %:", {360, 2670, 4560, 375}},
-    {"Text4", Part::Field, "", {kFieldLeft, 2640, kFieldWidth, kFieldHeight}, 3},
-    {"Label7", Part::Heading, "Вход регистратора", {360, 3240, 4560, 300}},
-    {"Label8", Part::Caption, "Предел входа, Мбит/с (пусто: без проверки):", {360, 3750, 4560, 375}},
-    {"Text5", Part::Field, "", {kFieldLeft, 3720, kFieldWidth, kFieldHeight}, 4},
-    {"Label9", Part::Caption, "Запас по входу, %:", {360, 4230, 4560, 375}},
-    {"Text6", Part::Field, "", {kFieldLeft, 4200, kFieldWidth, kFieldHeight}, 5},
-    {"Label10", Part::Heading, "Результат", {360, 4800, 4560, 300}},
-    {"Label11", Part::Caption, "Дисков в массиве:", {360, 5280, 3015, 375}},
-    {"Label12", Part::Result, "", {kValueLeft, 5280, 3960, 375}, 0},
-    {"Label13", Part::Caption, "Объём по маркировке:", {360, 5640, 3015, 375}},
-    {"Label14", Part::Result, "", {kValueLeft, 5640, 3960, 375}, 1},
-    {"Label15", Part::Caption, "Полезный объём:", {360, 6000, 3015, 375}},
-    {"Label16", Part::Result, "", {kValueLeft, 6000, 3960, 375}, 2},
-    {"Label17", Part::Caption, "Глубина архива:", {360, 6360, 3015, 375}},
-    {"Label18", Part::Result, "", {kValueLeft, 6360, 3960, 375}, 3},
-    {"Label19", Part::Caption, "Нагрузка на вход:", {360, 6720, 3015, 375}},
-    {"Label20", Part::Result, "", {kValueLeft, 6720, 3960, 375}, 4},
-    {"Label21", Part::Message, "", {360, 7140, 7080, 735}},
-    {"Command1", Part::Button, "Применить", {3840, 7980, 1695, 495}},
-    {"Command2", Part::Button, "Закрыть", {5760, 7980, 1695, 495}},
+    {"arrayHeading", Part::Heading, kArrayHeading, {kLeft, 240, kCaptionWidth, 300}},
+    {"disksCaption", Part::Caption, kDisksCaption, {kLeft, 690, kCaptionWidth, kCaptionHeight}},
+    {"disks", Part::Field, "", {kFieldLeft, 660, kFieldWidth, kFieldHeight}, 0},
+    {"diskSizeCaption", Part::Caption, kDiskSizeCaption, {kLeft, 1110, kCaptionWidth, kCaptionHeight}},
+    {"diskSize", Part::Field, "", {kFieldLeft, 1080, kFieldWidth, kFieldHeight}, 1},
+    {"arrayCaption", Part::Caption, kArrayCaption, {kLeft, 1530, kCaptionWidth, kCaptionHeight}},
+    {"array", Part::List, "", {kFieldLeft, 1485, 2400, 345}},
+    {"sparesCaption", Part::Caption, kSparesCaption, {kLeft, 1950, kCaptionWidth, kCaptionHeight}},
+    {"spares", Part::Field, "", {kFieldLeft, 1920, kFieldWidth, kFieldHeight}, 2},
+    {"reserveCaption", Part::Caption, kReserveCaption, {kLeft, 2370, kCaptionWidth, kCaptionHeight}},
+    {"reserve", Part::Field, "", {kFieldLeft, 2340, kFieldWidth, kFieldHeight}, 3},
+    {"targetDaysCaption", Part::Caption, kTargetDaysCaption, {kLeft, 2790, kCaptionWidth, kCaptionHeight}},
+    {"targetDays", Part::Field, "", {kFieldLeft, 2760, kFieldWidth, kFieldHeight}, 6},
+    {"inputHeading", Part::Heading, kInputHeading, {kLeft, 3300, kCaptionWidth, 300}},
+    {"inputLimitCaption", Part::Caption, kInputLimitCaption, {kLeft, 3750, kCaptionWidth, 600}},
+    {"inputLimit", Part::Field, "", {kFieldLeft, 3720, kFieldWidth, kFieldHeight}, 4},
+    {"headroomCaption", Part::Caption, kHeadroomCaption, {kLeft, 4410, kCaptionWidth, kCaptionHeight}},
+    {"headroom", Part::Field, "", {kFieldLeft, 4380, kFieldWidth, kFieldHeight}, 5},
+    {"resultHeading", Part::Heading, kResultHeading, {kLeft, 4920, kCaptionWidth, 300}},
+    {"arrayDisksCaption",
+     Part::Caption,
+     kArrayDisksCaption,
+     {kLeft, 5340, kResultCaptionWidth, kCaptionHeight}},
+    {"arrayDisks", Part::Result, "", {kValueLeft, 5340, kValueWidth, kCaptionHeight}, 0},
+    {"markedSizeCaption",
+     Part::Caption,
+     kMarkedSizeCaption,
+     {kLeft, 5670, kResultCaptionWidth, kCaptionHeight}},
+    {"markedSize", Part::Result, "", {kValueLeft, 5670, kValueWidth, kCaptionHeight}, 1},
+    {"usableSizeCaption",
+     Part::Caption,
+     kUsableSizeCaption,
+     {kLeft, 6000, kResultCaptionWidth, kCaptionHeight}},
+    {"usableSize", Part::Result, "", {kValueLeft, 6000, kValueWidth, kCaptionHeight}, 2},
+    {"depthCaption", Part::Caption, kDepthCaption, {kLeft, 6330, kResultCaptionWidth, kCaptionHeight}},
+    {"depth", Part::Result, "", {kValueLeft, 6330, kValueWidth, kCaptionHeight}, 3},
+    {"disksNeededCaption",
+     Part::Caption,
+     kDisksNeededCaption,
+     {kLeft, 6660, kResultCaptionWidth, kCaptionHeight}},
+    {"disksNeeded", Part::Result, "", {kValueLeft, 6660, kValueWidth, kCaptionHeight}, 5},
+    {"loadCaption", Part::Caption, kLoadCaption, {kLeft, 6990, kResultCaptionWidth, kCaptionHeight}},
+    {"load", Part::Result, "", {kValueLeft, 6990, kValueWidth, kCaptionHeight}, 4},
+    {"message", Part::Message, "", {kLeft, kMessageTop, kClientWidth - 2 * kLeft, kMessageHeight}},
+    {"apply", Part::Button, kApply, {kClientWidth - 2 * 1695 - 225 - kLeft, kButtonTop, 1695, 495}},
+    {"close", Part::Button, kClose, {kClientWidth - 1695 - kLeft, kButtonTop, 1695, 495}},
 };
 
 void setColours(QWidget* w, Rgb text, bool marked)
@@ -94,7 +121,7 @@ DiskArrayWindow::DiskArrayWindow(DiskArrayForm& form, QWidget* parent)
       form_(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpFixedWindow(*this, qtText("Дисковый массив"), kClientWidth, kClientHeight);
+    setUpFixedWindow(*this, qtText(arraytexts::kTitle), kClientWidth, kClientHeight);
     build();
     refresh();
 }
@@ -159,10 +186,11 @@ void DiskArrayWindow::build()
             auto* button = new QPushButton(caption, this);
             button->setAutoDefault(false);
             button->setFont(qtFont(kFieldFont));
-            if (c.name == "Command1") {
+            if (c.name == "apply") {
                 apply_ = button;
-                connect(button, &QPushButton::clicked, this, &DiskArrayWindow::Command1_Click);
+                connect(button, &QPushButton::clicked, this, &DiskArrayWindow::apply);
             } else {
+                close_ = button;
                 connect(button, &QPushButton::clicked, this, &QWidget::close);
             }
             w = button;
@@ -193,14 +221,27 @@ void DiskArrayWindow::refresh()
         const QSignalBlocker blocker(level_);
         if (level_->currentIndex() != s.level) level_->setCurrentIndex(s.level);
     }
-    const std::array<const std::string*, kResultCount> results = {&v.disks, &v.raw, &v.usable, &v.depth,
-                                                                  &v.load};
+    const std::array<const std::string*, kResultCount> results = {
+        &v.arrayDisks, &v.markedSize, &v.usableSize, &v.depth, &v.load, &v.disksNeeded};
     for (std::size_t i = 0; i < results.size(); ++i) results_[i]->setText(qtText(*results[i]));
     message_->setText(qtText(v.message));
+    makeRoomForMessage();
     apply_->setEnabled(!v.applyText.empty());
 }
 
-void DiskArrayWindow::Command1_Click()
+void DiskArrayWindow::makeRoomForMessage()
+{
+    // The room kept holds every message the dialog gives in its fonts; should
+    // a font draw wider, the window grows downwards until the whole text shows.
+    const int more = message_->heightForWidth(message_->width()) - message_->height();
+    if (more <= 0) return;
+    message_->resize(message_->width(), message_->height() + more);
+    for (QWidget* button : {static_cast<QWidget*>(apply_), static_cast<QWidget*>(close_)})
+        button->move(button->x(), button->y() + more);
+    setFixedSize(width(), height() + more);
+}
+
+void DiskArrayWindow::apply()
 {
     const std::string& text = form_.view().applyText;
     if (!text.empty()) emit diskSizeApplied(QString::fromStdString(text));

@@ -27,7 +27,7 @@ public:
     void refresh();
 
     // "Применить": hands the usable size to the main window, as the disk-size field reads it.
-    void Command1_Click();
+    void apply();
 
 signals:
     void diskSizeApplied(const QString& diskSize);
@@ -37,15 +37,18 @@ protected:
 
 private:
     void build();
+    void makeRoomForMessage();
 
     DiskArrayForm& form_;
     std::array<QLineEdit*, kArrayFieldCount> fields_{};
     QComboBox* level_ = nullptr;
-    static constexpr std::size_t kResultCount = 5; // disks, raw, usable, depth, load
+    static constexpr std::size_t kResultCount =
+        6; // arrayDisks, markedSize, usableSize, depth, load, disksNeeded
     std::array<QLabel*, kResultCount> results_{};
     QLabel* message_ = nullptr;
     QLabel* caption_ = nullptr; // the latest caption while building
     QPushButton* apply_ = nullptr;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace velmora

@@ -213,6 +213,30 @@ TEST(PlanFile, TakesWhatALaterMinorVersionAdds)
     EXPECT_EQ(read.plan->notes, "");
 }
 
+// The disk-array member keeps the days wanted; plans written before they
+// were asked lack them and open with the field empty.
+TEST(PlanFile, TheDiskArrayKeepsTheDaysWanted)
+{
+    Plan plan = readPlan(bytesOf(startPlan())).plan.value();
+    DiskArraySettings settings;
+    settings.texts[static_cast<std::size_t>(ArrayField::TargetDays)] = "30";
+    plan.diskArray = settings;
+    const QJsonObject saved = QJsonDocument::fromJson(planJson(plan)).object();
+    EXPECT_EQ(readPlan(bytesOf(saved)).plan->diskArray, settings);
+
+    QJsonObject older = saved;
+    QJsonObject array = older["diskArray"].toObject();
+    array.remove("targetDays");
+    older["diskArray"] = array;
+    const PlanRead read = readPlan(bytesOf(older));
+    ASSERT_TRUE(read.plan.has_value()) << read.error.toStdString();
+    EXPECT_EQ(read.plan->diskArray, DiskArraySettings{});
+
+    array["targetDays"] = 30;
+    older["diskArray"] = array;
+    EXPECT_EQ(readPlan(bytesOf(older)).error.toStdString(), "В «diskArray»: «targetDays» не строка.");
+}
+
 TEST(PlanFile, ABitrateReadsBackToTheSameFloat)
 {
     const float cases[] = {1616.01f,

@@ -44,15 +44,15 @@ TEST(DiskArrayForm, RandomInputKeepsEveryFigureSound)
                 form.setWindowFigures(figures[random() % figures.size()], figures[random() % figures.size()]);
             }
             const DiskArrayView& v = form.view();
-            const std::string all = v.disks + v.raw + v.usable + v.depth + v.load + v.message;
+            const std::string all = v.arrayDisks + v.markedSize + v.usableSize + v.depth + v.load + v.message;
             ASSERT_EQ(all.find("inf"), std::string::npos) << all;
             ASSERT_EQ(all.find("nan"), std::string::npos) << all;
             bool anyBad = false;
             for (bool bad : v.bad) anyBad = anyBad || bad;
             if (anyBad) {
-                ASSERT_EQ(v.usable + v.load + v.applyText, "");
+                ASSERT_EQ(v.usableSize + v.load + v.applyText, "");
             }
-            if (v.usable.empty()) {
+            if (v.usableSize.empty()) {
                 ASSERT_FALSE(v.message.empty());
             }
             if (!v.applyText.empty()) {

@@ -70,7 +70,7 @@ TEST(DiskArrayWindow, AFixedWindowInTheProgramsFontsThatNeverBlocks)
     EXPECT_EQ(dialog->windowTitle(), "Дисковый массив");
     EXPECT_EQ(dialog->windowModality(), Qt::NonModal);
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-    EXPECT_EQ(dialog->size(), QSize(7800 / 15, 8760 / 15));
+    EXPECT_EQ(dialog->size(), QSize(8400 / 15, 9480 / 15));
     EXPECT_EQ(dialog->palette().color(QPalette::Window), QColor(Qt::white));
     struct Case {
         const char* name;
@@ -79,9 +79,11 @@ TEST(DiskArrayWindow, AFixedWindowInTheProgramsFontsThatNeverBlocks)
         QColor colour;
     };
     const Case cases[] = {
-        {"Label1", 11.25, true, QColor(192, 0, 0)}, {"Label2", 9.75, false, Qt::black},
-        {"Label16", 9.75, false, Qt::black},        {"Label21", 9.0, false, QColor(192, 0, 0)},
-        {"Text1", 9.0, false, Qt::black},
+        {"arrayHeading", 11.25, true, QColor(192, 0, 0)},
+        {"disksCaption", 9.75, false, Qt::black},
+        {"usableSize", 9.75, false, Qt::black},
+        {"message", 9.0, false, QColor(192, 0, 0)},
+        {"disks", 9.0, false, Qt::black},
     };
     for (const Case& c : cases) {
         QWidget* w = child(dialog, c.name);
@@ -102,21 +104,21 @@ TEST(DiskArrayWindow, BadInputMarksTheFieldUntilMended)
 {
     Program p;
     DiskArrayWindow* dialog = p.openDialog();
-    auto* size = child<QLineEdit>(dialog, "Text2");
-    auto* apply = child<QPushButton>(dialog, "Command1");
+    auto* size = child<QLineEdit>(dialog, "diskSize");
+    auto* apply = child<QPushButton>(dialog, "apply");
     const QColor white = size->palette().color(QPalette::Base);
     for (const char* bad : {"", "abc", "-4", "1E39", "99999999999999999999999"}) {
-        type(dialog, "Text2", QString::fromUtf8(bad));
+        type(dialog, "diskSize", QString::fromUtf8(bad));
         EXPECT_EQ(size->text(), QString::fromUtf8(bad));
         EXPECT_NE(size->palette().color(QPalette::Base), white) << bad;
-        EXPECT_EQ(child<QLabel>(dialog, "Label16")->text(), "") << bad;
-        EXPECT_EQ(child<QLabel>(dialog, "Label21")->text(), "Объём диска: больше 0 и не больше 1000 ТБ.")
+        EXPECT_EQ(child<QLabel>(dialog, "usableSize")->text(), "") << bad;
+        EXPECT_EQ(child<QLabel>(dialog, "message")->text(), "Объём диска: больше 0 и не больше 1000 ТБ.")
             << bad;
         EXPECT_FALSE(apply->isEnabled()) << bad;
     }
-    type(dialog, "Text2", "4");
+    type(dialog, "diskSize", "4");
     EXPECT_EQ(size->palette().color(QPalette::Base), white);
-    EXPECT_EQ(child<QLabel>(dialog, "Label16")->text(), "3.46 Тбайт");
+    EXPECT_EQ(child<QLabel>(dialog, "usableSize")->text(), "3.46 Тбайт");
     EXPECT_TRUE(apply->isEnabled());
 }
 
@@ -140,9 +142,9 @@ TEST(DiskArrayWindow, ApplyEqualsTypingTheSizeByHand)
         const std::vector<std::string> before = shown(*applied.window);
 
         DiskArrayWindow* dialog = applied.openDialog();
-        type(dialog, "Text1", "4");
-        child<QComboBox>(dialog, "Combo1")->setCurrentIndex(static_cast<int>(ArrayLevel::Raid5));
-        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+        type(dialog, "disks", "4");
+        child<QComboBox>(dialog, "array")->setCurrentIndex(static_cast<int>(ArrayLevel::Raid5));
+        QTest::mouseClick(child<QPushButton>(dialog, "apply"), Qt::LeftButton);
 
         type(typed.window.get(), "Text2", "10.37");
         child<QComboBox>(typed.window.get(), "Combo5")->setCurrentIndex(0);
@@ -161,20 +163,85 @@ TEST(DiskArrayWindow, ApplyEqualsTypingTheSizeByHand)
     }
 }
 
+// After "Применить" the window's depth, figure and word, is the one the
+// dialog showed, in either separator.
+TEST(DiskArrayWindow, AfterApplyTheWindowShowsTheDialogsDepth)
+{
+    struct Case {
+        const char* decimal;
+        const char* bitrate;
+        const char* disks;
+        const char* size;
+        ArrayLevel level;
+    };
+    const Case cases[] = {
+        {".", "3000", "4", "4", ArrayLevel::Raid5},      {",", "3000", "4", "4", ArrayLevel::Raid5},
+        {",", "1616.01", "6", "8,5", ArrayLevel::Raid6}, {".", "20000", "3", "2.5", ArrayLevel::Raid1},
+        {",", "90000", "2", "0,5", ArrayLevel::Raid0},   {".", "250000", "8", "18", ArrayLevel::Raid10},
+    };
+    for (const Case& c : cases) {
+        Program p(1080, c.decimal);
+        p.window->form().userEdit(Ctl::Text1, c.bitrate);
+        p.window->refresh();
+        DiskArrayWindow* dialog = p.openDialog();
+        type(dialog, "disks", c.disks);
+        type(dialog, "diskSize", QString::fromUtf8(c.size));
+        child<QComboBox>(dialog, "array")->setCurrentIndex(static_cast<int>(c.level));
+        const QString depth = child<QLabel>(dialog, "depth")->text();
+        QTest::mouseClick(child<QPushButton>(dialog, "apply"), Qt::LeftButton);
+        const MainForm& f = p.window->form();
+        EXPECT_EQ(depth.toStdString(), f.control(Ctl::Label34).text + " " + f.control(Ctl::Label35).text)
+            << c.decimal << " " << c.size;
+    }
+}
+
+// The longest messages the dialog gives show whole, above the buttons.
+TEST(DiskArrayWindow, EveryMessageShowsWhole)
+{
+    struct Case {
+        const char* disks;
+        const char* size;
+        const char* spares;
+        ArrayLevel level;
+    };
+    const Case cases[] = {
+        {"5", "4", "2", ArrayLevel::Raid10},   // the odd RAID 10 and the input warning
+        {"3", "4", "1", ArrayLevel::Raid6},    // too few besides the spares and the warning
+        {"3", "0.001", "2", ArrayLevel::Jbod}, // too small, idle spares and the warning
+    };
+    for (const Case& c : cases) {
+        Program p;
+        p.window->form().userEdit(Ctl::Text1, "9999998");
+        p.window->refresh();
+        DiskArrayWindow* dialog = p.openDialog();
+        type(dialog, "disks", c.disks);
+        type(dialog, "diskSize", c.size);
+        type(dialog, "spares", c.spares);
+        type(dialog, "inputLimit", "9999.5");
+        type(dialog, "headroom", "12.5");
+        child<QComboBox>(dialog, "array")->setCurrentIndex(static_cast<int>(c.level));
+        auto* message = child<QLabel>(dialog, "message");
+        EXPECT_GE(message->text().count(QLatin1Char('\n')), 1) << c.disks;
+        EXPECT_LE(message->heightForWidth(message->width()), message->height()) << c.disks;
+        EXPECT_TRUE(dialog->rect().contains(message->geometry())) << c.disks;
+        EXPECT_LE(message->geometry().bottom(), child(dialog, "apply")->geometry().top()) << c.disks;
+    }
+}
+
 TEST(DiskArrayWindow, CloseKeepsWhatWasTypedAndGoesWithTheMainWindow)
 {
     Program p;
     DiskArrayWindow* dialog = p.openDialog();
-    type(dialog, "Text1", "6");
-    type(dialog, "Text5", "12,5");
-    QTest::keyClick(child(dialog, "Text5"), Qt::Key_Escape); // Escape works as "Закрыть"
+    type(dialog, "disks", "6");
+    type(dialog, "inputLimit", "12,5");
+    QTest::keyClick(child(dialog, "inputLimit"), Qt::Key_Escape); // Escape works as "Закрыть"
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(p.window->diskArrayWindow(), nullptr);
     EXPECT_EQ(p.window->form().control(Ctl::Text2).text, "1"); // nothing applied
 
     dialog = p.openDialog();
-    EXPECT_EQ(child<QLineEdit>(dialog, "Text1")->text(), "6");
-    EXPECT_EQ(child<QLineEdit>(dialog, "Text5")->text(), "12,5");
+    EXPECT_EQ(child<QLineEdit>(dialog, "disks")->text(), "6");
+    EXPECT_EQ(child<QLineEdit>(dialog, "inputLimit")->text(), "12,5");
     const QPointer<DiskArrayWindow> guard(dialog);
     p.window->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
