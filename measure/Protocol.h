@@ -29,6 +29,9 @@ inline constexpr std::string_view kProgressOption = "--progress";
 inline constexpr std::string_view kSecondsOption = "--seconds";
 inline constexpr std::string_view kFpsOption = "--fps";
 inline constexpr std::string_view kStopLine = "stop";
+// The frame rates --fps takes.
+inline constexpr double kLowestFps = 0.1;
+inline constexpr double kHighestFps = 1000;
 
 // The result's keys, in the order printed. Absent values are null.
 namespace key {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <string>
 
 namespace velmora::measure {
 
@@ -153,6 +154,70 @@ std::string withoutCredentials(std::string_view address)
 {
     bool found = false;
     return strip(address, found);
+}
+
+namespace {
+
+std::string percentDecoded(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string percentEscaped(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (std::isalnum(b) || c == '-' || c == '.' || c == '_' || c == '~') {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[b >> 4];
+            out += kHex[b & 0x0F];
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<SplitAddress> splitCredentials(std::string_view address)
+{
+    const std::string given = trimmed(address);
+    const std::size_t scheme = schemeLength(given);
+    if (scheme == 0) return std::nullopt;
+    const std::size_t start = scheme + 3;
+    const std::size_t at = credentialsEnd(given, start);
+    if (at == std::string::npos) return std::nullopt;
+    const std::string_view credentials = std::string_view(given).substr(start, at - start);
+    const std::size_t colon = credentials.find(':');
+    SplitAddress out;
+    out.address = given.substr(0, start) + given.substr(at + 1);
+    out.name = percentDecoded(credentials.substr(0, colon));
+    if (colon != std::string_view::npos) out.password = percentDecoded(credentials.substr(colon + 1));
+    return out;
+}
+
+std::string withCredentials(std::string_view address, std::string_view name, std::string_view password)
+{
+    const std::string given = trimmed(address);
+    const std::size_t scheme = schemeLength(given);
+    if (scheme == 0 || (name.empty() && password.empty())) return given;
+    const std::string bare = splitCredentials(given) ? splitCredentials(given)->address : given;
+    std::string credentials = percentEscaped(name);
+    if (!password.empty()) credentials += ':' + percentEscaped(password);
+    return bare.substr(0, scheme + 3) + credentials + '@' + bare.substr(scheme + 3);
 }
 
 Source parseSource(std::string_view text)

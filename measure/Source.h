@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,19 @@ Source parseSource(std::string_view text);
 // authority and the values of query parameters named like a password or a
 // user name are removed. Text that is no "scheme://" address comes back as given.
 std::string withoutCredentials(std::string_view address);
+
+// An address taken apart into the address without its credentials and the
+// name and password in it (percent escapes decoded), as the dialog shows
+// them in fields of their own. None when the address carries no credentials.
+struct SplitAddress {
+    std::string address;
+    std::string name;
+    std::string password;
+};
+std::optional<SplitAddress> splitCredentials(std::string_view address);
+
+// The address with the name and password put in (percent-escaped), in place
+// of any it held; as given when both are empty or it is no "scheme://" address.
+std::string withCredentials(std::string_view address, std::string_view name, std::string_view password);
 
 } // namespace velmora::measure

@@ -96,6 +96,12 @@ public:
     }
     void pagePrinted() override { emitLine("printed\t" + printTo.toStdString()); }
     QString askPdfPath(QWidget*) override { return {}; } // a script has no file dialog
+    // The measuring program built beside the driver: a script measures a clip as the window does.
+    QString measureProgram() override
+    {
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-measure");
+        return QFileInfo(program).isExecutable() ? program : QString();
+    }
     // The file a script command picked, handed to the next file dialog instead of showing one.
     QString pickedPath;
     QString askSavePath(QWidget*, const QString&, const QString&, const QString&) override
@@ -185,6 +191,11 @@ void Driver::settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // A measurement started by the script runs to its end before the next
+    // command (the dialog's own watchdog bounds the wait).
+    while (main_ && main_->measureDialog() && main_->measureDialog()->running())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (ended_) return;
     bool anyOpen = false;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -207,12 +218,13 @@ QWidget* Driver::windowNamed(const std::string& name) const
     if (name == "Form2") return main_->aboutWindow();
     if (name == "Form3") return main_->reportWindow();
     if (name == "Form4") return main_->diskArrayWindow();
+    if (name == "Form5") return main_->measureDialog();
     return nullptr;
 }
 
 std::optional<Driver::Target> Driver::resolve(const std::string& name)
 {
-    if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4") {
+    if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4" || name == "Form5") {
         QWidget* window = windowNamed(name);
         return Target{window, window, true, std::nullopt};
     }
@@ -220,7 +232,8 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
     if (dot != std::string::npos) {
         const std::string windowName = name.substr(0, dot);
         const std::string control = name.substr(dot + 1);
-        if (windowName != "Form2" && windowName != "Form3" && windowName != "Form4") {
+        if (windowName != "Form2" && windowName != "Form3" && windowName != "Form4" &&
+            windowName != "Form5") {
             error("unknown name: " + name);
             return std::nullopt;
         }
@@ -279,7 +292,7 @@ void Driver::get(const std::string& name, const Target& t)
         else if (auto* box = qobject_cast<QCheckBox*>(w))
             text = box->isChecked() ? "1" : "0";
         else if (auto* edit = qobject_cast<QLineEdit*>(w))
-            text = escaped(edit->text());
+            text = escaped(edit->echoMode() == QLineEdit::Normal ? edit->text() : edit->displayText());
         else if (auto* notes = qobject_cast<QPlainTextEdit*>(w))
             text = escaped(notes->toPlainText());
         else if (auto* button = qobject_cast<QAbstractButton*>(w))

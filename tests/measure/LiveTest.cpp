@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <fstream>
+#include <iterator>
 #include <mutex>
 #include <thread>
 
@@ -45,6 +47,44 @@ TEST(Live, MeasuresTheServedStream)
     EXPECT_DOUBLE_EQ(m.figures.seconds, 3);
     EXPECT_GT(m.figures.videoKbps, 0);
     EXPECT_FALSE(m.audioCodec);
+}
+
+TEST(Live, HttpJpegCameraIsTimedByTheArrivalOfItsFrames)
+{
+    // JPEG frames over HTTP carry no times: FFmpeg would take them as 25 a
+    // second. The camera sends 10 a second; the rate is within 5 % of theirs.
+    std::string why;
+    const std::string frames = clip("frames.mjpeg",
+                                    {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=10", "-t", "2", "-c:v",
+                                     "mjpeg", "-q:v", "5", "-f", "mjpeg"},
+                                    why);
+    if (frames.empty()) GTEST_SKIP() << why;
+    ScriptServer camera("mjpeg_server.py", {frames, "10"});
+    if (!camera.missing().empty()) GTEST_SKIP() << "no test HTTP camera: " << camera.missing();
+    Request request;
+    request.source = "http://127.0.0.1:" + std::to_string(camera.port()) + "/video";
+    request.seconds = 4;
+    const Outcome outcome = measureStream(request);
+    ASSERT_TRUE(outcome.measurement) << causeText(outcome.cause).english;
+    const Measurement& m = *outcome.measurement;
+    EXPECT_EQ(m.codec, "MJPEG");
+    EXPECT_EQ(m.clock, TimeSource::Arrival);
+    ASSERT_TRUE(m.figures.fps);
+    EXPECT_NEAR(*m.figures.fps, 10, 0.5);
+    // The true rate: the frames' bytes, 10 a second, as the server sends them in turn.
+    std::ifstream in(frames, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    long long total = 0;
+    int count = 0;
+    for (std::size_t at = bytes.find("\xFF\xD8"); at != std::string::npos; ++count) {
+        const std::size_t end = bytes.find("\xFF\xD9", at);
+        if (end == std::string::npos) break;
+        total += static_cast<long long>(end + 2 - at);
+        at = bytes.find("\xFF\xD8", end + 2);
+    }
+    ASSERT_GT(count, 0);
+    const double truth = static_cast<double>(total) / count * 10 * 8 / 1000;
+    EXPECT_NEAR(m.figures.videoKbps, truth, truth * 0.05) << "the camera sends " << truth;
 }
 
 TEST(Live, PasswordMountWithAndWithoutTheRightCredentials)

@@ -207,30 +207,37 @@ LiveServer& LiveServer::instance()
     return server;
 }
 
-LiveServer::LiveServer()
+namespace {
+
+// Starts /usr/bin/python3 with `argv` and reads the first line it prints:
+// "port N", or why it cannot serve.
+void startPython(const std::vector<std::string>& argv, int& pid, int& port, std::string& missing)
 {
     const char* python = "/usr/bin/python3";
     if (!haveProgram(python)) {
-        missing_ = "/usr/bin/python3 is not installed";
+        missing = "/usr/bin/python3 is not installed";
         return;
     }
     int out[2];
     if (pipe(out) != 0) {
-        missing_ = "no pipe";
+        missing = "no pipe";
         return;
     }
-    const pid_t pid = fork();
-    if (pid == 0) {
+    const pid_t child = fork();
+    if (child == 0) {
         dup2(out[1], 1);
         close(out[0]);
         close(out[1]);
         const int null = open("/dev/null", O_WRONLY);
         if (null >= 0) dup2(null, 2);
-        execl(python, python, VELMORA_RTSP_SERVER, kPassword, static_cast<char*>(nullptr));
+        std::vector<char*> args{const_cast<char*>(python)};
+        for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
+        execv(python, args.data());
         _exit(127);
     }
     close(out[1]);
-    pid_ = pid;
+    pid = child;
     // The first line says where it listens, or what is missing.
     std::string line;
     pollfd fd{out[0], POLLIN, 0};
@@ -241,20 +248,44 @@ LiveServer::LiveServer()
     }
     close(out[0]);
     if (line.starts_with("port ")) {
-        port_ = std::atoi(line.c_str() + 5);
+        port = std::atoi(line.c_str() + 5);
     } else {
-        missing_ = line.empty() ? "the server did not start" : line.substr(0, line.find('\n'));
+        missing = line.empty() ? "the server did not start" : line.substr(0, line.find('\n'));
     }
-    if (port_ <= 0 && missing_.empty()) missing_ = "the server gave no port";
+    if (port <= 0 && missing.empty()) missing = "the server gave no port";
+}
+
+void stopPython(int pid)
+{
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+}
+
+} // namespace
+
+LiveServer::LiveServer()
+{
+    startPython({VELMORA_RTSP_SERVER, kPassword}, pid_, port_, missing_);
+}
+
+ScriptServer::ScriptServer(const std::string& script, const std::vector<std::string>& arguments)
+{
+    std::vector<std::string> argv{std::string(VELMORA_TEST_SCRIPTS) + "/" + script};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    startPython(argv, pid_, port_, missing_);
+}
+
+ScriptServer::~ScriptServer()
+{
+    stopPython(pid_);
 }
 
 LiveServer::~LiveServer()
 {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-    }
+    stopPython(pid_);
 }
 
 std::string LiveServer::address(const std::string& mount, const std::string& credentials) const

@@ -64,6 +64,23 @@ private:
     std::string missing_;
 };
 
+// A test server run by /usr/bin/python3 from a script beside the tests, for
+// one test: it prints "port N" once it listens; killed when this ends.
+class ScriptServer {
+public:
+    ScriptServer(const std::string& script, const std::vector<std::string>& arguments);
+    ~ScriptServer();
+    ScriptServer(const ScriptServer&) = delete;
+    ScriptServer& operator=(const ScriptServer&) = delete;
+    const std::string& missing() const { return missing_; }
+    int port() const { return port_; }
+
+private:
+    int pid_ = -1;
+    int port_ = 0;
+    std::string missing_;
+};
+
 } // namespace velmora::measure::kit
 
 // Skips the test, with the reason, where the server cannot run.

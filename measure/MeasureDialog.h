@@ -1,22 +1,23 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <QString>
 
 #include <optional>
+#include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProcess;
 class QProgressBar;
 class QPushButton;
-class QSpinBox;
 class QTimer;
 
 namespace velmora {
 
 class Platform;
+class RateChart;
 
 // What the dialog needs of the main window: the channel shown, its bitrate,
 // and the bitrate field to type into.
@@ -30,7 +31,7 @@ public:
     virtual void typeBitrate(const QString& text) = 0;
 };
 
-// The figures velmora-measure printed.
+// The figures velmora-measure printed (the keys of Protocol.h).
 struct MeasuredStream {
     QString source; // without credentials
     QString codec;
@@ -39,11 +40,17 @@ struct MeasuredStream {
     int height = 0;
     std::optional<double> fps;
     std::optional<double> gop;
+    std::optional<int> gopMin;
+    std::optional<int> gopMax;
+    double keyframePercent = 0;
     double seconds = 0;
+    QString clock; // "stream", "arrival" or "given"
     double videoKbps = 0;
     std::optional<double> peakKbps;
     QString audioCodec;
     std::optional<double> audioKbps;
+    double appliedKbps = 0; // what "Применить" types: the program's Кбит/с
+    std::vector<double> perSecondKbps;
 
     double totalKbps() const { return videoKbps + audioKbps.value_or(0); }
 };
@@ -52,9 +59,10 @@ struct MeasuredStream {
 std::optional<MeasuredStream> parseMeasuredStream(const QByteArray& line);
 
 // "Измерить поток камеры…": runs velmora-measure as a process of its own
-// (FFmpeg never runs in the window), follows its progress lines, shows the
-// figures beside the channel's own bitrate and can type the measured rate
-// into the channel's bitrate field. Not modal: the main window stays usable.
+// (FFmpeg never runs in the window), follows its progress lines and draws
+// the rate of each second as it comes, shows the figures beside the
+// channel's own bitrate and can type the measured rate into the channel's
+// bitrate field. Not modal: the main window stays usable.
 class MeasureDialog : public QDialog {
     Q_OBJECT
 
@@ -69,15 +77,19 @@ public:
 
     // Longest silence of the measuring program before the dialog gives up on it.
     static constexpr int kSilenceLimitMs = 20000;
+    // After "Отмена", how long the program has to hand over what it measured.
+    static constexpr int kStopLimitMs = 3000;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void start();
     void cancel();
     void apply();
     void chooseFile();
+    void takeCredentials();
     void readOutput();
     void processEnded(int exitCode, int exitStatus);
     void processFailed(int error);
@@ -85,18 +97,25 @@ private:
     void setRunning(bool running);
     void setStatus(const QString& text, bool error = false);
     void showResult();
+    int askedSeconds() const;
     QString number(double value, int decimals) const;
     QString appliedText() const;
 
     Platform& platform_;
     MeasureTarget& target_;
     QLineEdit* address_;
+    QLineEdit* name_;
+    QLineEdit* password_;
     QPushButton* chooseFile_;
-    QSpinBox* seconds_;
+    QComboBox* duration_;
+    QLabel* fpsLabel_;
+    QLineEdit* fps_;
     QPushButton* start_;
     QPushButton* cancel_;
     QProgressBar* progress_;
     QLabel* status_;
+    RateChart* chart_;
+    QLabel* source_;
     QLabel* figures_;
     QLabel* comparison_;
     QPushButton* apply_;
@@ -105,6 +124,8 @@ private:
     QProcess* process_ = nullptr;
     QByteArray pending_; // output not yet ended by a line feed
     QString failureCode_;
+    QString shownSource_;   // the source line before eliding
+    bool stopping_ = false; // "Отмена" asked the program to hand over what it has
     std::optional<MeasuredStream> result_;
 };
 

@@ -1,0 +1,609 @@
+#include "MeasureDialog.h"
+
+#include "Causes.h"
+#include "MeasureTexts.h"
+#include "Platform.h"
+#include "Protocol.h"
+#include "RateChart.h"
+#include "Source.h"
+#include "Tally.h"
+#include "WindowKit.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+namespace text = measure::text;
+namespace key = measure::key;
+
+// After "Отмена" times out, or the window closes, the program gets this long
+// to stop by itself, then it is killed.
+constexpr int kStopGraceMs = 300;
+
+std::optional<double> optionalNumber(const QJsonObject& o, const char* name)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (!v.isDouble() || !std::isfinite(v.toDouble())) return std::nullopt;
+    return v.toDouble();
+}
+
+std::optional<int> optionalInt(const QJsonObject& o, const char* name)
+{
+    const auto v = optionalNumber(o, name);
+    if (!v || *v < 0 || *v > 1e9) return std::nullopt;
+    return static_cast<int>(std::lround(*v));
+}
+
+QString russianCause(measure::Cause cause)
+{
+    return qtText(measure::causeText(cause).russian);
+}
+
+} // namespace
+
+std::optional<MeasuredStream> parseMeasuredStream(const QByteArray& line)
+{
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject()) return std::nullopt;
+    const QJsonObject o = doc.object();
+    const auto video = optionalNumber(o, key::kVideoKbps);
+    const auto seconds = optionalNumber(o, key::kSeconds);
+    if (!o.value(QLatin1String(key::kCodec)).isString() || !video || !seconds || *video < 0)
+        return std::nullopt;
+    MeasuredStream m;
+    const auto string = [&o](const char* name) { return o.value(QLatin1String(name)).toString(); };
+    m.source = string(key::kSource);
+    m.codec = string(key::kCodec);
+    m.profile = string(key::kProfile);
+    m.width = o.value(QLatin1String(key::kWidth)).toInt();
+    m.height = o.value(QLatin1String(key::kHeight)).toInt();
+    m.fps = optionalNumber(o, key::kFps);
+    m.gop = optionalNumber(o, key::kGop);
+    m.gopMin = optionalInt(o, key::kGopMin);
+    m.gopMax = optionalInt(o, key::kGopMax);
+    m.keyframePercent = optionalNumber(o, key::kKeyframePercent).value_or(0);
+    m.seconds = *seconds;
+    m.clock = string(key::kClock);
+    m.videoKbps = *video;
+    m.peakKbps = optionalNumber(o, key::kPeakKbps);
+    m.audioCodec = string(key::kAudioCodec);
+    if (!m.audioCodec.isEmpty()) m.audioKbps = optionalNumber(o, key::kAudioKbps);
+    // An older program without the figure: the same rule here.
+    m.appliedKbps =
+        optionalNumber(o, key::kAppliedKbps).value_or(measure::appliedKbps(m.videoKbps, m.audioKbps));
+    for (const QJsonValue v : o.value(QLatin1String(key::kPerSecondKbps)).toArray())
+        if (v.isDouble() && std::isfinite(v.toDouble())) m.perSecondKbps.push_back(v.toDouble());
+    return m;
+}
+
+MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget* parent)
+    : QDialog(parent), platform_(platform), target_(target)
+{
+    setObjectName(QStringLiteral("MeasureDialog"));
+    setWindowTitle(qtText(text::kTitle));
+    setModal(false);
+
+    const auto label = [this](std::string_view caption) { return new QLabel(qtText(caption), this); };
+    const auto field = [this](const char* name) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(QLatin1String(name));
+        return f;
+    };
+    const auto button = [this](std::string_view caption, const char* name) {
+        auto* b = new QPushButton(qtText(caption), this);
+        b->setObjectName(QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    QLabel* addressLabel = label(text::kAddressLabel);
+    address_ = field("address");
+    address_->setPlaceholderText(qtText(text::kAddressHint));
+    address_->setMinimumWidth(420);
+    addressLabel->setBuddy(address_);
+    QLabel* nameLabel = label(text::kNameLabel);
+    name_ = field("name");
+    nameLabel->setBuddy(name_);
+    QLabel* passwordLabel = label(text::kPasswordLabel);
+    password_ = field("password");
+    password_->setEchoMode(QLineEdit::Password);
+    passwordLabel->setBuddy(password_);
+    chooseFile_ = button(text::kChooseFile, "chooseFile");
+    QLabel* durationLabel = label(text::kDurationLabel);
+    duration_ = new QComboBox(this);
+    duration_->setObjectName(QStringLiteral("duration"));
+    for (const std::string_view entry : text::kDurations) duration_->addItem(qtText(entry));
+    durationLabel->setBuddy(duration_);
+    fpsLabel_ = label(text::kFpsLabel);
+    fps_ = field("fps");
+    fps_->setMaximumWidth(80);
+    fpsLabel_->setBuddy(fps_);
+    fpsLabel_->hide();
+    fps_->hide();
+    start_ = button(text::kStart, "start");
+    start_->setDefault(true);
+    cancel_ = button(text::kCancel, "cancel");
+    cancel_->setEnabled(false);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setRange(0, 1000);
+    progress_->setValue(0);
+    progress_->setFormat(QString());
+    progress_->setTextVisible(true);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText);
+    chart_ = new RateChart(this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
+    source_ = new QLabel(this);
+    source_->setObjectName(QStringLiteral("source"));
+    source_->setTextFormat(Qt::PlainText);
+    source_->setMinimumWidth(1); // elided to the width it gets, never widening the window
+    figures_ = new QLabel(this);
+    figures_->setObjectName(QStringLiteral("figures"));
+    figures_->setTextFormat(Qt::PlainText);
+    figures_->setWordWrap(true);
+    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    comparison_ = new QLabel(this);
+    comparison_->setObjectName(QStringLiteral("comparison"));
+    comparison_->setTextFormat(Qt::PlainText);
+    comparison_->setWordWrap(true);
+    apply_ = button(text::kApply, "apply");
+    apply_->setEnabled(false);
+    close_ = button(text::kClose, "close");
+
+    // Room for the whole result from the start: the dialog does not jump
+    // when the figures come.
+    const int line = fontMetrics().lineSpacing();
+    figures_->setMinimumHeight(line * 9 + 2);
+    comparison_->setMinimumHeight(line * 2 + 2);
+    status_->setMinimumHeight(line + 2);
+    setMinimumWidth(680);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(addressLabel, 0, 0, 1, 4);
+    grid->addWidget(address_, 1, 0, 1, 3);
+    grid->addWidget(chooseFile_, 1, 3);
+    auto* credentials = new QHBoxLayout;
+    credentials->addWidget(nameLabel);
+    credentials->addWidget(name_, 1);
+    credentials->addWidget(passwordLabel);
+    credentials->addWidget(password_, 1);
+    grid->addLayout(credentials, 2, 0, 1, 4);
+    auto* how = new QHBoxLayout;
+    how->addWidget(durationLabel);
+    how->addWidget(duration_);
+    how->addSpacing(16);
+    how->addWidget(fpsLabel_);
+    how->addWidget(fps_);
+    how->addStretch(1);
+    grid->addLayout(how, 3, 0, 1, 4);
+    auto* run = new QHBoxLayout;
+    run->addWidget(progress_, 1);
+    run->addWidget(start_);
+    run->addWidget(cancel_);
+    auto* end = new QHBoxLayout;
+    end->addWidget(apply_);
+    end->addStretch(1);
+    end->addWidget(close_);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(run);
+    column->addWidget(status_);
+    column->addWidget(chart_, 1);
+    column->addWidget(source_);
+    column->addWidget(figures_);
+    column->addWidget(comparison_);
+    column->addLayout(end);
+
+    watchdog_ = new QTimer(this);
+    watchdog_->setSingleShot(true);
+    watchdog_->setInterval(kSilenceLimitMs);
+    connect(watchdog_, &QTimer::timeout, this, [this] {
+        const bool wasStopping = stopping_;
+        stopProcess(false);
+        result_.reset();
+        setRunning(false);
+        if (wasStopping)
+            setStatus(russianCause(measure::Cause::Cancelled));
+        else
+            setStatus(qtText(text::kSilent), true);
+        showResult();
+    });
+    connect(start_, &QPushButton::clicked, this, &MeasureDialog::start);
+    connect(address_, &QLineEdit::returnPressed, this, &MeasureDialog::start);
+    connect(address_, &QLineEdit::editingFinished, this, &MeasureDialog::takeCredentials);
+    connect(cancel_, &QPushButton::clicked, this, &MeasureDialog::cancel);
+    connect(apply_, &QPushButton::clicked, this, &MeasureDialog::apply);
+    connect(chooseFile_, &QPushButton::clicked, this, &MeasureDialog::chooseFile);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    targetChanged();
+}
+
+MeasureDialog::~MeasureDialog()
+{
+    stopProcess(true);
+}
+
+bool MeasureDialog::running() const
+{
+    return process_ != nullptr;
+}
+
+int MeasureDialog::askedSeconds() const
+{
+    const int i =
+        std::clamp(duration_->currentIndex(), 0, static_cast<int>(text::kDurationSeconds.size()) - 1);
+    return text::kDurationSeconds[static_cast<std::size_t>(i)];
+}
+
+QString MeasureDialog::number(double value, int decimals) const
+{
+    return QString::fromStdString(measure::decimalText(value, decimals))
+        .replace(QLatin1Char('.'), platform_.decimalSeparator());
+}
+
+void MeasureDialog::setStatus(const QString& message, bool error)
+{
+    status_->setText(message);
+    status_->setStyleSheet(error ? QStringLiteral("color: #b00000;") : QString());
+}
+
+void MeasureDialog::setRunning(bool running)
+{
+    start_->setEnabled(!running);
+    cancel_->setEnabled(running && !stopping_);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{address_, name_, password_, chooseFile_, duration_, fps_})
+        w->setEnabled(!running);
+    apply_->setEnabled(!running && result_.has_value());
+    if (!running) {
+        watchdog_->stop();
+        stopping_ = false;
+    }
+}
+
+// A name and password typed into the address move into their own fields,
+// the password hidden; the address keeps the rest.
+void MeasureDialog::takeCredentials()
+{
+    const auto split = measure::splitCredentials(address_->text().toStdString());
+    if (!split) return;
+    address_->setText(QString::fromStdString(split->address));
+    name_->setText(QString::fromStdString(split->name));
+    password_->setText(QString::fromStdString(split->password));
+}
+
+void MeasureDialog::start()
+{
+    if (running()) return;
+    takeCredentials();
+    const QString address = address_->text().trimmed();
+    // Nothing to measure: nothing starts.
+    if (address.isEmpty()) {
+        setStatus(qtText(text::kNoAddress));
+        return;
+    }
+    QStringList arguments{QString::fromLatin1(measure::kSourceStdinOption.data()),
+                          QString::fromLatin1(measure::kProgressOption.data()),
+                          QString::fromLatin1(measure::kSecondsOption.data()),
+                          QString::number(askedSeconds())};
+    if (fps_->isVisible() && !fps_->text().trimmed().isEmpty()) {
+        QString rate = fps_->text().trimmed();
+        rate.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const double value = rate.toDouble(&ok);
+        if (!ok || !(value >= measure::kLowestFps && value <= measure::kHighestFps)) {
+            setStatus(qtText(text::kBadFps), true);
+            return;
+        }
+        arguments << QString::fromLatin1(measure::kFpsOption.data())
+                  << QString::fromStdString(measure::decimalText(value, 3));
+    }
+    const QString program = platform_.measureProgram();
+    if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
+        setStatus(qtText(text::kNoProgram), true);
+        return;
+    }
+    result_.reset();
+    failureCode_.clear();
+    pending_.clear();
+    stopping_ = false;
+    showResult();
+    const int seconds = askedSeconds();
+    chart_->restart(seconds);
+    progress_->setRange(0, seconds * 100);
+    progress_->setValue(0);
+    progress_->setFormat(qtText(text::kBar).arg(0).arg(seconds));
+    const bool local = measure::parseSource(address.toStdString()).kind == measure::SourceKind::File;
+    setStatus(qtText(local ? text::kReading : text::kConnecting));
+
+    process_ = new QProcess(this);
+    process_->setProgram(program);
+    // The address goes through standard input: a password in it never shows
+    // in the system's list of processes. The input stays open for "stop".
+    process_->setArguments(arguments);
+    process_->setProcessChannelMode(QProcess::SeparateChannels);
+    process_->setStandardErrorFile(QProcess::nullDevice());
+    connect(process_, &QProcess::readyReadStandardOutput, this, &MeasureDialog::readOutput);
+    connect(process_, &QProcess::finished, this,
+            [this](int code, QProcess::ExitStatus status) { processEnded(code, static_cast<int>(status)); });
+    connect(process_, &QProcess::errorOccurred, this,
+            [this](QProcess::ProcessError error) { processFailed(static_cast<int>(error)); });
+    setRunning(true);
+    watchdog_->setInterval(kSilenceLimitMs);
+    watchdog_->start();
+    process_->start();
+    if (process_) {
+        const std::string full = measure::withCredentials(address.toStdString(), name_->text().toStdString(),
+                                                          password_->text().toStdString());
+        process_->write(QByteArray::fromStdString(full) + '\n');
+    }
+}
+
+void MeasureDialog::readOutput()
+{
+    if (!process_) return;
+    pending_ += process_->readAllStandardOutput();
+    watchdog_->start();
+    int end = 0;
+    while ((end = pending_.indexOf('\n')) >= 0) {
+        const QByteArray line = pending_.left(end);
+        pending_.remove(0, end + 1);
+        const measure::OutputLine read =
+            measure::readOutputLine(std::string_view(line.constData(), line.size()));
+        if (const auto* p = std::get_if<measure::ProgressLine>(&read)) {
+            const double done = std::clamp(p->seconds, 0.0, double{measure::kMaxSeconds});
+            progress_->setValue(static_cast<int>(std::lround(done * 100)));
+            progress_->setFormat(qtText(text::kBar).arg(number(done, 1)).arg(askedSeconds()));
+            if (!stopping_)
+                setStatus(
+                    qtText(text::kRunning).arg(number(done, 1)).arg(askedSeconds()).arg(number(p->kbps, 1)));
+        } else if (const auto* s = std::get_if<measure::SecondLine>(&read)) {
+            chart_->addSecond(s->second, s->kbps);
+        } else if (const auto* f = std::get_if<measure::FailureLine>(&read)) {
+            failureCode_ = QString::fromLatin1(measure::causeText(f->cause).code.data());
+        } else if (const auto* r = std::get_if<measure::ResultLine>(&read)) {
+            result_ = parseMeasuredStream(QByteArray::fromStdString(r->json));
+        }
+    }
+}
+
+void MeasureDialog::processEnded(int exitCode, int exitStatus)
+{
+    if (!process_) return;
+    readOutput();
+    process_->deleteLater();
+    process_ = nullptr;
+    const bool stopped = stopping_;
+    if (exitStatus == QProcess::CrashExit) {
+        result_.reset();
+        setStatus(qtText(text::kCrashed), true);
+    } else if (exitCode == 0 && result_) {
+        // Full once the measurement ended as it should; where "Отмена" stopped it.
+        progress_->setValue(
+            stopped ? static_cast<int>(std::lround(std::min(result_->seconds, 1.0 * askedSeconds()) * 100))
+                    : progress_->maximum());
+        progress_->setFormat(qtText(text::kBar).arg(number(result_->seconds, 1)).arg(askedSeconds()));
+        if (stopped)
+            setStatus(qtText(text::kStopped).arg(number(result_->seconds, 1)).arg(askedSeconds()));
+        else if (result_->seconds + 0.05 < askedSeconds())
+            setStatus(qtText(text::kEndedEarly).arg(number(result_->seconds, 1)));
+        else
+            setStatus(qtText(text::kDone));
+        for (std::size_t i = 0; i < result_->perSecondKbps.size(); ++i)
+            chart_->addSecond(static_cast<int>(i), result_->perSecondKbps[i]);
+        chart_->setAverage(result_->videoKbps);
+    } else if (!failureCode_.isEmpty()) {
+        result_.reset();
+        const measure::Cause cause = measure::causeFromCode(failureCode_.toStdString());
+        setStatus(russianCause(cause), cause != measure::Cause::Cancelled);
+        if (cause == measure::Cause::NoTiming) {
+            // The dialog asks for what the file does not tell.
+            fpsLabel_->show();
+            fps_->show();
+        }
+    } else {
+        result_.reset();
+        setStatus(qtText(text::kFailed), true);
+    }
+    setRunning(false);
+    showResult();
+    if (fps_->isVisible() &&
+        failureCode_ == QLatin1String(measure::causeText(measure::Cause::NoTiming).code.data()))
+        fps_->setFocus();
+}
+
+void MeasureDialog::processFailed(int error)
+{
+    if (!process_ || error != QProcess::FailedToStart) return; // the rest ends in processEnded
+    process_->deleteLater();
+    process_ = nullptr;
+    setRunning(false);
+    setStatus(qtText(text::kNotStarted), true);
+}
+
+void MeasureDialog::stopProcess(bool wait)
+{
+    if (!process_) return;
+    QProcess* p = process_;
+    process_ = nullptr;
+    p->disconnect(this);
+    watchdog_->stop();
+    if (wait) {
+        // The dialog goes away: nothing of the measurement outlives it.
+        p->kill();
+        p->waitForFinished(1000);
+        delete p;
+        return;
+    }
+    // Asked first (the program says goodbye to the camera), killed if it lingers.
+    p->setParent(nullptr);
+    QObject::connect(p, &QProcess::finished, p, &QObject::deleteLater);
+    QObject::connect(p, &QProcess::errorOccurred, p, &QObject::deleteLater);
+    if (p->state() == QProcess::NotRunning) {
+        p->deleteLater();
+        return;
+    }
+    p->terminate();
+    QTimer::singleShot(kStopGraceMs, p, [p] {
+        if (p->state() != QProcess::NotRunning) p->kill();
+    });
+}
+
+// "Отмена" keeps what was measured: the program is asked to stop and hand
+// over its figures; one that does not within kStopLimitMs is stopped.
+void MeasureDialog::cancel()
+{
+    if (!running() || stopping_) return;
+    stopping_ = true;
+    process_->write(QByteArray(measure::kStopLine.data(), static_cast<int>(measure::kStopLine.size())) +
+                    '\n');
+    process_->closeWriteChannel();
+    cancel_->setEnabled(false);
+    setStatus(qtText(text::kStopping));
+    watchdog_->setInterval(kStopLimitMs);
+    watchdog_->start();
+}
+
+void MeasureDialog::closeEvent(QCloseEvent* event)
+{
+    if (running()) {
+        // Closing ends the measurement without keeping it.
+        stopProcess(false);
+        result_.reset();
+        setRunning(false);
+        progress_->setValue(0);
+        progress_->setFormat(QString());
+        setStatus(russianCause(measure::Cause::Cancelled));
+        showResult();
+    }
+    QDialog::closeEvent(event);
+}
+
+void MeasureDialog::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    // A long path loses its middle, never its end (the file name).
+    source_->setText(source_->fontMetrics().elidedText(shownSource_, Qt::ElideMiddle, source_->width()));
+}
+
+void MeasureDialog::chooseFile()
+{
+    const QString path = platform_.askVideoPath(this);
+    if (!path.isEmpty()) address_->setText(path);
+}
+
+QString MeasureDialog::appliedText() const
+{
+    if (!result_) return {};
+    return number(result_->appliedKbps, 2);
+}
+
+void MeasureDialog::apply()
+{
+    if (!result_ || running()) return;
+    target_.typeBitrate(appliedText());
+    setStatus(qtText(text::kApplied).arg(target_.shownChannel()).arg(appliedText()));
+    targetChanged();
+}
+
+void MeasureDialog::showResult()
+{
+    if (!result_) {
+        shownSource_.clear();
+        source_->clear();
+        figures_->clear();
+        comparison_->clear();
+        apply_->setEnabled(false);
+        targetChanged();
+        return;
+    }
+    const MeasuredStream& m = *result_;
+    shownSource_ = qtText(text::kSource) + m.source;
+    source_->setText(source_->fontMetrics().elidedText(shownSource_, Qt::ElideMiddle, source_->width()));
+    source_->setToolTip(m.source);
+    QStringList lines;
+    QString codec = m.codec;
+    if (!m.profile.isEmpty()) codec += qtText(text::kProfile) + m.profile;
+    lines << qtText(text::kCodec) + codec;
+    QString frame = m.width > 0 && m.height > 0 ? QStringLiteral("%1x%2").arg(m.width).arg(m.height)
+                                                : qtText(text::kSizeUnknown);
+    if (m.fps) frame += qtText(text::kFps).arg(number(*m.fps, 2));
+    if (m.gop) {
+        frame += qtText(text::kGop).arg(number(*m.gop, 1));
+        if (m.gopMin && m.gopMax && *m.gopMin != *m.gopMax)
+            frame += qtText(text::kGopRange).arg(*m.gopMin).arg(*m.gopMax);
+    } else {
+        frame += qtText(text::kNoGop);
+    }
+    lines << qtText(text::kFrame) + frame;
+    QString video = qtText(text::kVideo).arg(number(m.videoKbps, 1));
+    if (m.peakKbps) video += qtText(text::kPeak).arg(number(*m.peakKbps, 1));
+    if (m.keyframePercent > 0) video += qtText(text::kKeyShare).arg(number(m.keyframePercent, 0));
+    lines << video;
+    if (!m.audioCodec.isEmpty())
+        lines << qtText(text::kAudio)
+                     .arg(m.audioCodec, m.audioKbps ? number(*m.audioKbps, 1) + qtText(text::kKbps)
+                                                    : qtText(text::kAudioUnmeasured));
+    else
+        lines << qtText(text::kNoAudio);
+    lines << qtText(text::kTotal).arg(number(m.totalKbps(), 1), number(m.seconds, 1));
+    lines << qtText(text::kApplied1024).arg(number(m.appliedKbps, 2));
+    lines << qtText(m.clock == QLatin1String("arrival") ? text::kClockArrival
+                    : m.clock == QLatin1String("given") ? text::kClockGiven
+                                                        : text::kClockStream);
+    if (m.fps && m.gop && *m.gop > 0) {
+        const int intervals = static_cast<int>(std::floor(m.seconds * *m.fps / *m.gop + 1e-6));
+        lines << qtText(intervals < 3 ? text::kTooFewIntervals : text::kIntervals).arg(intervals);
+    }
+    figures_->setText(lines.join(QLatin1Char('\n')));
+    apply_->setEnabled(!running());
+    targetChanged();
+}
+
+void MeasureDialog::targetChanged()
+{
+    const int channel = target_.shownChannel();
+    apply_->setText(qtText(text::kApply).arg(channel));
+    if (!result_) {
+        comparison_->clear();
+        return;
+    }
+    // Both in the program's Кбит/с: what the channel holds and what "Применить" would type.
+    const double own = target_.shownBitrate();
+    const double measured = result_->appliedKbps;
+    QString line = qtText(text::kComparison)
+                       .arg(channel)
+                       .arg(qtText(target_.shownHandTyped() ? text::kHandTyped : text::kEstimate))
+                       .arg(number(own, 2), number(measured, 2));
+    if (std::isfinite(own) && own > 0) {
+        const double percent = (measured - own) / own * 100;
+        line +=
+            qtText(text::kDifference).arg(percent > 0 ? QStringLiteral("+") : QString(), number(percent, 1));
+    }
+    comparison_->setText(line + QLatin1Char('.'));
+}
+
+} // namespace velmora
