@@ -2,7 +2,9 @@
 
 #include "AboutWindow.h"
 #include "AccessibleNames.h"
+#include "HelpWindow.h"
 #include "Limits.h"
+#include "MenuTexts.h"
 #include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
@@ -13,12 +15,14 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -219,18 +223,23 @@ void MainWindow::nameForScreenReaders()
 std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
 {
     // The context menu from top to bottom. A feature adds its command with
-    // one line here; `{}` draws a separator.
+    // one line here; `{}` draws a separator; an entry with `fill` is a
+    // submenu, filled each time it opens.
+    using namespace menutexts;
     return {
-        {qtText("Открыть план…"), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
-        {qtText("Сохранить план"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
-        {qtText("Сохранить план как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-         [this] { savePlanAs(); }},
+        {qtText(kOpenPlan), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
+        {qtText(kSavePlan), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
+        {qtText(kSavePlanAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePlanAs(); }},
+        {qtText(kRecentPlans), {}, {}, [this](QMenu* menu) { fillRecentPlans(menu); }},
         {},
-        {qtText("Сохранить отчёт в PDF…"), {}, [this] { saveReportPdf(); }},
-        {qtText("Сохранить таблицу каналов (CSV)…"), {}, [this] { saveChannelTableCsv(); }},
+        {qtText(kSavePdf), {}, [this] { saveReportPdf(); }},
+        {qtText(kSaveCsv), {}, [this] { saveChannelTableCsv(); }},
         {},
-        {qtText("Дисковый массив…"), {}, [this] { showDiskArray(); }},
-        {qtText("Измерить поток камеры…"), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
+        {qtText(kDiskArray), {}, [this] { showDiskArray(); }},
+        {qtText(kMeasure), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
+        {},
+        {qtText(kHelp), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(); }},
+        {qtText(kAbout), {}, [this] { showAbout(); }},
     };
 }
 
@@ -243,6 +252,13 @@ void MainWindow::buildMenu()
             menuActions_.push_back(nullptr);
             continue;
         }
+        if (entry.fill) {
+            auto* submenu = new QMenu(entry.text, this);
+            connect(submenu, &QMenu::aboutToShow, this,
+                    [submenu, fill = std::move(entry.fill)] { fill(submenu); });
+            menuActions_.push_back(submenu->menuAction());
+            continue;
+        }
         auto* action = new QAction(entry.text, this);
         if (!entry.keys.isEmpty()) {
             action->setShortcut(entry.keys);
@@ -252,6 +268,20 @@ void MainWindow::buildMenu()
         connect(action, &QAction::triggered, this, std::move(entry.run));
         menuActions_.push_back(action);
     }
+    // Shift+F10 is the menu key of keyboards without one: the control with
+    // the focus gets the menu request, so a text box opens its own menu and
+    // any other control passes it on to the window.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget* target = QApplication::focusWidget();
+        if (!target || target->window() != this) target = this;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &request);
+    });
 }
 
 QMenu* MainWindow::contextMenu()
@@ -270,16 +300,80 @@ QMenu* MainWindow::contextMenu()
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The bare surface, a drawn line or a label: the places without a menu of
-    // their own. Text boxes keep theirs; other controls get nothing new.
-    QWidget* child = childAt(event->pos());
-    if (menuActions_.empty() || (child && !qobject_cast<QLabel*>(child))) {
+    if (menuActions_.empty()) {
         event->ignore();
         return;
     }
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        // The Menu key or Shift+F10, from any control but a text box (which
+        // keeps its own menu and never passes the request on): the menu opens
+        // at the control with the focus.
+        QWidget* focus = focusWidget();
+        const QWidget* over = focus && focus->window() == this ? focus : this;
+        at = over->mapToGlobal(over->rect().center());
+    } else {
+        // The mouse: the bare surface, a drawn line or a label, the places
+        // without a menu of their own. Other controls get nothing new.
+        QWidget* child = childAt(event->pos());
+        if (child && !qobject_cast<QLabel*>(child)) {
+            event->ignore();
+            return;
+        }
+    }
     // A popup, never a nested event loop: nothing waits for the menu to close.
-    contextMenu()->popup(event->globalPos());
+    contextMenu()->popup(at);
     event->accept();
+}
+
+void MainWindow::showHelp()
+{
+    if (!help_) {
+        help_ = new HelpWindow(this);
+        help_->setWindowIcon(windowIcon());
+        placeCentred(*help_, this); // later showings keep where the user put it
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::rememberPlan(const QString& path)
+{
+    QStringList plans = platform_.recentPlans();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    plans.removeAll(full);
+    plans.prepend(full);
+    while (plans.size() > kRecentPlanCount) plans.removeLast();
+    platform_.keepRecentPlans(plans);
+}
+
+void MainWindow::fillRecentPlans(QMenu* menu)
+{
+    menu->clear();
+    const QStringList plans = platform_.recentPlans();
+    if (plans.isEmpty()) menu->addAction(qtText(menutexts::kNoRecentPlans))->setEnabled(false);
+    for (int i = 0; i < plans.size(); ++i) {
+        const QString path = plans.at(i);
+        // "&1 план.velmora": the number is the entry's key.
+        QAction* action =
+            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        action->setToolTip(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecentPlan(path); });
+    }
+}
+
+void MainWindow::openRecentPlan(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        // Gone since: dropped from the list, with a word, never opened.
+        QStringList plans = platform_.recentPlans();
+        plans.removeAll(path);
+        platform_.keepRecentPlans(plans);
+        platform_.tell(this, qtText(menutexts::kRecentGoneTitle), qtText(menutexts::kRecentGone).arg(path));
+        return;
+    }
+    if (mayLeavePlan()) openPlanFile(path);
 }
 
 template <typename Action>

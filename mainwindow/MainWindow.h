@@ -24,6 +24,11 @@
 class QMenu;
 
 namespace velmora {
+// How many plans "Недавние планы" lists.
+inline constexpr int kRecentPlanCount = 5;
+} // namespace velmora
+
+namespace velmora {
 
 class Platform;
 
@@ -80,9 +85,15 @@ public:
         QString text;
         QKeySequence keys;
         std::function<void()> run;
+        std::function<void(QMenu*)> fill = {}; // a submenu: fills it as it opens
     };
     // The context menu, made when it is first needed.
     QMenu* contextMenu();
+
+    // "Справка" (F1): the program's manual in a window of its own.
+    void showHelp();
+    // The plans of "Недавние планы": `path` goes first; five at most.
+    void rememberPlan(const QString& path);
 
     // "Сохранить отчёт в PDF…": the report page of the window's figures, as printed.
     void saveReportPdf();
@@ -119,6 +130,9 @@ private:
     void orderFocus();
     std::vector<MenuEntry> menuEntries();
     void buildMenu();
+    void fillRecentPlans(QMenu* menu);
+    // A plan of "Недавние планы": opened, or dropped from the list when it is gone.
+    void openRecentPlan(const QString& path);
     void wire(Ctl id, QWidget* w);
     // Runs one user action on the form, then brings the widgets up to date:
     // the control the user worked (Ctl::Count: none) and every control whose
@@ -149,6 +163,7 @@ private:
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
     QPointer<MeasureDialog> measure_;
+    QPointer<QWidget> help_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;
     std::vector<QAction*> menuActions_; // null: a separator

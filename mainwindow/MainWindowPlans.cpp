@@ -83,6 +83,7 @@ bool MainWindow::openPlanFile(const QString& path)
     if (report_) report_->setNotes(QString::fromStdString(session_->notes()));
     showPlanName();
     refresh();
+    rememberPlan(path);
     platform_.planOpened(path);
     return true;
 }
@@ -110,6 +111,7 @@ bool MainWindow::writePlan(const QString& path)
     }
     showPlanName();
     setWindowModified(false);
+    rememberPlan(path);
     platform_.planSaved(path);
     return true;
 }

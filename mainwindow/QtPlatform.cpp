@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSettings>
 
 #include <cstdio>
 
@@ -126,6 +127,26 @@ QString QtPlatform::askVideoPath(QWidget* parent)
         QStringLiteral(
             "Видео (*.mp4 *.mkv *.avi *.mov *.ts *.m2ts *.mts *.h264 *.264 *.h265 *.265 *.hevc *.mjpeg);;"
             "Все файлы (*)"));
+}
+
+namespace {
+
+// The user's settings file: ~/.config/velmora/velmora.conf.
+constexpr char kSettingsName[] = "velmora";
+constexpr char kRecentPlansKey[] = "recentPlans";
+
+} // namespace
+
+QStringList QtPlatform::recentPlans()
+{
+    const QSettings settings{QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName)};
+    return settings.value(QLatin1String(kRecentPlansKey)).toStringList();
+}
+
+void QtPlatform::keepRecentPlans(const QStringList& plans)
+{
+    QSettings settings{QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName)};
+    settings.setValue(QLatin1String(kRecentPlansKey), plans);
 }
 
 } // namespace velmora

@@ -21,6 +21,9 @@ public:
     QString askVideoPath(QWidget* parent) override;
     QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
+    // In the user's settings (QSettings: ~/.config/velmora/velmora.conf).
+    QStringList recentPlans() override;
+    void keepRecentPlans(const QStringList& plans) override;
 
     // The printing module defaultPrinter() loads (PrintModule.h).
     virtual QString printModule();

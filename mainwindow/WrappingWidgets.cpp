@@ -1,5 +1,7 @@
 #include "WrappingWidgets.h"
 
+#include <QContextMenuEvent>
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QPaintEvent>
@@ -137,6 +139,11 @@ void NarrowList::paintEvent(QPaintEvent*)
         option.currentText = placeholderText();
     }
     narrow_->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);
+}
+
+void NarrowList::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->ignore();
 }
 
 } // namespace velmora

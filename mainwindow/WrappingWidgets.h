@@ -147,6 +147,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A list has no menu of its own (QComboBox takes the request and does
+    // nothing): the Menu key on a list opens the window's menu.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QStyle* narrow_;

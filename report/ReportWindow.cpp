@@ -213,7 +213,8 @@ bool ReportWindow::savePdf(const QString& path, QString* why)
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(windowTitle());
+        // The document's title in a PDF viewer: the program's, not the window's "Печать..".
+        writer.setTitle(qtText("Отчёт Velmora"));
         writer.setCreator(QStringLiteral("Velmora"));
         // The button is never part of the page.
         const bool buttonShown = !printButton_->isHidden();

@@ -26,7 +26,7 @@ if [[ "${1:-}" == "--tests" ]]; then
         gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly)
     packages+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
-    packages+=(desktop-file-utils appstream dpkg-dev)
+    packages+=(desktop-file-utils appstream dpkg-dev lintian)
     # The plan and export tests run from Python and compare PDF pages as text.
     packages+=(python3 poppler-utils)
     # cups and the cups-pdf driver: the printing test runs a spooler of its own.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <memory>
@@ -52,6 +53,13 @@ public:
     virtual void planSaved(const QString& path) { Q_UNUSED(path); }
     // Called after the plan in `path` was read and is shown.
     virtual void planOpened(const QString& path) { Q_UNUSED(path); }
+    // The last plans opened or saved, newest first, as kept between runs;
+    // here kept only while the program runs.
+    virtual QStringList recentPlans() { return recentPlans_; }
+    virtual void keepRecentPlans(const QStringList& plans) { recentPlans_ = plans; }
+
+private:
+    QStringList recentPlans_;
 };
 
 } // namespace velmora

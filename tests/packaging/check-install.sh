@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Checks what `cmake --install` and the Debian package put where.
-# Usage: check-install.sh files|validate|prefix|package BUILD-DIR EXPECTED-LIST
+# Usage: check-install.sh files|validate|prefix|package BUILD-DIR EXPECTED-LIST MODULE-DIR
+# (MODULE-DIR: the printing module's folder below the prefix, which the list names @MODULE_DIR@)
 # Exits 77 (a skipped test) when a tool it needs is not installed.
 set -euo pipefail
-mode=$1 build=$2 expected=$3
+mode=$1 build=$2 list=$3 module_dir=$4
 id=example.keldar.Velmora
 work=$(mktemp -d "$build/check-install.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+expected=$work/expected
+sed "s|@MODULE_DIR@|$module_dir|" "$list" >"$expected"
 need() { command -v "$1" >/dev/null 2>&1 || { echo "$1 is not installed: skipped"; exit 77; }; }
 
 case $mode in
@@ -42,7 +45,7 @@ prefix) # Installed into a prefix, the menu entry's program and icon are found t
     [[ $status == 1 ]] && grep -q '^velmora-measure: no such file: ' "$work/measure.err" ||
         { echo "velmora --measure: exit $status, $(cat "$work/measure.err")"; exit 1; }
     # Printing finds its module in the program's library folder.
-    [[ -f $prefix/lib/velmora/velmora-print.so ]] || { echo "no printing module in $prefix/lib/velmora"; exit 1; }
+    [[ -f $prefix/$module_dir/velmora-print.so ]] || { echo "no printing module in $prefix/$module_dir"; exit 1; }
     icon=$(sed -n 's/^Icon=//p' "$entry")
     [[ $icon == "$id" ]] || { echo "Icon=$icon"; exit 1; }
     for dir in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
@@ -70,6 +73,12 @@ package) # The Debian package: its control fields and exactly the installed file
     done
     dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | LC_ALL=C sort >"$work/actual"
     LC_ALL=C sort "$expected" | diff -u - "$work/actual"
+    # Debian's own checks of the package: no error and no warning.
+    if command -v lintian >/dev/null 2>&1; then
+        lintian --fail-on error,warning "$deb"
+    else
+        echo "lintian is not installed: the package's Debian checks skipped"
+    fi
     ;;
 *) echo "unknown mode $mode"; exit 2 ;;
 esac

@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +45,7 @@ void rightClick(QWidget* receiver, QPoint at, QContextMenuEvent::Reason reason =
 QAction* entry(QMenu* menu, const QString& text)
 {
     for (QAction* action : menu->actions())
-        if (action->text() == text) return action;
+        if (action->text().remove(QLatin1Char('&')) == text) return action;
     return nullptr;
 }
 
@@ -81,12 +83,45 @@ TEST(ContextMenu, OpensOnTheBareSurfaceLabelsAndLinesOnly)
     }
 }
 
-TEST(ContextMenu, TheMenuKeyOnAControlOpensNothing)
+// The Menu key and Shift+F10 open the window's menu from any control; a text
+// box keeps its own.
+TEST(ContextMenu, TheKeyboardOpensItFromAnyControlButATextBox)
+{
+    const struct {
+        const char* focus;
+        bool shiftF10;
+        bool opens;
+    } cases[] = {
+        {"Combo6", false, true}, {"Command5", false, true}, {"Check1", true, true},
+        {"Combo4", true, true},  {"Text1", true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.focus) + (c.shiftF10 ? " with Shift+F10" : " with the Menu key"));
+        Window w;
+        QApplication::setActiveWindow(w.window.get()); // shortcuts work in the active window
+        QWidget* control = w->findChild<QWidget*>(QString::fromLatin1(c.focus));
+        ASSERT_NE(control, nullptr);
+        control->setFocus();
+        if (c.shiftF10)
+            QTest::keyClick(control, Qt::Key_F10, Qt::ShiftModifier);
+        else
+            rightClick(control, QPoint(1, 1), QContextMenuEvent::Keyboard);
+        EXPECT_EQ(w->contextMenu()->isVisible(), c.opens);
+        w->contextMenu()->hide();
+        for (QMenu* own : control->findChildren<QMenu*>()) own->close();
+    }
+}
+
+// F1 opens the manual, whose page is built in.
+TEST(ContextMenu, F1OpensTheHelp)
 {
     Window w;
-    QWidget* list = w->findChild<QWidget*>(QStringLiteral("Combo6"));
-    rightClick(list, QPoint(1, 1), QContextMenuEvent::Keyboard);
-    EXPECT_FALSE(w->contextMenu()->isVisible());
+    QApplication::setActiveWindow(w.window.get()); // shortcuts work in the active window
+    QTest::keyClick(w.window.get(), Qt::Key_F1);
+    auto* help = w->findChild<QTextBrowser*>(QStringLiteral("Help"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->toPlainText().contains(QStringLiteral("Дисковый массив"))) << "the bundled page";
 }
 
 TEST(ContextMenu, SavesTheReportPageAsPdf)

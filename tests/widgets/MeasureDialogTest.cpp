@@ -114,7 +114,7 @@ TEST(MeasureDialog, OpenedFromTheContextMenuAndWithCtrlM)
     Measuring m;
     QAction* action = nullptr;
     for (QAction* a : m.window->contextMenu()->actions())
-        if (a->text() == "Измерить поток камеры…") action = a;
+        if (a->text().remove(QLatin1Char('&')) == "Измерить поток камеры…") action = a;
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
     EXPECT_EQ(m.window->measureDialog(), nullptr);

@@ -1,0 +1,43 @@
+#include "HelpWindow.h"
+
+#include "MenuTexts.h"
+#include "TextDoor.h"
+
+#include <QFile>
+#include <QUrl>
+
+// The manual lives in a static library: its resource is registered by hand.
+static void registerHelpPage()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+namespace velmora {
+
+namespace {
+
+// The manual, built into the program.
+constexpr char kHelpPage[] = "qrc:/help/velmora-help.html";
+// Room for the manual's lines at the desktop's font, in pixels.
+constexpr int kHelpWidth = 720;
+constexpr int kHelpHeight = 640;
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent)
+{
+    registerHelpPage();
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("Help"));
+    setWindowTitle(qtText(menutexts::kHelpTitle));
+    setOpenLinks(true);
+    setOpenExternalLinks(false);
+    resize(kHelpWidth, kHelpHeight);
+    const QUrl page{QString::fromLatin1(kHelpPage)};
+    if (QFile::exists(QLatin1Char(':') + page.path()))
+        setSource(page);
+    else
+        setPlainText(qtText(menutexts::kHelpMissing));
+}
+
+} // namespace velmora

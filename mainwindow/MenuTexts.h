@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+// The main window's context menu (a right click on the bare surface, the Menu
+// key or Shift+F10), top to bottom; "&" marks the entry's letter. And the
+// windows it opens that have no texts file of their own.
+namespace velmora::menutexts {
+
+inline constexpr std::string_view kOpenPlan = "&Открыть план…";
+inline constexpr std::string_view kSavePlan = "Сохранить &план";
+inline constexpr std::string_view kSavePlanAs = "Сохранить план &как…";
+// A submenu of the last plans opened or saved, newest first.
+inline constexpr std::string_view kRecentPlans = "&Недавние планы";
+// In that submenu while it has no plan.
+inline constexpr std::string_view kNoRecentPlans = "(пусто)";
+// When a plan of the list has gone: its path.
+inline constexpr std::string_view kRecentGoneTitle = "Недавние планы";
+inline constexpr std::string_view kRecentGone = "Плана «%1» больше нет; он убран из списка.";
+inline constexpr std::string_view kSavePdf = "Сохранить отчёт в P&DF…";
+inline constexpr std::string_view kSaveCsv = "Сохранить &таблицу каналов (CSV)…";
+inline constexpr std::string_view kDiskArray = "&Дисковый массив…";
+inline constexpr std::string_view kMeasure = "&Измерить поток камеры…";
+inline constexpr std::string_view kHelp = "&Справка";
+inline constexpr std::string_view kAbout = "О п&рограмме";
+
+// The help window's title (F1).
+inline constexpr std::string_view kHelpTitle = "Velmora: справка";
+// Where the manual cannot be found (a damaged installation).
+inline constexpr std::string_view kHelpMissing = "Справка не найдена.";
+
+} // namespace velmora::menutexts
