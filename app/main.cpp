@@ -76,8 +76,10 @@ int runMeasure(const velmora::CommandLine& command)
 int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
 {
     if (!command.platformChosen && !haveDisplay()) {
-        std::fputs("velmora: no display to open the window on (set DISPLAY, or run it under xvfb-run)\n",
-                   stderr);
+        // In the command line's own language, as its other messages.
+        std::fputs(
+            "velmora: нет дисплея, на котором открыть окно (задайте DISPLAY или запустите под xvfb-run)\n",
+            stderr);
         return 1;
     }
     QApplication app(argc, argv);

@@ -4,6 +4,7 @@
 #include "TextDoor.h"
 
 #include <QFile>
+#include <QShortcut>
 #include <QUrl>
 
 // The manual lives in a static library: its resource is registered by hand.
@@ -33,6 +34,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(true);
     setOpenExternalLinks(false);
     resize(kHelpWidth, kHelpHeight);
+    // Escape closes it, as it does the program's dialogs.
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     const QUrl page{QString::fromLatin1(kHelpPage)};
     if (QFile::exists(QLatin1Char(':') + page.path()))
         setSource(page);

@@ -53,9 +53,14 @@ public:
     {
         const auto* label = static_cast<const QLabel*>(widget());
         if (t == QAccessible::Value) return label->text();
-        if (t == QAccessible::Description) {
-            const auto* unit = qobject_cast<const QLabel*>(label->property(kUnitProperty).value<QObject*>());
-            return unit ? unit->text().trimmed() : QString();
+        const auto* unit = qobject_cast<const QLabel*>(label->property(kUnitProperty).value<QObject*>());
+        const QString unitText = unit ? unit->text().trimmed() : QString();
+        if (t == QAccessible::Description) return unitText;
+        if (t == QAccessible::Name) {
+            // The meaning, the figure and its unit: what a screen reader that reads names says.
+            QString name = QAccessibleWidget::text(t) + QStringLiteral(": ") + label->text();
+            if (!unitText.isEmpty()) name += QLatin1Char(' ') + unitText;
+            return name;
         }
         return QAccessibleWidget::text(t);
     }
@@ -214,6 +219,8 @@ void MainWindow::nameForScreenReaders()
         QWidget* w = widget(def.id);
         if (!w) continue;
         w->setAccessibleName(qtText(def.name));
+        if (auto* caption = qobject_cast<QLabel*>(def.caption == Ctl::Count ? nullptr : widget(def.caption)))
+            caption->setBuddy(w); // "labelled by" for screen readers
         if (!def.figure) continue;
         if (QWidget* unit = def.unit == Ctl::Count ? nullptr : widget(def.unit))
             w->setProperty(kUnitProperty, QVariant::fromValue<QObject*>(unit));

@@ -121,6 +121,19 @@ TEST(Accessibility, PictureButtonsAndPictureSayWhatTheyDo)
         ASSERT_NE(element, nullptr);
         EXPECT_EQ(element->text(QAccessible::Name).toStdString(), c.name);
     }
+    // Lists and fields are labelled by their captions (on Linux a list's name is its entry).
+    const struct {
+        Ctl control;
+        Ctl caption;
+    } captions[] = {{Ctl::Combo6, Ctl::Label40}, {Ctl::Combo1, Ctl::Label4}, {Ctl::Text2, Ctl::Label31}};
+    for (const auto& c : captions) {
+        QAccessibleInterface* element = QAccessible::queryAccessibleInterface(main->widget(c.control));
+        ASSERT_NE(element, nullptr);
+        bool labelled = false;
+        for (const auto& [other, relation] : element->relations(QAccessible::Label))
+            labelled = labelled || other->object() == main->widget(c.caption);
+        EXPECT_TRUE(labelled) << controlName(c.control);
+    }
 }
 
 struct FigureCase {
@@ -151,13 +164,16 @@ TEST(Accessibility, FiguresAreReadWithWhatTheyMean)
             ASSERT_NE(label, nullptr);
             QAccessibleInterface* element = QAccessible::queryAccessibleInterface(label);
             ASSERT_NE(element, nullptr);
-            EXPECT_EQ(element->text(QAccessible::Name).toStdString(), c.name);
             EXPECT_FALSE(label->text().isEmpty());
             EXPECT_EQ(element->text(QAccessible::Value), label->text());
+            // The name says the meaning, the figure and its unit: a reader over AT-SPI reads only the name.
+            QString name = QString::fromUtf8(c.name) + QStringLiteral(": ") + label->text();
             if (c.unit != Ctl::Count) {
-                EXPECT_EQ(element->text(QAccessible::Description),
-                          qobject_cast<QLabel*>(main->widget(c.unit))->text().trimmed());
+                const QString unit = qobject_cast<QLabel*>(main->widget(c.unit))->text().trimmed();
+                EXPECT_EQ(element->text(QAccessible::Description), unit);
+                name += QLatin1Char(' ') + unit;
             }
+            EXPECT_EQ(element->text(QAccessible::Name), name);
         }
     };
     check();
