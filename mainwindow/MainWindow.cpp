@@ -477,8 +477,11 @@ void MainWindow::refreshControl(Ctl id)
         if (label->text() == text) break;
         label->setText(text);
         if (QAccessible::isActive() && qobject_cast<FigureLabel*>(label)) {
+            // The figure is in the label's name too: both change.
             QAccessibleValueChangeEvent changed(label, text);
             QAccessible::updateAccessibility(&changed);
+            QAccessibleEvent renamed(label, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&renamed);
         }
         break;
     }

@@ -1,0 +1,67 @@
+#!/usr/bin/python3
+"""What a screen reader hears, over the real AT-SPI bus: walks the main
+window's accessible tree and checks that each figure is read with its meaning,
+value and unit, and that every list and field is labelled by its caption.
+Run by atspi_walk.sh inside its own D-Bus session and X server."""
+
+import sys
+import time
+
+import pyatspi
+
+
+def application():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name and "velmora" in app.name.lower():
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def labelled_by(node):
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            return relation.getTarget(0).name.strip()
+    return None
+
+
+app = application()
+if app is None:
+    print("the program did not appear on the accessibility bus")
+    sys.exit(1)
+failures = 0
+
+
+def check(ok, what):
+    global failures
+    if not ok:
+        failures += 1
+        print("FAILED:", what)
+
+
+found = list(nodes(app))
+labels = {n.name for n in found if n.getRoleName() == "label"}
+for figure in ("Общий объём архива за день: 16.64 Гбайт", "Суммарная скорость потока: 1.58 Мбит/с",
+               "Объём архива канала за день: 16.64 Гбайт", "Текущий канал: 1", "Всего каналов: 1"):
+    check(figure in labels, f"a label reads '{figure}'")
+captions = {}
+for n in found:
+    if n.getRoleName() in ("combo box", "text"):
+        captions[n.name] = labelled_by(n)
+check(captions.get("(7)хорошее") == "Качество:", f"the quality list is labelled 'Качество:' ({captions})")
+unlabelled = [name for name, caption in captions.items() if not caption]
+# Every list and field but the disk unit list, which stands right of its field, has its caption.
+check(len(unlabelled) <= 1, f"lists and fields without a caption: {unlabelled}")
+print(f"{len(found)} accessible objects, {len(captions)} lists and fields, {failures} failures")
+sys.exit(1 if failures else 0)
