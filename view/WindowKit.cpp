@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPen>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <QtMath>
 
@@ -40,15 +41,32 @@ QString installedFamily(const QString& family)
 
 } // namespace
 
+namespace {
+
+// The face of the fixed windows' buttons: Qt's classic light grey; a face
+// darker than kLightFace is a dark desktop's.
+const QColor kButtonFace(0xef, 0xef, 0xef);
+constexpr int kLightFace = 160;
+
+} // namespace
+
 void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight)
 {
     window.setWindowTitle(title);
     window.setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    QPalette palette = window.palette();
+    // The style's light palette whatever the desktop's, and where the style's
+    // own follows a dark desktop, a light one of the program's: on a dark
+    // desktop the buttons would take its dark face and the black arrows vanish.
+    QPalette palette = window.style()->standardPalette();
+    if (palette.color(QPalette::Button).lightness() < kLightFace) palette = QPalette(kButtonFace, Qt::white);
     palette.setColor(QPalette::Window, Qt::white);
     // Greyed text keeps the style's grey.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, QPalette::WindowText, Qt::black);
+    // Every role counts as set here, so that the controls take all of them
+    // from the window, over the palettes a desktop theme gives buttons, lists
+    // and fields of its own.
+    palette.setResolveMask(~QPalette::ResolveMask(0));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
 }

@@ -99,6 +99,34 @@ TEST_P(WindowLookTest, ListsHaveAWhiteFaceWithArrowAndFocus)
     }
 }
 
+// On a dark desktop the window keeps its light face: buttons light with black
+// text (the arrows black on them), fields white.
+TEST_P(WindowLookTest, KeepsItsLightFaceOnADarkDesktop)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    for (auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+        dark.setColor(role, QColor(0x20, 0x20, 0x20));
+    for (auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    QApplication::setPalette(dark);
+    // A desktop theme gives buttons a palette of their own, too.
+    QApplication::setPalette(dark, "QPushButton");
+    MainWindow onDark(GetParam(), platform);
+    onDark.show();
+    for (Ctl id : {Ctl::Command1, Ctl::Command5, Ctl::Text1, Ctl::Combo4}) {
+        const QPalette p = onDark.widget(id)->palette();
+        const std::string name(controlName(id));
+        EXPECT_GE(p.color(QPalette::Button).lightness(), 200) << name;
+        EXPECT_LE(p.color(QPalette::ButtonText).lightness(), 60) << name;
+        EXPECT_LE(p.color(QPalette::Text).lightness(), 60) << name;
+    }
+    const QImage next = onDark.widget(Ctl::Command1)->grab().toImage();
+    EXPECT_LE(next.pixelColor(next.width() / 2, next.height() / 2).lightness(), 60) << "the black arrow";
+    QApplication::setPalette(desktop, "QPushButton");
+    QApplication::setPalette(desktop);
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLayouts, WindowLookTest, ::testing::Values(Layout::Tall, Layout::Compact),
                          [](const auto& info) { return info.param == Layout::Tall ? "Tall" : "Compact"; });
 
