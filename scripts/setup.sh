@@ -30,7 +30,7 @@ if [[ "${1:-}" == "--tests" ]]; then
     # The plan and export tests run from Python and compare PDF pages as text.
     packages+=(python3 poppler-utils)
     # The screen-reader test walks the window over a real AT-SPI bus in an X server of its own.
-    packages+=(xvfb xauth dbus at-spi2-core python3-pyatspi)
+    packages+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
     # cups and the cups-pdf driver: the printing test runs a spooler of its own.
     packages+=(cups printer-driver-cups-pdf)
 fi

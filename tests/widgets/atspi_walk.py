@@ -4,6 +4,8 @@ window's accessible tree and checks that each figure is read with its meaning,
 value and unit, and that every list and field is labelled by its caption.
 Run by atspi_walk.sh inside its own D-Bus session and X server."""
 
+import shutil
+import subprocess
 import sys
 import time
 
@@ -63,5 +65,20 @@ check(captions.get("(7)хорошее") == "Качество:", f"the quality li
 unlabelled = [name for name, caption in captions.items() if not caption]
 # Every list and field but the disk unit list, which stands right of its field, has its caption.
 check(len(unlabelled) <= 1, f"lists and fields without a caption: {unlabelled}")
+# F1, pressed as a user presses it (after a click on a caption of the
+# centred window, which gives it the keyboard), brings the manual onto the bus.
+if shutil.which("xdotool"):
+    subprocess.run(["xdotool", "mousemove", "1000", "380", "click", "1"], check=False)
+    time.sleep(0.3)
+    subprocess.run(["xdotool", "key", "F1"], check=False)
+    windows = []
+    for _ in range(30):
+        time.sleep(0.1)
+        windows = [app.getChildAtIndex(i).name for i in range(app.childCount)]
+        if "Velmora: справка" in windows:
+            break
+    check("Velmora: справка" in windows, f"F1 opens the help window ({windows})")
+else:
+    print("xdotool is not installed: F1 not pressed")
 print(f"{len(found)} accessible objects, {len(captions)} lists and fields, {failures} failures")
 sys.exit(1 if failures else 0)
