@@ -361,7 +361,7 @@ void MainWindow::fillRecentPlans(QMenu* menu)
     const QStringList plans = platform_.recentPlans();
     if (plans.isEmpty()) menu->addAction(qtText(menutexts::kNoRecentPlans))->setEnabled(false);
     for (int i = 0; i < plans.size(); ++i) {
-        const QString path = plans.at(i);
+        const QString& path = plans.at(i);
         // "&1 план.velmora": the number is the entry's key.
         QAction* action =
             menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
