@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thin wrapper over CMake: `make run` builds and starts the program,
 # `make test` builds and runs every test.
 BUILD := build

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form's own work, without any toolkit: creating and initialising it, one
 // settings change, showing another channel, and a one-megabyte paste into
 // each of the three fields (reading the number and everything recomputed

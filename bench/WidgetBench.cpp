@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One user action through the real widgets of the main window on Qt's
 // offscreen platform: a list selection, a check box, a typed bitrate, and
 // "next channel" with 32 channels that all differ. Each action runs as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form and a plan's contents: what a plan keeps of the form, and loading
 // it back into a form in its start state.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the main window's behaviour: the input is decoded into a sequence of
 // user actions on a started form, and every invariant of FormChecks.h, with
 // the rules on what each action may change, is checked after each action. A

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the stream measurement with arbitrary bytes as a video file: the
 // first byte picks the file name's extension (FFmpeg weighs it when it
 // guesses the container). No crash, no sanitizer report, no hang, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the number rules: reading a typed number from arbitrary bytes, and
 // the text and two-decimal rounding of the float that is stored from it.
 // Every broken rule aborts with the input that broke it.

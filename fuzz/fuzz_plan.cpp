@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes reading a plan file: arbitrary bytes go to the plan reader. A plan
 // it takes must stay within every range the reader promises, load into a
 // started form without breaking any invariant of FormChecks.h, and come back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's plan commands and exports: open, save, save as, the
 // question about unsaved changes, dropping a plan file, the report page as PDF
 // and the channel table as CSV. The plan itself is the session's.

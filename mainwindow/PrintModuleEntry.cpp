@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-print: the printing module, the only part of the program that
 // links Qt's printing support. The window loads it on the first print.
 

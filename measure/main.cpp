@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-measure: measures a camera's stream from a recording or a network
 // address and prints the figures as one JSON object. It runs as a process of
 // its own so that FFmpeg, reading untrusted input, never runs in the window.

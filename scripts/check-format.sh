@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every tracked C++ file is formatted as .clang-format says.
 # `--fix` rewrites them instead. Without clang-format the check is skipped, but
 # under CI (CI=true) it fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the checks of .clang-tidy over the product code (the
 # tests, fuzz targets and benchmark are left out to keep the run short),
 # two files at a time. Needs the compile commands of a configured build

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (in build-fuzz/, or $VELMORA_FUZZ_BUILD)
 # and runs each for SECONDS (default 30) on a fresh copy of its seed corpus.
 # Exits non-zero when a target finds a crash, a sanitizer report or a broken

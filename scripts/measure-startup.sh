@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cold start of the program, offscreen: from process start to the main window
 # shown, median of RUNS runs (default 20), and the peak resident memory.
 # Usage: scripts/measure-startup.sh [RUNS] [SCREEN]   SCREEN: tall (1920x1080) or compact (1366x768)

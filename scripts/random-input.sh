@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Random real input on the program's real windows on a real X server (Xvfb and
 # Qt's xcb platform) for MINUTES minutes: the random-input test's events,
 # seed after seed, with its checks after every event. Prints the events run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the program against the floor, an empty fixed-size Qt window,
 # in one run on one private X server: from launch to the first window mapped,
 # and the resident memory once started (SETTLE ms after the map, the first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds and runs every test: the format check, the normal build (toolkit-free
 # and widget tests, the driver scripts), clang-tidy over the product code, the
 # toolkit-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-startup-probe: the program's own start-up (the real platform, the
 // layout choice, the initialised window shown) on whatever Qt platform is
 // selected; prints the wall-clock time at which the window was shown and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-drive: builds the real windows on the offscreen platform through the
 // program's own start-up, performs a script of user actions on the real
 // widgets (read from standard input) and prints what the widgets show.

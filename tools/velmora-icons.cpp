@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-icons OUTDIR: writes the window icon as files for the installation,
 // from the same drawing the program uses: OUTDIR/SIZE.png for each size given
 // after OUTDIR, and OUTDIR/scalable.svg.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the program without any display and checks how it ends: the exit
 # status, a pattern its standard output must match, and that its standard
 # error is empty or exactly one line.

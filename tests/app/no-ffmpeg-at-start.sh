@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window never loads FFmpeg: velmora links none of its libraries, and
 # the window's start-up (velmora-startup-probe: the real start, offscreen)
 # loads none at run time either. Measuring runs in velmora-measure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Randomized, seeded action sequences on the main window. After every single
 // action the invariants of fuzz/FormChecks.h must hold: channel numbers and
 // the slots above the count, every channel's day volume against its bitrate

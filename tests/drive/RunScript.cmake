@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one driver script and compares what the driver prints with the
 # expected output. Flags for the driver come from a first line "#! ...".
 file(STRINGS ${SCRIPT} first LIMIT_COUNT 1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measurements of clips made here with the ffmpeg command, checked against
 // what ffprobe lists for the same packets and against what was encoded.
 #include "MeasureTestKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-measure as a script runs it: one JSON object or one line on
 // standard error, and never a password anywhere.
 #include "MeasureTestKit.h"

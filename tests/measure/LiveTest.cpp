@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measurements of a live RTSP server run by the test on 127.0.0.1, and of
 // addresses where nothing or something silent listens.
 #include "MeasureTestKit.h"

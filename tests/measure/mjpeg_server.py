@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A test HTTP camera on 127.0.0.1: multipart JPEG frames at a steady rate.
 
 Usage: mjpeg_server.py FRAMES.mjpeg FPS

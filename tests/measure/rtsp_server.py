@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A test RTSP server on 127.0.0.1 for the measurement tests.
 
 Mounts (640x360, 15 frames a second, H.264, a key frame every 15 frames):

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what `cmake --install` and the Debian package put where.
 # Usage: check-install.sh files|validate|prefix|package BUILD-DIR EXPECTED-LIST MODULE-DIR
 # (MODULE-DIR: the printing module's folder below the prefix, which the list names @MODULE_DIR@)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plan files without a window: what the reader refuses, floats through JSON,
 // and random forms saved and opened again (the same table, figures and report
 // rows; the second save byte for byte the first).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random plans through two drivers: one builds a state with user actions and
 saves it, a fresh one opens the file. Every figure of the main window and every
 row of the report must agree, and saving the opened plan again must give the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The command line's exports against the window: --export-csv read back
 through Python's csv module, --export-pdf against the page the report prints,
 and the failures (one line on standard error, status 1, no output file).

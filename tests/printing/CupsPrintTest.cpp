@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the report on a real spooler: the test starts a cupsd of its own
 // (configuration, spool and socket in a temporary folder, reached through
 // CUPS_SERVER), adds a queue with the cups-pdf driver as the default printer,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing module, loaded on the first print: found where the program
 // looks for it, and a module that cannot be loaded costs the user the printer
 // (the page can still be saved as PDF), never the program.

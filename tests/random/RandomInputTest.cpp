@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random real input on the real windows: clicks, double clicks, wheel turns
 // and keys at random points of every open window, the clipboard switched
 // among awkward contents, questions answered at random, windows closed and

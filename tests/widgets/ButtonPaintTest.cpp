@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicks and keys as the user gives them, through mouse and key events: the
 // form answers before the event returns, and the window's pixels, painted a
 // moment later from the event loop, are those of a window painted afresh.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The measuring dialog with stand-in measuring programs (shell scripts that
 // print what velmora-measure prints, or die), and once with the real one.
 #include "MeasureDialog.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader hears, over the real AT-SPI bus: walks the main
 window's accessible tree and checks that each figure is read with its meaning,
 value and unit, and that every list and field is labelled by its caption.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts an X server, a D-Bus session with the accessibility bus and the
 # program, and walks the program's tree as a screen reader does
 # (atspi_walk.py). Exits 77, a skipped test, where a piece is missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-bare-window: the floor the start-up is measured against, an empty
 // Qt Widgets window of a fixed size and nothing else.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-startmap: how long a program takes from launch to its first
 // top-level window being mapped on the X server in $DISPLAY, and how much
 // resident memory it holds once it has started.
