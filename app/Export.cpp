@@ -37,8 +37,7 @@ int runExport(const CommandLine& command, int argc, char* argv[])
         (command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal).toStdString();
     // The plan opened as the window opens it, into the tall window's form.
     QuietHost host;
-    PlanSession session([&decimal](FormHost& h) { return createMainForm(Layout::Tall, decimal, h); }, decimal,
-                        host);
+    PlanSession session = sessionFor(Layout::Tall, decimal, host);
     std::string why;
     if (!session.open(command.plan.toStdString(), &why)) return failed(command.plan, qtText(why));
     const MainForm& form = session.form();

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const bool compact : {false, true}) {
         const Layout layout = compact ? Layout::Compact : Layout::Tall;
         const std::string decimal = compact ? "," : ".";
-        PlanSession session([&](FormHost& h) { return createMainForm(layout, decimal, h); }, decimal, host);
+        PlanSession session = sessionFor(layout, decimal, host);
         session.load(*read.plan);
         const MainForm& form = session.form();
         if (const std::string why = checks::violation(form); !why.empty()) broken("after loading:", why);

@@ -124,9 +124,7 @@ MainWindow::~MainWindow()
 void MainWindow::makeSession()
 {
     const std::string decimal = platform_.decimalSeparator().toStdString();
-    const Layout layout = layout_;
-    session_ = std::make_unique<PlanSession>(
-        [layout, decimal](FormHost& host) { return createMainForm(layout, decimal, host); }, decimal, *this);
+    session_ = std::make_unique<PlanSession>(sessionFor(layout_, decimal, *this));
 }
 
 void MainWindow::buildWindow()

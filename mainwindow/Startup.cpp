@@ -62,4 +62,10 @@ std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, For
     return form;
 }
 
+PlanSession sessionFor(Layout layout, const std::string& decimal, FormHost& host)
+{
+    return PlanSession([layout, decimal](FormHost& h) { return createMainForm(layout, decimal, h); }, decimal,
+                       host);
+}
+
 } // namespace velmora

@@ -3,6 +3,7 @@
 
 #include "LayoutTable.h"
 #include "MainForm.h"
+#include "PlanSession.h"
 
 #include <memory>
 #include <string>
@@ -25,5 +26,8 @@ void Form_Load(MainForm& form);
 
 // A main window's behaviour in its start state for the given layout, initialised.
 std::unique_ptr<MainForm> createMainForm(Layout layout, std::string decimal, FormHost& host);
+
+// A plan session whose forms are those of `layout`, with the given separator.
+PlanSession sessionFor(Layout layout, const std::string& decimal, FormHost& host);
 
 } // namespace velmora

@@ -146,9 +146,7 @@ public:
             return low;
         }
         if (d < low || d > high) {
-            failWith(where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') +
-                     (range.empty() ? qtText(plantexts::kOutsideList).arg(low).arg(high) : qtText(range)) +
-                     QLatin1Char('.'));
+            fail(name, range.empty() ? qtText(plantexts::kOutsideList).arg(low).arg(high) : qtText(range));
             return low;
         }
         return static_cast<int>(d);
@@ -212,9 +210,10 @@ public:
         return v.toObject();
     }
 
-    void fail(const char* name, std::string_view why)
+    void fail(const char* name, std::string_view why) { fail(name, qtText(why)); }
+    void fail(const char* name, const QString& why)
     {
-        failWith(where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') + qtText(why) + QLatin1Char('.'));
+        failWith(where_ + quoted(QLatin1String(name)) + QLatin1Char(' ') + why + QLatin1Char('.'));
     }
     void failWith(const QString& sentence)
     {

@@ -39,13 +39,6 @@ Plan planOf(const MainForm& form, std::string notes)
     return plan;
 }
 
-// A session whose forms are those of `layout`.
-PlanSession sessionFor(Layout layout, const std::string& decimal, FormHost& host)
-{
-    return PlanSession([layout, decimal](FormHost& h) { return createMainForm(layout, decimal, h); }, decimal,
-                       host);
-}
-
 QJsonObject startPlan()
 {
     AnsweringHost host;
