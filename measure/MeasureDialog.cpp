@@ -8,6 +8,7 @@
 #include "RateChart.h"
 #include "Source.h"
 #include "Tally.h"
+#include "WindowBuilder.h"
 #include "WindowKit.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <vector>
 
 namespace velmora {
 
@@ -57,6 +60,86 @@ std::optional<int> optionalInt(const QJsonObject& o, const char* name)
 QString russianCause(measure::Cause cause)
 {
     return qtText(measure::causeText(cause).russian);
+}
+
+// The dialog's controls, in the order they are seen (top to bottom, left to
+// right), which is also the order of the Tab key; the window's layout places them.
+enum Row : std::size_t {
+    kAddressCaption,
+    kAddress,
+    kChooseFile,
+    kNameCaption,
+    kName,
+    kPasswordCaption,
+    kPassword,
+    kDurationCaption,
+    kDuration,
+    kFpsCaption,
+    kFps,
+    kProgress,
+    kStart,
+    kCancel,
+    kStatus,
+    kChart,
+    kSource,
+    kFigures,
+    kComparison,
+    kApply,
+    kClose,
+    kRowCount
+};
+
+// A caption beside its field, on one line.
+constexpr ControlRow caption(std::string_view text, bool hidden = false)
+{
+    return {.caption = text, .align = Align::MiddleLeft, .hidden = hidden, .wraps = false};
+}
+
+constexpr ControlRow field(std::string_view name, bool hidden = false)
+{
+    return {.name = name, .kind = ControlKind::TextBox, .hidden = hidden};
+}
+
+constexpr ControlRow button(std::string_view name, std::string_view text, bool disabled = false)
+{
+    return {.name = name, .kind = ControlKind::Button, .caption = text, .disabled = disabled};
+}
+
+// A line of what the measurement says; `wraps` where it may run long.
+constexpr ControlRow line(std::string_view name, bool wraps)
+{
+    return {.name = name, .align = Align::MiddleLeft, .wraps = wraps};
+}
+
+constexpr ControlRow kControls[] = {
+    caption(text::kAddressLabel),
+    field("address"),
+    button("chooseFile", text::kChooseFile),
+    caption(text::kNameLabel),
+    field("name"),
+    caption(text::kPasswordLabel),
+    field("password"),
+    caption(text::kDurationLabel),
+    {.name = "duration", .kind = ControlKind::List},
+    caption(text::kFpsLabel, true),
+    field("fps", true),
+    {.name = "progress", .kind = ControlKind::ProgressBar},
+    button("start", text::kStart),
+    button("cancel", text::kCancel, true),
+    line("status", true),
+    {.name = "chart", .kind = ControlKind::Picture},
+    line("source", false),
+    line("figures", true),
+    line("comparison", true),
+    button("apply", text::kApply, true),
+    button("close", text::kClose),
+};
+static_assert(std::size(kControls) == kRowCount);
+
+// The chart is a widget of its own; the builder makes the rest.
+QWidget* ownControl(const ControlRow& row, QWidget& window)
+{
+    return row.kind == ControlKind::Picture ? new RateChart(&window) : nullptr;
 }
 
 } // namespace
@@ -104,75 +187,41 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     setWindowTitle(qtText(text::kTitle));
     setModal(false);
 
-    const auto label = [this](std::string_view caption) { return new QLabel(qtText(caption), this); };
-    const auto field = [this](const char* name) {
-        auto* f = new QLineEdit(this);
-        f->setObjectName(QLatin1String(name));
-        return f;
-    };
-    const auto button = [this](std::string_view caption, const char* name) {
-        auto* b = new QPushButton(qtText(caption), this);
-        b->setObjectName(QLatin1String(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    QLabel* addressLabel = label(text::kAddressLabel);
-    address_ = field("address");
+    const std::vector<QWidget*> made = buildControls(*this, kControls, ownControl, Face::Desktop);
+    const auto at = [&made](Row row) { return made[row]; };
+    address_ = static_cast<QLineEdit*>(at(kAddress));
     address_->setPlaceholderText(qtText(text::kAddressHint));
     address_->setMinimumWidth(420);
-    addressLabel->setBuddy(address_);
-    QLabel* nameLabel = label(text::kNameLabel);
-    name_ = field("name");
-    nameLabel->setBuddy(name_);
-    QLabel* passwordLabel = label(text::kPasswordLabel);
-    password_ = field("password");
+    name_ = static_cast<QLineEdit*>(at(kName));
+    password_ = static_cast<QLineEdit*>(at(kPassword));
     password_->setEchoMode(QLineEdit::Password);
-    passwordLabel->setBuddy(password_);
-    chooseFile_ = button(text::kChooseFile, "chooseFile");
-    QLabel* durationLabel = label(text::kDurationLabel);
-    duration_ = new QComboBox(this);
-    duration_->setObjectName(QStringLiteral("duration"));
+    chooseFile_ = static_cast<QPushButton*>(at(kChooseFile));
+    duration_ = static_cast<QComboBox*>(at(kDuration));
     for (const std::string_view entry : text::kDurations) duration_->addItem(qtText(entry));
-    durationLabel->setBuddy(duration_);
-    fpsLabel_ = label(text::kFpsLabel);
-    fps_ = field("fps");
+    fpsLabel_ = static_cast<QLabel*>(at(kFpsCaption));
+    fps_ = static_cast<QLineEdit*>(at(kFps));
     fps_->setMaximumWidth(80);
-    fpsLabel_->setBuddy(fps_);
-    fpsLabel_->hide();
-    fps_->hide();
-    start_ = button(text::kStart, "start");
+    // Each caption names the field or list in the row after it.
+    for (Row named : {kAddressCaption, kNameCaption, kPasswordCaption, kDurationCaption, kFpsCaption})
+        static_cast<QLabel*>(at(named))->setBuddy(at(static_cast<Row>(named + 1)));
+    start_ = static_cast<QPushButton*>(at(kStart));
     start_->setDefault(true);
-    cancel_ = button(text::kCancel, "cancel");
-    cancel_->setEnabled(false);
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName(QStringLiteral("progress"));
+    cancel_ = static_cast<QPushButton*>(at(kCancel));
+    progress_ = static_cast<QProgressBar*>(at(kProgress));
     progress_->setRange(0, 1000);
     progress_->setValue(0);
     progress_->setFormat(QString());
     progress_->setTextVisible(true);
-    status_ = new QLabel(this);
-    status_->setObjectName(QStringLiteral("status"));
-    status_->setWordWrap(true);
-    status_->setTextFormat(Qt::PlainText);
-    chart_ = new RateChart(this);
-    chart_->setObjectName(QStringLiteral("chart"));
+    status_ = static_cast<QLabel*>(at(kStatus));
+    chart_ = static_cast<RateChart*>(at(kChart));
     chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
-    source_ = new QLabel(this);
-    source_->setObjectName(QStringLiteral("source"));
-    source_->setTextFormat(Qt::PlainText);
+    source_ = static_cast<QLabel*>(at(kSource));
     source_->setMinimumWidth(1); // elided to the width it gets, never widening the window
-    figures_ = new QLabel(this);
-    figures_->setObjectName(QStringLiteral("figures"));
-    figures_->setTextFormat(Qt::PlainText);
-    figures_->setWordWrap(true);
+    figures_ = static_cast<QLabel*>(at(kFigures));
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    comparison_ = new QLabel(this);
-    comparison_->setObjectName(QStringLiteral("comparison"));
-    comparison_->setTextFormat(Qt::PlainText);
-    comparison_->setWordWrap(true);
-    apply_ = button(text::kApply, "apply");
-    apply_->setEnabled(false);
-    close_ = button(text::kClose, "close");
+    comparison_ = static_cast<QLabel*>(at(kComparison));
+    apply_ = static_cast<QPushButton*>(at(kApply));
+    close_ = static_cast<QPushButton*>(at(kClose));
 
     // Room for the whole result from the start: the dialog does not jump
     // when the figures come.
@@ -183,17 +232,17 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     setMinimumWidth(680);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(addressLabel, 0, 0, 1, 4);
+    grid->addWidget(at(kAddressCaption), 0, 0, 1, 4);
     grid->addWidget(address_, 1, 0, 1, 3);
     grid->addWidget(chooseFile_, 1, 3);
     auto* credentials = new QHBoxLayout;
-    credentials->addWidget(nameLabel);
+    credentials->addWidget(at(kNameCaption));
     credentials->addWidget(name_, 1);
-    credentials->addWidget(passwordLabel);
+    credentials->addWidget(at(kPasswordCaption));
     credentials->addWidget(password_, 1);
     grid->addLayout(credentials, 2, 0, 1, 4);
     auto* how = new QHBoxLayout;
-    how->addWidget(durationLabel);
+    how->addWidget(at(kDurationCaption));
     how->addWidget(duration_);
     how->addSpacing(16);
     how->addWidget(fpsLabel_);

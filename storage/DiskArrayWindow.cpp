@@ -2,6 +2,7 @@
 #include "DiskArrayWindow.h"
 
 #include "DiskArrayTexts.h"
+#include "WindowBuilder.h"
 #include "WindowKit.h"
 
 #include <QComboBox>
@@ -11,7 +12,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include <climits>
+#include <vector>
 
 namespace velmora {
 
@@ -26,18 +27,20 @@ constexpr FontDef kMessageFont{.family = "Arial", .points = 9.0, .bold = true};
 // A field whose text cannot be taken.
 constexpr Rgb kMarkedField{255, 200, 200};
 
-enum class Part { Heading, Caption, Field, List, Result, Message, Button };
-
-struct DialogControl {
-    std::string_view name;
-    Part part;
-    std::string_view caption;
-    TwipRect place;
-    int slot = 0; // the field, or the result, it stands for
+// What a row stands for, in its slot: a field or a result by its number, or
+// one of the dialog's single controls; headings and captions stand for nothing.
+enum Slot : int {
+    kNothing = 0,
+    kFirstField = 1,
+    kFirstResult = kFirstField + static_cast<int>(kArrayFieldCount),
+    kMessage = kFirstResult + 6, // after arrayDisks, markedSize, usableSize, depth, load, disksNeeded
+    kApplySlot,
+    kCloseSlot,
 };
 
 constexpr int kLeft = 360;
 constexpr int kCaptionWidth = 4560;
+constexpr int kHeadingHeight = 300;
 constexpr int kCaptionHeight = 375;
 constexpr int kFieldLeft = 5040;
 constexpr int kFieldWidth = 1095;
@@ -48,71 +51,109 @@ constexpr int kValueWidth = kClientWidth - kLeft - kValueLeft;
 constexpr int kMessageTop = 7410;
 constexpr int kMessageHeight = 1200; // room for six lines
 constexpr int kButtonTop = 8730;
+constexpr int kButtonWidth = 1695;
+constexpr int kButtonHeight = 495;
 
 using namespace arraytexts;
 
-// In the window's order, which is also the order of the Tab key.
-constexpr DialogControl kControls[] = {
-    {"arrayHeading", Part::Heading, kArrayHeading, {kLeft, 240, kCaptionWidth, 300}},
-    {"disksCaption", Part::Caption, kDisksCaption, {kLeft, 690, kCaptionWidth, kCaptionHeight}},
-    {"disks", Part::Field, "", {kFieldLeft, 660, kFieldWidth, kFieldHeight}, 0},
-    {"diskSizeCaption", Part::Caption, kDiskSizeCaption, {kLeft, 1110, kCaptionWidth, kCaptionHeight}},
-    {"diskSize", Part::Field, "", {kFieldLeft, 1080, kFieldWidth, kFieldHeight}, 1},
-    {"arrayCaption", Part::Caption, kArrayCaption, {kLeft, 1530, kCaptionWidth, kCaptionHeight}},
-    {"array", Part::List, "", {kFieldLeft, 1485, 2400, 345}},
-    {"sparesCaption", Part::Caption, kSparesCaption, {kLeft, 1950, kCaptionWidth, kCaptionHeight}},
-    {"spares", Part::Field, "", {kFieldLeft, 1920, kFieldWidth, kFieldHeight}, 2},
-    {"reserveCaption", Part::Caption, kReserveCaption, {kLeft, 2370, kCaptionWidth, kCaptionHeight}},
-    {"reserve", Part::Field, "", {kFieldLeft, 2340, kFieldWidth, kFieldHeight}, 3},
-    {"targetDaysCaption", Part::Caption, kTargetDaysCaption, {kLeft, 2790, kCaptionWidth, kCaptionHeight}},
-    {"targetDays", Part::Field, "", {kFieldLeft, 2760, kFieldWidth, kFieldHeight}, 6},
-    {"inputHeading", Part::Heading, kInputHeading, {kLeft, 3300, kCaptionWidth, 300}},
-    {"inputLimitCaption", Part::Caption, kInputLimitCaption, {kLeft, 3750, kCaptionWidth, 600}},
-    {"inputLimit", Part::Field, "", {kFieldLeft, 3720, kFieldWidth, kFieldHeight}, 4},
-    {"headroomCaption", Part::Caption, kHeadroomCaption, {kLeft, 4410, kCaptionWidth, kCaptionHeight}},
-    {"headroom", Part::Field, "", {kFieldLeft, 4380, kFieldWidth, kFieldHeight}, 5},
-    {"resultHeading", Part::Heading, kResultHeading, {kLeft, 4920, kCaptionWidth, 300}},
-    {"arrayDisksCaption",
-     Part::Caption,
-     kArrayDisksCaption,
-     {kLeft, 5340, kResultCaptionWidth, kCaptionHeight}},
-    {"arrayDisks", Part::Result, "", {kValueLeft, 5340, kValueWidth, kCaptionHeight}, 0},
-    {"markedSizeCaption",
-     Part::Caption,
-     kMarkedSizeCaption,
-     {kLeft, 5670, kResultCaptionWidth, kCaptionHeight}},
-    {"markedSize", Part::Result, "", {kValueLeft, 5670, kValueWidth, kCaptionHeight}, 1},
-    {"usableSizeCaption",
-     Part::Caption,
-     kUsableSizeCaption,
-     {kLeft, 6000, kResultCaptionWidth, kCaptionHeight}},
-    {"usableSize", Part::Result, "", {kValueLeft, 6000, kValueWidth, kCaptionHeight}, 2},
-    {"depthCaption", Part::Caption, kDepthCaption, {kLeft, 6330, kResultCaptionWidth, kCaptionHeight}},
-    {"depth", Part::Result, "", {kValueLeft, 6330, kValueWidth, kCaptionHeight}, 3},
-    {"disksNeededCaption",
-     Part::Caption,
-     kDisksNeededCaption,
-     {kLeft, 6660, kResultCaptionWidth, kCaptionHeight}},
-    {"disksNeeded", Part::Result, "", {kValueLeft, 6660, kValueWidth, kCaptionHeight}, 5},
-    {"loadCaption", Part::Caption, kLoadCaption, {kLeft, 6990, kResultCaptionWidth, kCaptionHeight}},
-    {"load", Part::Result, "", {kValueLeft, 6990, kValueWidth, kCaptionHeight}, 4},
-    {"message", Part::Message, "", {kLeft, kMessageTop, kClientWidth - 2 * kLeft, kMessageHeight}},
-    {"apply", Part::Button, kApply, {kClientWidth - 2 * 1695 - 225 - kLeft, kButtonTop, 1695, 495}},
-    {"close", Part::Button, kClose, {kClientWidth - 1695 - kLeft, kButtonTop, 1695, 495}},
-};
-
-void setColours(QWidget* w, Rgb text, bool marked)
+constexpr ControlRow heading(std::string_view name, std::string_view caption, int top)
 {
-    QPalette palette = w->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, qtColour(text));
-        palette.setColor(group, QPalette::Text, qtColour(text));
-    }
-    palette.setColor(QPalette::Base, marked ? qtColour(kMarkedField) : QColor(Qt::white));
-    // A list that cannot be typed into has a button's face: white like the fields.
-    if (qobject_cast<QComboBox*>(w)) palette.setColor(QPalette::Button, Qt::white);
-    w->setPalette(palette);
+    return {.name = name,
+            .caption = caption,
+            .place = {kLeft, top, kCaptionWidth, kHeadingHeight},
+            .font = kHeadingFont,
+            .colour = kDarkRed};
 }
+
+// A caption names the field or list in the row after it.
+constexpr ControlRow caption(std::string_view name, std::string_view text, int top,
+                             int height = kCaptionHeight)
+{
+    return {
+        .name = name, .caption = text, .place = {kLeft, top, kCaptionWidth, height}, .font = kCaptionFont};
+}
+
+constexpr ControlRow field(std::string_view name, int top, ArrayField which)
+{
+    return {.name = name,
+            .kind = ControlKind::TextBox,
+            .place = {kFieldLeft, top, kFieldWidth, kFieldHeight},
+            .font = kFieldFont,
+            .background = kWhite,
+            .slot = kFirstField + static_cast<int>(which)};
+}
+
+constexpr ControlRow resultCaption(std::string_view name, std::string_view text, int top)
+{
+    return {.name = name,
+            .caption = text,
+            .place = {kLeft, top, kResultCaptionWidth, kCaptionHeight},
+            .font = kCaptionFont};
+}
+
+constexpr ControlRow result(std::string_view name, int top, int which)
+{
+    return {.name = name,
+            .place = {kValueLeft, top, kValueWidth, kCaptionHeight},
+            .font = kCaptionFont,
+            .slot = kFirstResult + which};
+}
+
+constexpr ControlRow button(std::string_view name, std::string_view caption, int left, int slot)
+{
+    return {.name = name,
+            .kind = ControlKind::Button,
+            .caption = caption,
+            .place = {left, kButtonTop, kButtonWidth, kButtonHeight},
+            .font = kFieldFont,
+            .slot = slot};
+}
+
+// In the window's order, which is also the order of the Tab key.
+constexpr ControlRow kControls[] = {
+    heading("arrayHeading", kArrayHeading, 240),
+    caption("disksCaption", kDisksCaption, 690),
+    field("disks", 660, ArrayField::Disks),
+    caption("diskSizeCaption", kDiskSizeCaption, 1110),
+    field("diskSize", 1080, ArrayField::DiskSize),
+    caption("arrayCaption", kArrayCaption, 1530),
+    {.name = "array",
+     .kind = ControlKind::List,
+     .place = {kFieldLeft, 1485, 2400, 345},
+     .font = kFieldFont,
+     .background = kWhite},
+    caption("sparesCaption", kSparesCaption, 1950),
+    field("spares", 1920, ArrayField::Spares),
+    caption("reserveCaption", kReserveCaption, 2370),
+    field("reserve", 2340, ArrayField::Reserve),
+    caption("targetDaysCaption", kTargetDaysCaption, 2790),
+    field("targetDays", 2760, ArrayField::TargetDays),
+    heading("inputHeading", kInputHeading, 3300),
+    caption("inputLimitCaption", kInputLimitCaption, 3750, 600),
+    field("inputLimit", 3720, ArrayField::Limit),
+    caption("headroomCaption", kHeadroomCaption, 4410),
+    field("headroom", 4380, ArrayField::Headroom),
+    heading("resultHeading", kResultHeading, 4920),
+    resultCaption("arrayDisksCaption", kArrayDisksCaption, 5340),
+    result("arrayDisks", 5340, 0),
+    resultCaption("markedSizeCaption", kMarkedSizeCaption, 5670),
+    result("markedSize", 5670, 1),
+    resultCaption("usableSizeCaption", kUsableSizeCaption, 6000),
+    result("usableSize", 6000, 2),
+    resultCaption("depthCaption", kDepthCaption, 6330),
+    result("depth", 6330, 3),
+    resultCaption("disksNeededCaption", kDisksNeededCaption, 6660),
+    result("disksNeeded", 6660, 5),
+    resultCaption("loadCaption", kLoadCaption, 6990),
+    result("load", 6990, 4),
+    {.name = "message",
+     .place = {kLeft, kMessageTop, kClientWidth - 2 * kLeft, kMessageHeight},
+     .font = kMessageFont,
+     .colour = kDarkRed,
+     .slot = kMessage},
+    button("apply", kApply, kClientWidth - 2 * kButtonWidth - 225 - kLeft, kApplySlot),
+    button("close", kClose, kClientWidth - kButtonWidth - kLeft, kCloseSlot),
+};
 
 } // namespace
 
@@ -129,80 +170,40 @@ DiskArrayWindow::DiskArrayWindow(DiskArrayForm& form, QWidget* parent)
 
 void DiskArrayWindow::build()
 {
-    QWidget* previous = nullptr;
-    for (const DialogControl& c : kControls) {
-        QWidget* w = nullptr;
-        const QString caption = qtText(c.caption);
-        switch (c.part) {
-        case Part::Heading:
-        case Part::Caption:
-        case Part::Result:
-        case Part::Message: {
-            auto* label = new QLabel(caption, this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setFont(qtFont(c.part == Part::Heading   ? kHeadingFont
-                                  : c.part == Part::Message ? kMessageFont
-                                                            : kCaptionFont));
-            setColours(label, c.part == Part::Heading || c.part == Part::Message ? kDarkRed : kBlack, false);
-            if (c.part == Part::Result) results_[static_cast<std::size_t>(c.slot)] = label;
-            if (c.part == Part::Message) message_ = label;
-            if (c.part == Part::Caption) caption_ = label;
-            w = label;
-            break;
-        }
-        case Part::Field: {
-            auto* edit = new QLineEdit(this);
-            edit->setMaxLength(INT_MAX); // a text box takes text of any length
-            edit->setFont(qtFont(kFieldFont));
-            const auto field = static_cast<ArrayField>(c.slot);
+    static_assert(kMessage - kFirstResult == kResultCount);
+    const std::vector<QWidget*> made = buildControls(*this, kControls);
+    for (std::size_t i = 0; i < made.size(); ++i) {
+        const int slot = kControls[i].slot;
+        // The caption before a field or the list names it, for the keyboard and for screen readers.
+        auto* caption = i > 0 ? qobject_cast<QLabel*>(made[i - 1]) : nullptr;
+        if (auto* edit = qobject_cast<QLineEdit*>(made[i])) {
+            const auto field = static_cast<ArrayField>(slot - kFirstField);
             connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
                 form_.edit(field, text.toStdString());
                 refresh();
             });
             edit->setToolTip(qtText(arrayFieldRule(field)));
             edit->setAccessibleDescription(edit->toolTip());
-            // The caption before the field names it, for the keyboard and for screen readers.
-            if (caption_) caption_->setBuddy(edit);
-            fields_[static_cast<std::size_t>(c.slot)] = edit;
-            w = edit;
-            break;
-        }
-        case Part::List: {
-            level_ = new QComboBox(this);
-            if (caption_) caption_->setBuddy(level_);
-            level_->setEditable(false);
-            level_->setFont(qtFont(kFieldFont));
+            if (caption) caption->setBuddy(edit);
+            fields_[static_cast<std::size_t>(field)] = edit;
+        } else if (auto* list = qobject_cast<QComboBox*>(made[i])) {
+            level_ = list;
+            if (caption) caption->setBuddy(level_);
             for (std::string_view entry : kArrayLevelNames) level_->addItem(qtText(entry));
-            setColours(level_, kBlack, false);
             connect(level_, &QComboBox::currentIndexChanged, this, [this](int position) {
                 form_.selectLevel(position);
                 refresh();
             });
-            w = level_;
-            break;
-        }
-        case Part::Button: {
-            auto* button = new QPushButton(caption, this);
-            button->setAutoDefault(false);
-            button->setFont(qtFont(kFieldFont));
-            if (c.name == "apply") {
-                apply_ = button;
-                connect(button, &QPushButton::clicked, this, &DiskArrayWindow::apply);
-            } else {
-                close_ = button;
-                connect(button, &QPushButton::clicked, this, &QWidget::close);
-            }
-            w = button;
-            break;
-        }
-        }
-        w->setObjectName(qtText(c.name));
-        w->setGeometry(pixelRect(c.place));
-        if (w->focusPolicy() != Qt::NoFocus) {
-            if (previous) setTabOrder(previous, w);
-            previous = w;
+        } else if (slot == kApplySlot) {
+            apply_ = static_cast<QPushButton*>(made[i]);
+            connect(apply_, &QPushButton::clicked, this, &DiskArrayWindow::apply);
+        } else if (slot == kCloseSlot) {
+            close_ = static_cast<QPushButton*>(made[i]);
+            connect(close_, &QPushButton::clicked, this, &QWidget::close);
+        } else if (slot == kMessage) {
+            message_ = static_cast<QLabel*>(made[i]);
+        } else if (slot >= kFirstResult) {
+            results_[static_cast<std::size_t>(slot - kFirstResult)] = static_cast<QLabel*>(made[i]);
         }
     }
 }
@@ -216,7 +217,8 @@ void DiskArrayWindow::refresh()
         const QSignalBlocker blocker(edit);
         const QString text = qtText(s.texts[i]);
         if (edit->text() != text) edit->setText(text);
-        setColours(edit, v.bad[i] ? kDarkRed : kBlack, v.bad[i]);
+        setTextColour(*edit, v.bad[i] ? kDarkRed : kBlack);
+        setBackground(*edit, v.bad[i] ? kMarkedField : kWhite);
     }
     {
         const QSignalBlocker blocker(level_);

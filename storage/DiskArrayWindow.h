@@ -47,7 +47,6 @@ private:
         6; // arrayDisks, markedSize, usableSize, depth, load, disksNeeded
     std::array<QLabel*, kResultCount> results_{};
     QLabel* message_ = nullptr;
-    QLabel* caption_ = nullptr; // the latest caption while building
     QPushButton* apply_ = nullptr;
     QPushButton* close_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <climits>
@@ -23,6 +24,7 @@ Qt::Alignment qtAlignment(Align align)
     case Align::TopCentre: return Qt::AlignHCenter | Qt::AlignTop;
     case Align::TopRight: return Qt::AlignRight | Qt::AlignTop;
     case Align::Centre: return Qt::AlignCenter;
+    case Align::MiddleLeft: return Qt::AlignLeft | Qt::AlignVCenter;
     case Align::TopLeft: break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
@@ -36,6 +38,7 @@ QWidget* plainWidget(const ControlRow& row, QWidget& window)
     case ControlKind::TextBox: return new QLineEdit(&window);
     case ControlKind::Button: return new QPushButton(&window);
     case ControlKind::NotesBox: return new QPlainTextEdit(&window);
+    case ControlKind::ProgressBar: return new QProgressBar(&window);
     case ControlKind::Label:
     case ControlKind::Picture: break;
     }
@@ -70,17 +73,23 @@ void showCaption(QWidget* w, const ControlRow& row, const QWidget& window)
 
 } // namespace
 
-std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow> rows, const OwnWidget& own)
+std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow> rows, const OwnWidget& own,
+                                    Face face)
 {
     std::vector<QWidget*> widgets;
     widgets.reserve(rows.size());
+    QWidget* previous = nullptr; // the last control the Tab key reaches
     for (const ControlRow& row : rows) {
         QWidget* w = own ? own(row, window) : nullptr;
         if (!w) w = plainWidget(row, window);
         w->setObjectName(qtText(row.name));
-        w->setGeometry(pixelRect(row.place));
+        if (row.place.width > 0 || row.place.height > 0) w->setGeometry(pixelRect(row.place));
         if (!row.font.family.empty()) w->setFont(qtFont(row.font));
-        if (row.kind != ControlKind::Button) setTextColour(*w, row.colour);
+        if (face == Face::Fixed) {
+            if (row.kind != ControlKind::Button) setTextColour(*w, row.colour);
+        } else if (row.colour != kBlack) {
+            setLegibleTextColour(*w, row.colour);
+        }
         if (row.background) {
             setBackground(*w, *row.background);
             // A label or check box paints its own face (a check box's is its base, as a field's).
@@ -91,6 +100,10 @@ std::vector<QWidget*> buildControls(QWidget& window, std::span<const ControlRow>
         showCaption(w, row, window);
         if (row.hidden) w->hide();
         if (row.disabled) w->setEnabled(false);
+        if (face == Face::Desktop && (w->focusPolicy() & Qt::TabFocus)) {
+            if (previous) QWidget::setTabOrder(previous, w);
+            previous = w;
+        }
         widgets.push_back(w);
     }
     return widgets;

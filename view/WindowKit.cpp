@@ -14,6 +14,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora {
 
@@ -72,6 +73,12 @@ void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, in
     window.setAutoFillBackground(true);
 }
 
+void setUpFixedDialog(QWidget& window, const QString& title, int clientWidth, int clientHeight)
+{
+    window.setWindowTitle(title);
+    window.setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+}
+
 QPoint centredPosition(QSize size, const QRect& over, const QRect& screen)
 {
     int x = over.x() + (over.width() - size.width()) / 2;
@@ -118,15 +125,94 @@ QColor qtColour(Rgb colour)
     return QColor(colour.red, colour.green, colour.blue);
 }
 
-void setTextColour(QWidget& w, Rgb colour)
+namespace {
+
+// The relative luminance of the accessibility guidelines: sRGB made linear,
+// weighted by the eye's sensitivity to red, green and blue.
+double luminance(const QColor& c)
+{
+    constexpr double kKnee = 0.04045;
+    constexpr double kLinearSlope = 12.92;
+    constexpr double kOffset = 0.055;
+    constexpr double kGamma = 2.4;
+    constexpr double kRed = 0.2126;
+    constexpr double kGreen = 0.7152;
+    constexpr double kBlue = 0.0722;
+    const auto linear = [&](double channel) {
+        return channel <= kKnee ? channel / kLinearSlope
+                                : std::pow((channel + kOffset) / (1 + kOffset), kGamma);
+    };
+    return kRed * linear(c.redF()) + kGreen * linear(c.greenF()) + kBlue * linear(c.blueF());
+}
+
+void setTextColour(QWidget& w, const QColor& colour)
 {
     QPalette palette = w.palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, qtColour(colour));
-        palette.setColor(group, QPalette::Text, qtColour(colour));
-        palette.setColor(group, QPalette::ButtonText, qtColour(colour));
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
     }
     w.setPalette(palette);
+}
+
+// A field marked as refused: its face this much of the way to pure red.
+constexpr double kMarkTint = 0.22;
+
+} // namespace
+
+void setTextColour(QWidget& w, Rgb colour)
+{
+    setTextColour(w, qtColour(colour));
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    constexpr double kFlare = 0.05;
+    return (std::max(la, lb) + kFlare) / (std::min(la, lb) + kFlare);
+}
+
+QColor legibleOn(Rgb colour, const QColor& face)
+{
+    QColor c = qtColour(colour);
+    // A face of this luminance contrasts as much with black as with white.
+    constexpr double kEvenLuminance = 0.179;
+    const bool darkFace = luminance(face) < kEvenLuminance;
+    // Small steps along the colour's own lightness, hue and saturation kept.
+    constexpr int kSteps = 40;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    c.getHslF(&hue, &saturation, &lightness);
+    for (int step = 0; step < kSteps && contrastRatio(c, face) < kLegibleContrast; ++step) {
+        lightness =
+            darkFace ? std::min(1.0F, lightness + 1.0F / kSteps) : std::max(0.0F, lightness - 1.0F / kSteps);
+        c = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return c.toRgb();
+}
+
+void setLegibleTextColour(QWidget& w, Rgb colour)
+{
+    setTextColour(w, legibleOn(colour, w.palette().color(w.backgroundRole())));
+}
+
+void markField(QWidget& w, bool marked)
+{
+    w.setPalette(QPalette()); // the palette the field has from its window
+    if (!marked) return;
+    QPalette palette = w.palette();
+    const QColor base = palette.color(QPalette::Base);
+    const auto tinted = [](int channel, int towards) {
+        return static_cast<int>(std::lround(channel + (towards - channel) * kMarkTint));
+    };
+    constexpr int kFull = 255;
+    const QColor face(tinted(base.red(), kFull), tinted(base.green(), 0), tinted(base.blue(), 0));
+    palette.setColor(QPalette::Base, face);
+    w.setPalette(palette);
+    setTextColour(w, legibleOn(kDarkRed, face));
 }
 
 void setBackground(QWidget& w, Rgb colour)

@@ -29,6 +29,10 @@ QFont qtFont(const FontDef& named);
 // A window of a fixed client size in twips, white, with black text.
 void setUpFixedWindow(QWidget& window, const QString& title, int clientWidth, int clientHeight);
 
+// One of our own dialogs, of a fixed client size in twips: unlike the
+// original windows it keeps the desktop's palette, light or dark.
+void setUpFixedDialog(QWidget& window, const QString& title, int clientWidth, int clientHeight);
+
 // The top-left corner that centres a window of `size` over `over` (a
 // screen's free area, or another window), kept inside `screen`; a window
 // larger than the screen keeps its top-left corner (and title bar) on it.
@@ -44,6 +48,26 @@ QColor qtColour(Rgb colour);
 
 // Text written in `colour`; greyed text keeps the style's grey.
 void setTextColour(QWidget& w, Rgb colour);
+// How much lighter the lighter of two colours is, from 1 (the same) to 21
+// (black on white), as the accessibility guidelines measure it.
+double contrastRatio(const QColor& a, const QColor& b);
+
+// Text of at least this contrast with its face reads as well as small print
+// should: the design colours on a light face have it.
+inline constexpr double kLegibleContrast = 4.5;
+
+// `colour` where it reads on `face`; otherwise the same hue made lighter on
+// a dark face, or darker on a light one, until it does.
+QColor legibleOn(Rgb colour, const QColor& face);
+
+// In a window that follows the desktop's palette: text in `colour`, kept
+// legible on the control's own face.
+void setLegibleTextColour(QWidget& w, Rgb colour);
+
+// A field whose text cannot be taken wears a reddish face and red text,
+// legible on a light desktop and a dark one alike; unmarked, the palette's own.
+void markField(QWidget& w, bool marked);
+
 // The face of a field, a list or a filled label (`colour` as the base, and a
 // label's window colour). A list that cannot be typed
 // into is drawn as a button, so its face is the button colour: through the

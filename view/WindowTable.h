@@ -34,6 +34,8 @@ struct Rgb {
     int red = 0;
     int green = 0;
     int blue = 0;
+
+    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
 };
 
 inline constexpr Rgb kBlack{0, 0, 0};
@@ -53,10 +55,10 @@ struct LineDef {
 };
 
 // What a row of a window table makes.
-enum class ControlKind { Label, List, CheckBox, TextBox, Button, Picture, NotesBox };
+enum class ControlKind { Label, List, CheckBox, TextBox, Button, Picture, NotesBox, ProgressBar };
 
 // Where a label's text or a picture stands in its box.
-enum class Align { TopLeft, TopCentre, TopRight, Centre };
+enum class Align { TopLeft, TopCentre, TopRight, Centre, MiddleLeft };
 
 // A picture drawn in code, at `scale` device pixels per pixel.
 using PictureFunction = QPixmap (*)(double scale);
@@ -68,9 +70,9 @@ struct ControlRow {
     std::string_view name = {}; // the object name, by which the driver and the tests find it
     ControlKind kind = ControlKind::Label;
     std::string_view caption = {}; // the design text
-    TwipRect place = {};
-    FontDef font = {};   // an empty family: the window's font
-    Rgb colour = kBlack; // of the text; a button keeps the style's
+    TwipRect place = {};           // none: the window's layout places the control
+    FontDef font = {};             // an empty family: the window's font
+    Rgb colour = kBlack;           // of the text; a button keeps the style's
     Align align = Align::TopLeft;
     std::optional<Rgb> background =
         {};              // the face of a field, or a filled label; none: the window shows through
