@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "CommandLineTexts.h"
+#include "TextDoor.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #ifndef VELMORA_VERSION
@@ -48,9 +52,11 @@ constexpr QtOption kQtOptions[] = {
     {"sync", false},
 };
 
+namespace t = clitexts;
+
 QString quoted(const QString& text)
 {
-    return QStringLiteral("«%1»").arg(text);
+    return qtText(t::kQuoted).arg(text);
 }
 
 // The parser's own error in the program's words. Its messages are fixed
@@ -64,51 +70,93 @@ QString errorLine(const QCommandLineParser& parser, const QStringList& arguments
             const QString option = argument.section(QLatin1Char('='), 0, 0);
             if (option.startsWith(QLatin1Char('-')) &&
                 QStringView(option).mid(option.startsWith(QLatin1String("--")) ? 2 : 1) == unknown.first())
-                return QStringLiteral("неизвестный параметр %1").arg(quoted(option));
+                return qtText(t::kUnknownOption).arg(quoted(option));
         }
-        return QStringLiteral("неизвестный параметр %1").arg(quoted(unknown.first()));
+        return qtText(t::kUnknownOption).arg(quoted(unknown.first()));
     }
     const QString text = parser.errorText();
     static const QRegularExpression after(QStringLiteral("^(Missing|Unexpected) value after '(.*)'\\.$"));
     if (const auto match = after.match(text); match.hasMatch()) {
         return match.captured(1) == QLatin1String("Missing")
-                   ? QStringLiteral("у параметра %1 нет значения").arg(quoted(match.captured(2)))
-                   : QStringLiteral("параметр %1 не принимает значения").arg(quoted(match.captured(2)));
+                   ? qtText(t::kMissingValue).arg(quoted(match.captured(2)))
+                   : qtText(t::kUnexpectedValue).arg(quoted(match.captured(2)));
     }
     return text;
 }
 
-const QString kDescription =
-    QStringLiteral("Velmora — расчёт потока и объёма архива системы видеонаблюдения.");
+QCommandLineOption makeOption(const QStringList& names, std::string_view description,
+                              std::string_view value = {})
+{
+    return value.empty() ? QCommandLineOption(names, qtText(description))
+                         : QCommandLineOption(names, qtText(description), qtText(value));
+}
 
 // The program's own options, as --help lists them.
 QList<QCommandLineOption> programOptions()
 {
     return {
-        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                           QStringLiteral("Показать эту справку и выйти.")),
-        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                           QStringLiteral("Показать версию и выйти.")),
-        QCommandLineOption(QStringLiteral("measure"),
-                           QStringLiteral("Измерить поток камеры (rtsp://…, rtsps://…, http://…, https://…) "
-                                          "или её запись и напечатать итог одной строкой JSON."),
-                           QStringLiteral("источник")),
-        QCommandLineOption(
-            QStringLiteral("seconds"),
-            QStringLiteral("Сколько секунд потока измерять с --measure: от 3 до 3600, обычно 10."),
-            QStringLiteral("N")),
-        QCommandLineOption(QStringLiteral("export-pdf"),
-                           QStringLiteral("Сохранить страницу отчёта плана в PDF и выйти (без окна)."),
-                           QStringLiteral("ФАЙЛ")),
-        QCommandLineOption(QStringLiteral("export-csv"),
-                           QStringLiteral("Сохранить таблицу каналов плана в CSV и выйти (без окна); "
-                                          "ФАЙЛ «-» — стандартный вывод."),
-                           QStringLiteral("ФАЙЛ")),
-        QCommandLineOption(QStringLiteral("decimal"),
-                           QStringLiteral("Десятичный разделитель в выгрузке: «.» или «,» "
-                                          "(по умолчанию — системный)."),
-                           QStringLiteral("C")),
+        makeOption({QStringLiteral("h"), QStringLiteral("help")}, t::kHelpOption),
+        makeOption({QStringLiteral("v"), QStringLiteral("version")}, t::kVersionOption),
+        makeOption({QStringLiteral("measure")}, t::kMeasureOption, t::kMeasureValue),
+        makeOption({QStringLiteral("audit")}, t::kAuditOption, t::kAuditValue),
+        makeOption({QStringLiteral("save")}, t::kSaveOption, t::kSaveValue),
+        makeOption({QStringLiteral("seconds")}, t::kSecondsOption, t::kSecondsValue),
+        makeOption({QStringLiteral("jobs")}, t::kJobsOption, t::kJobsValue),
+        makeOption({QStringLiteral("export-pdf")}, t::kExportPdfOption, t::kFileValue),
+        makeOption({QStringLiteral("export-csv")}, t::kExportCsvOption, t::kFileValue),
+        makeOption({QStringLiteral("decimal")}, t::kDecimalOption, t::kDecimalValue),
     };
+}
+
+QString error(std::string_view text)
+{
+    return qtText(t::kPrefix) + qtText(text);
+}
+
+// A whole number from `low` to `high`, as typed; none for anything else.
+std::optional<int> wholeNumber(const QString& text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high) return std::nullopt;
+    return value;
+}
+
+// --audit and its options: the list, the plan, the seconds and the jobs.
+void readAudit(const QCommandLineParser& parser, CommandLine& command)
+{
+    command.mode = Mode::Audit;
+    command.auditList = parser.value(QStringLiteral("audit"));
+    command.plan = parser.value(QStringLiteral("save"));
+    const auto fail = [&command](const QString& line) {
+        command.mode = Mode::Error;
+        command.error = line;
+    };
+    if (parser.isSet(QStringLiteral("measure")) || parser.isSet(QStringLiteral("export-pdf")) ||
+        parser.isSet(QStringLiteral("export-csv"))) {
+        fail(error(t::kAuditAlone));
+    } else if (!parser.positionalArguments().isEmpty()) {
+        fail(error(t::kExtraArgument).arg(quoted(parser.positionalArguments().first())));
+    } else if (command.plan.isEmpty()) {
+        fail(error(t::kAuditNeedsSave));
+    } else if (parser.isSet(QStringLiteral("seconds")) &&
+               !wholeNumber(parser.value(QStringLiteral("seconds")), kLowestSeconds, kHighestSeconds)) {
+        fail(error(t::kBadSeconds).arg(quoted(parser.value(QStringLiteral("seconds")))));
+    } else if (parser.isSet(QStringLiteral("jobs")) &&
+               !wholeNumber(parser.value(QStringLiteral("jobs")), 1, kHighestJobs)) {
+        fail(error(t::kBadJobs).arg(quoted(parser.value(QStringLiteral("jobs")))));
+    } else if (parser.isSet(QStringLiteral("decimal")) &&
+               parser.value(QStringLiteral("decimal")) != QLatin1String(".") &&
+               parser.value(QStringLiteral("decimal")) != QLatin1String(",")) {
+        fail(error(t::kBadDecimal).arg(quoted(parser.value(QStringLiteral("decimal")))));
+    } else {
+        command.auditSeconds =
+            wholeNumber(parser.value(QStringLiteral("seconds")), kLowestSeconds, kHighestSeconds)
+                .value_or(kDefaultSeconds);
+        command.auditJobs =
+            wholeNumber(parser.value(QStringLiteral("jobs")), 1, kHighestJobs).value_or(kDefaultJobs);
+        command.decimal = parser.value(QStringLiteral("decimal"));
+    }
 }
 
 } // namespace
@@ -117,7 +165,7 @@ void defineOptions(QCommandLineParser& parser)
 {
     // "-platform" is one option, as Qt reads it, not the letters p, l, a...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(kDescription);
+    parser.setApplicationDescription(qtText(t::kDescription));
     parser.addOptions(programOptions());
     for (const QtOption& qt : kQtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -134,7 +182,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     CommandLine command;
     if (!parser.parse(arguments)) {
         command.mode = Mode::Error;
-        command.error = QStringLiteral("velmora: ") + errorLine(parser, arguments.mid(1));
+        command.error = qtText(t::kPrefix) + errorLine(parser, arguments.mid(1));
         return command;
     }
     command.platformChosen = parser.isSet(QStringLiteral("platform"));
@@ -142,21 +190,26 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.mode = Mode::Help;
     } else if (parser.isSet(QStringLiteral("version"))) {
         command.mode = Mode::Version;
+    } else if (parser.isSet(QStringLiteral("audit"))) {
+        readAudit(parser, command);
+    } else if (parser.isSet(QStringLiteral("save")) || parser.isSet(QStringLiteral("jobs"))) {
+        command.mode = Mode::Error;
+        command.error = error(t::kOnlyWithAudit)
+                            .arg(quoted(parser.isSet(QStringLiteral("save")) ? QStringLiteral("--save")
+                                                                             : QStringLiteral("--jobs")));
     } else if (parser.positionalArguments().size() > 1) {
         command.mode = Mode::Error;
-        command.error =
-            QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().at(1)));
+        command.error = error(t::kExtraArgument).arg(quoted(parser.positionalArguments().at(1)));
     } else if (parser.isSet(QStringLiteral("measure")) && !parser.positionalArguments().isEmpty()) {
         command.mode = Mode::Error;
-        command.error =
-            QStringLiteral("velmora: лишний аргумент %1").arg(quoted(parser.positionalArguments().first()));
+        command.error = error(t::kExtraArgument).arg(quoted(parser.positionalArguments().first()));
     } else if (parser.isSet(QStringLiteral("measure"))) {
         command.mode = Mode::Measure;
         command.measureSource = parser.value(QStringLiteral("measure"));
         command.measureSeconds = parser.value(QStringLiteral("seconds"));
     } else if (parser.isSet(QStringLiteral("seconds"))) {
         command.mode = Mode::Error;
-        command.error = QStringLiteral("velmora: параметр «--seconds» действует только вместе с «--measure»");
+        command.error = error(t::kSecondsAlone);
     } else {
         if (!parser.positionalArguments().isEmpty()) command.plan = parser.positionalArguments().first();
         command.pdfOut = parser.value(QStringLiteral("export-pdf"));
@@ -168,15 +221,14 @@ CommandLine readCommandLine(const QStringList& arguments)
         if (parser.isSet(QStringLiteral("decimal")) && command.decimal != QLatin1String(".") &&
             command.decimal != QLatin1String(",")) {
             command.mode = Mode::Error;
-            command.error = QStringLiteral("velmora: десятичный разделитель — «.» или «,», не %1")
-                                .arg(quoted(command.decimal));
+            command.error = error(t::kBadDecimal).arg(quoted(command.decimal));
         } else if (exporting && command.plan.isEmpty()) {
             command.mode = Mode::Error;
-            command.error = QStringLiteral("velmora: не указан файл плана для выгрузки");
+            command.error = error(t::kNoPlanToExport);
         } else if (exporting && ((parser.isSet(QStringLiteral("export-pdf")) && command.pdfOut.isEmpty()) ||
                                  (parser.isSet(QStringLiteral("export-csv")) && command.csvOut.isEmpty()))) {
             command.mode = Mode::Error;
-            command.error = QStringLiteral("velmora: не указан файл для выгрузки");
+            command.error = error(t::kNoExportFile);
         }
     }
     return command;
@@ -195,8 +247,7 @@ QString helpText()
 {
     // Written out here rather than by QCommandLineParser::helpText(), which
     // needs an application object and speaks English.
-    QString text =
-        QStringLiteral("Запуск: velmora [параметры] [ПЛАН.velmora]\n\n%1\n\nПараметры:\n").arg(kDescription);
+    QString text = qtText(t::kUsage).arg(qtText(t::kDescription));
     struct Row {
         QString names;
         QString description;
@@ -214,7 +265,7 @@ QString helpText()
     }
     for (const Row& row : rows)
         text += QStringLiteral("  %1  %2\n").arg(row.names.leftJustified(width), row.description);
-    text += QStringLiteral("\nПараметры Qt (-platform, -style и другие) передаются ему без изменений.\n");
+    text += qtText(t::kQtOptions);
     return text;
 }
 

@@ -17,6 +17,7 @@ enum class Mode {
     Help,    // print the options and end
     Version, // print the version and end
     Measure, // measure a camera's stream with velmora-measure, no window
+    Audit,   // measure every camera of a list and write their plan, no window
     Error,   // a wrong command line: print `error` in one line and end with 2
 };
 
@@ -26,16 +27,26 @@ struct CommandLine {
     bool platformChosen = false; // -platform names where the window opens
     QString measureSource;       // for Mode::Measure: the address or file
     QString measureSeconds;      // and the seconds given, empty for the default
-    QString plan;                // the plan file to open or export
-    QString pdfOut;              // --export-pdf: where the report page goes
-    QString csvOut;              // --export-csv: where the channel table goes, "-" for standard output
-    QString decimal;             // --decimal: the decimal separator of the export, empty for the system's
+    QString auditList;           // for Mode::Audit: the list of sources, "-" for standard input
+    int auditSeconds = 0;        // and the seconds and processes at once, checked
+    int auditJobs = 0;
+    QString plan;    // the plan file to open or export, or that --audit writes
+    QString pdfOut;  // --export-pdf: where the report page goes
+    QString csvOut;  // --export-csv: where the channel table goes, "-" for standard output
+    QString decimal; // --decimal: the decimal separator of the export, empty for the system's
 };
 
 // Exit status of an export that failed (the reason on standard error).
 inline constexpr int kExportFailed = 1;
 
-// Exit status of a wrong command line.
+// What --audit takes: seconds of each source and processes at once.
+inline constexpr int kLowestSeconds = 3;
+inline constexpr int kHighestSeconds = 3600;
+inline constexpr int kDefaultSeconds = 10;
+inline constexpr int kHighestJobs = 8;
+inline constexpr int kDefaultJobs = 4;
+
+// Exit status of a wrong command line, and of a list of sources that cannot be read.
 inline constexpr int kUsageError = 2;
 
 // The program's own options and the options Qt takes for itself (hidden from

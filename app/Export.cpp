@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Export.h"
 
+#include "CommandLineTexts.h"
 #include "CsvExport.h"
 #include "PlanFile.h"
 #include "PlanSession.h"
@@ -24,7 +25,8 @@ namespace {
 
 int failed(const QString& file, const QString& why)
 {
-    const QString line = QStringLiteral("velmora: %1: %2\n").arg(file, why);
+    const QString line =
+        qtText(clitexts::kPrefix) + qtText(clitexts::kFileFailed).arg(file, why) + QLatin1Char('\n');
     std::fputs(line.toLocal8Bit().constData(), stderr);
     return kExportFailed;
 }
@@ -63,7 +65,9 @@ int runExport(const CommandLine& command, int argc, char* argv[])
         // Qt's notices about the offscreen screen are not for the user of an export.
         qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
             if (type == QtCriticalMsg || type == QtFatalMsg)
-                std::fprintf(stderr, "velmora: %s\n", message.toLocal8Bit().constData());
+                std::fputs(
+                    (qtText(clitexts::kPrefix) + message + QLatin1Char('\n')).toLocal8Bit().constData(),
+                    stderr);
         });
         QApplication app(argc, argv);
         QtPlatform platform;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Audit.h"
 #include "CommandLine.h"
+#include "CommandLineTexts.h"
 #include "Export.h"
 #include "MainWindow.h"
 #include "Program.h"
 #include "QtPlatform.h"
+#include "TextDoor.h"
 
 #include <QApplication>
 
@@ -33,6 +36,12 @@ int print(std::FILE* stream, const QString& text, int status)
     return status;
 }
 
+// One line on standard error, after the program's name.
+void complain(const QString& line)
+{
+    print(stderr, velmora::qtText(velmora::clitexts::kPrefix) + line + QLatin1Char('\n'), 0);
+}
+
 // --measure: velmora-measure, installed beside this program, takes over the
 // process. FFmpeg is never loaded into velmora itself. The address goes to it
 // on standard input, not among its arguments: a password in it never shows in
@@ -54,14 +63,14 @@ int runMeasure(const velmora::CommandLine& command)
     // longer than the pipe could hold is no address.
     int channel[2];
     if (source.size() > 4096 || source.find('\n') + 1 != source.size() || pipe(channel) != 0) {
-        std::fputs("velmora: the address cannot be handed to the measuring program\n", stderr);
+        complain(velmora::qtText(velmora::clitexts::kAddressNotHanded));
         return 1;
     }
     const bool written =
         write(channel[1], source.data(), source.size()) == static_cast<ssize_t>(source.size());
     close(channel[1]);
     if (!written || dup2(channel[0], STDIN_FILENO) < 0) {
-        std::fputs("velmora: the address cannot be handed to the measuring program\n", stderr);
+        complain(velmora::qtText(velmora::clitexts::kAddressNotHanded));
         return 1;
     }
     close(channel[0]);
@@ -70,17 +79,15 @@ int runMeasure(const velmora::CommandLine& command)
     for (std::string& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
     execv(program.c_str(), argv.data());
-    std::fprintf(stderr, "velmora: the measuring program %s could not be started\n", program.c_str());
+    complain(
+        velmora::qtText(velmora::clitexts::kMeasureNotStarted).arg(QString::fromLocal8Bit(program.c_str())));
     return 1;
 }
 
 int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
 {
     if (!command.platformChosen && !haveDisplay()) {
-        // In the command line's own language, as its other messages.
-        std::fputs(
-            "velmora: нет дисплея, на котором открыть окно (задайте DISPLAY или запустите под xvfb-run)\n",
-            stderr);
+        complain(velmora::qtText(velmora::clitexts::kNoDisplay));
         return 1;
     }
     QApplication app(argc, argv);
@@ -105,6 +112,7 @@ int main(int argc, char* argv[])
     case velmora::Mode::Error: return print(stderr, command.error + QLatin1Char('\n'), velmora::kUsageError);
     case velmora::Mode::Measure: return runMeasure(command);
     case velmora::Mode::Export: return velmora::runExport(command, argc, argv);
+    case velmora::Mode::Audit: return velmora::runAudit(command, argc, argv);
     case velmora::Mode::Window: break;
     }
     return runWindow(command, argc, argv);

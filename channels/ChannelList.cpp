@@ -46,6 +46,7 @@ void MainForm::Command4_Click()
     shiftchannels();
     // The slot that fell out of use keeps no bitrate, so it counts nowhere.
     ch.chbitrate.at(static_cast<std::size_t>(n)) = 0;
+    cameras.at(static_cast<std::size_t>(n)) = {};
     if (c == n) curchannel = static_cast<std::int16_t>(n - 1);
     showchannel();
     if (channelcount == 1) setEnabled(Ctl::Command4, false);
@@ -56,18 +57,26 @@ void MainForm::Command6_Click()
     if (!host_.askYesNo(texts::kCopyTitle, texts::kCopyQuestion)) return;
     const int count = channelcount;
     for (int i = 1; i <= count; ++i) ch.copySettings(curchannel, i);
+    // The others take this channel's bitrate, not what their cameras sent.
+    for (int i = 1; i <= count; ++i)
+        if (i != curchannel) cameras.at(static_cast<std::size_t>(i)).measured.reset();
     calctotals();
 }
 
 void MainForm::copychannel()
 {
     ch.copyChannel(curchannel, channelcount);
+    // A new channel with the same settings is another camera: no name, nothing measured.
+    cameras.at(static_cast<std::size_t>(channelcount)) = {};
     curchannel = channelcount;
 }
 
 void MainForm::shiftchannels()
 {
-    for (int i = curchannel; i <= channelcount; ++i) ch.copyChannel(i + 1, i);
+    for (int i = curchannel; i <= channelcount; ++i) {
+        ch.copyChannel(i + 1, i);
+        cameras.at(static_cast<std::size_t>(i)) = cameras.at(static_cast<std::size_t>(i + 1));
+    }
 }
 
 } // namespace velmora

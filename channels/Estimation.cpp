@@ -43,6 +43,8 @@ void MainForm::Text1_Change()
         showmanualmode(true);
         if (!loadingchannel) ch.chmanual[c] = kTrue;
     }
+    // Typed, or recomputed from a changed setting: no longer what was measured.
+    if (!loadingchannel) cameras[c].measured.reset();
     const double v = control(Ctl::Text1).number;
     if (bitrateAccepted(v)) {
         ch.chbitrate[c] = single(v);

@@ -49,6 +49,7 @@ FormContents MainForm::contents() const
         c.bitrate = ch.chbitrate[s];
         c.daily = ch.chdaily[s];
         c.dailyInGigabytes = ch.chdailygb[s] != kFalse;
+        c.camera = cameras[s];
         plan.channels.push_back(c);
     }
     plan.channelShown = curchannel;
@@ -63,6 +64,7 @@ FormContents MainForm::contents() const
 void MainForm::load(const FormContents& plan)
 {
     ChannelTable table;
+    std::array<ChannelCamera, kSlots> named{};
     const int count = static_cast<int>(plan.channels.size());
     for (int k = 1; k <= count; ++k) {
         const PlanChannel& c = plan.channels[static_cast<std::size_t>(k - 1)];
@@ -82,8 +84,10 @@ void MainForm::load(const FormContents& plan)
         const ChannelVolumes v = channelVolumes(c.bitrate, hoursPerDay(c.hoursIndex).value_or(0));
         table.chdaily[s] = v.daily;
         table.chdailygb[s] = v.dailyInGigabytes ? kTrue : kFalse;
+        named[s] = c.camera;
     }
     ch = table;
+    cameras = std::move(named);
     channelcount = static_cast<std::int16_t>(count);
     setText(Ctl::Label24, intText(count));
     setEnabled(Ctl::Command4, count > 1);

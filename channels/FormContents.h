@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ChannelCamera.h"
+
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ struct PlanChannel {
     float bitrate = 0;      // kbit/s
     float daily = 0;        // the volume a day, in megabytes or gigabytes
     bool dailyInGigabytes = false;
+    // The camera's name and measurement, beside the twelve columns.
+    ChannelCamera camera;
 
     bool operator==(const PlanChannel&) const = default;
 };

@@ -120,6 +120,9 @@ public:
 
     // The channel table and the working values, named as the behaviour names them.
     ChannelTable ch;
+    // Each slot's camera: its name and measurement. They move with their
+    // channel; a change to a channel's bitrate drops its measurement.
+    std::array<ChannelCamera, kSlots> cameras{};
     std::int16_t curchannel = 0;
     std::int16_t channelcount = 0;
     float framewidth = 0;

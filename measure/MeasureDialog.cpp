@@ -16,9 +16,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -37,25 +34,10 @@ namespace velmora {
 namespace {
 
 namespace text = measure::text;
-namespace key = measure::key;
 
 // After "Отмена" times out, or the window closes, the program gets this long
 // to stop by itself, then it is killed.
 constexpr int kStopGraceMs = 300;
-
-std::optional<double> optionalNumber(const QJsonObject& o, const char* name)
-{
-    const QJsonValue v = o.value(QLatin1String(name));
-    if (!v.isDouble() || !std::isfinite(v.toDouble())) return std::nullopt;
-    return v.toDouble();
-}
-
-std::optional<int> optionalInt(const QJsonObject& o, const char* name)
-{
-    const auto v = optionalNumber(o, name);
-    if (!v || *v < 0 || *v > 1e9) return std::nullopt;
-    return static_cast<int>(std::lround(*v));
-}
 
 QString russianCause(measure::Cause cause)
 {
@@ -143,42 +125,6 @@ QWidget* ownControl(const ControlRow& row, QWidget& window)
 }
 
 } // namespace
-
-std::optional<MeasuredStream> parseMeasuredStream(const QByteArray& line)
-{
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject()) return std::nullopt;
-    const QJsonObject o = doc.object();
-    const auto video = optionalNumber(o, key::kVideoKbps);
-    const auto seconds = optionalNumber(o, key::kSeconds);
-    if (!o.value(QLatin1String(key::kCodec)).isString() || !video || !seconds || *video < 0)
-        return std::nullopt;
-    MeasuredStream m;
-    const auto string = [&o](const char* name) { return o.value(QLatin1String(name)).toString(); };
-    m.source = string(key::kSource);
-    m.codec = string(key::kCodec);
-    m.profile = string(key::kProfile);
-    m.width = o.value(QLatin1String(key::kWidth)).toInt();
-    m.height = o.value(QLatin1String(key::kHeight)).toInt();
-    m.fps = optionalNumber(o, key::kFps);
-    m.gop = optionalNumber(o, key::kGop);
-    m.gopMin = optionalInt(o, key::kGopMin);
-    m.gopMax = optionalInt(o, key::kGopMax);
-    m.keyframePercent = optionalNumber(o, key::kKeyframePercent).value_or(0);
-    m.seconds = *seconds;
-    m.clock = string(key::kClock);
-    m.videoKbps = *video;
-    m.peakKbps = optionalNumber(o, key::kPeakKbps);
-    m.audioCodec = string(key::kAudioCodec);
-    if (!m.audioCodec.isEmpty()) m.audioKbps = optionalNumber(o, key::kAudioKbps);
-    // An older program without the figure: the same rule here.
-    m.appliedKbps =
-        optionalNumber(o, key::kAppliedKbps).value_or(measure::appliedKbps(m.videoKbps, m.audioKbps));
-    for (const QJsonValue v : o.value(QLatin1String(key::kPerSecondKbps)).toArray())
-        if (v.isDouble() && std::isfinite(v.toDouble())) m.perSecondKbps.push_back(v.toDouble());
-    return m;
-}
 
 MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget* parent)
     : QDialog(parent), platform_(platform), target_(target)

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "MeasuredStream.h"
+
 #include <QDialog>
 #include <QString>
 
 #include <optional>
-#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -31,33 +32,6 @@ public:
     // Types the text into the bitrate field as the user would.
     virtual void typeBitrate(const QString& text) = 0;
 };
-
-// The figures velmora-measure printed (the keys of Protocol.h).
-struct MeasuredStream {
-    QString source; // without credentials
-    QString codec;
-    QString profile;
-    int width = 0;
-    int height = 0;
-    std::optional<double> fps;
-    std::optional<double> gop;
-    std::optional<int> gopMin;
-    std::optional<int> gopMax;
-    double keyframePercent = 0;
-    double seconds = 0;
-    QString clock; // "stream", "arrival" or "given"
-    double videoKbps = 0;
-    std::optional<double> peakKbps;
-    QString audioCodec;
-    std::optional<double> audioKbps;
-    double appliedKbps = 0; // what "Применить" types: the program's Кбит/с
-    std::vector<double> perSecondKbps;
-
-    double totalKbps() const { return videoKbps + audioKbps.value_or(0); }
-};
-
-// Reads the program's JSON line; none when it is not one.
-std::optional<MeasuredStream> parseMeasuredStream(const QByteArray& line);
 
 // "Измерить поток камеры…": runs velmora-measure as a process of its own
 // (FFmpeg never runs in the window), follows its progress lines and draws

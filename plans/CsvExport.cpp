@@ -28,9 +28,9 @@ std::string field(std::string_view text)
     return out + '"';
 }
 
-void addRow(std::string& out, Row row)
+void addRow(std::string& out, Row row, std::size_t columns = kColumns)
 {
-    row.resize(kColumns);
+    row.resize(columns);
     for (std::size_t i = 0; i < row.size(); ++i) {
         if (i) out += ';';
         out += field(row[i]);
@@ -62,13 +62,21 @@ const std::string& reportText(const ReportFill& report, ReportCtl id)
 std::string channelTableCsv(const MainForm& form)
 {
     std::string out = "\xEF\xBB\xBF";
-    addRow(out, {"Канал", "Профиль", "Качество", "Разрешение", "Кадров в секунду", "Часов в сутки",
-                 "Битрейт, Кбит/сек", "Объём в сутки", "Единица"});
+    // The cameras' names get a column of their own once any channel has one.
+    bool named = false;
+    for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k)
+        named = named || !form.cameras[static_cast<std::size_t>(k)].name.empty();
+    const std::size_t columns = named ? kColumns + 1 : kColumns;
+    Row heading{"Канал",         "Профиль",           "Качество",      "Разрешение", "Кадров в секунду",
+                "Часов в сутки", "Битрейт, Кбит/сек", "Объём в сутки", "Единица"};
+    if (named) heading.insert(heading.begin() + 1, "Камера");
+    addRow(out, heading, columns);
     const ChannelTable& t = form.ch;
     const std::string& decimal = form.decimal();
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k) {
         const auto s = static_cast<std::size_t>(k);
         Row row{intText(k)};
+        if (named) row.push_back(form.cameras[s].name);
         if (t.chmanual[s] != kFalse) {
             // A typed (CBR) bitrate: the picture settings did not make it.
             row.insert(row.end(), {std::string("CBR"), std::string("битрейт"), "", ""});
@@ -85,20 +93,26 @@ std::string channelTableCsv(const MainForm& form)
         row.push_back(floatText(okrug(t.chbitrate[s]), decimal));
         row.push_back(floatText(okrug(t.chdaily[s]), decimal));
         row.push_back(std::string(t.chdailygb[s] != kFalse ? texts::kGigabytes : texts::kMegabytes));
-        addRow(out, row);
+        addRow(out, row, columns);
     }
 
     // The totals as the report shows them.
     ReportFill report;
     report.fill(reportInputOf(form));
-    addRow(out, {"Всего в сутки", reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)});
-    addRow(out, {"За период", form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
-                 intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)});
+    addRow(out, {"Всего в сутки", reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)},
+           columns);
     addRow(out,
-           {"Объём диска", reportText(report, ReportCtl::Label31), reportText(report, ReportCtl::Label32)});
-    addRow(out, {"Глубина архива", reportText(report, ReportCtl::Label34),
-                 bareWord(reportText(report, ReportCtl::Label35))});
-    addRow(out, {"Суммарный битрейт", reportText(report, ReportCtl::Label37), "Мбит/с"});
+           {"За период", form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
+            intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)},
+           columns);
+    addRow(out,
+           {"Объём диска", reportText(report, ReportCtl::Label31), reportText(report, ReportCtl::Label32)},
+           columns);
+    addRow(out,
+           {"Глубина архива", reportText(report, ReportCtl::Label34),
+            bareWord(reportText(report, ReportCtl::Label35))},
+           columns);
+    addRow(out, {"Суммарный битрейт", reportText(report, ReportCtl::Label37), "Мбит/с"}, columns);
     return out;
 }
 

@@ -91,6 +91,58 @@ constexpr FlagMember kChannelFlags[] = {
 };
 constexpr char kBitrateMember[] = "bitrate";
 constexpr char kDailyMember[] = "daily";
+// The camera's name and measurement, both optional (format 1.1).
+constexpr char kNameMember[] = "name";
+constexpr char kMeasuredMember[] = "measured";
+
+// The measurement's members. Texts and numbers a reader needs; the numbers
+// that may be absent are left out when they are.
+struct MeasuredText {
+    const char* name;
+    std::string MeasuredRecord::*field;
+};
+constexpr MeasuredText kMeasuredTexts[] = {
+    {"source", &MeasuredRecord::source},
+    {"codec", &MeasuredRecord::codec},
+    {"clock", &MeasuredRecord::clock},
+    {"measuredAt", &MeasuredRecord::measuredAt},
+};
+struct MeasuredSize {
+    const char* name;
+    int MeasuredRecord::*field;
+};
+constexpr MeasuredSize kMeasuredSizes[] = {{"width", &MeasuredRecord::width},
+                                           {"height", &MeasuredRecord::height}};
+constexpr int kLargestPictureSide = 65535;
+struct MeasuredNumber {
+    const char* name;
+    double MeasuredRecord::*field;
+};
+constexpr MeasuredNumber kMeasuredNumbers[] = {
+    {"videoKbps", &MeasuredRecord::videoKbps},
+    {"seconds", &MeasuredRecord::seconds},
+};
+struct MeasuredOptional {
+    const char* name;
+    std::optional<double> MeasuredRecord::*field;
+};
+constexpr MeasuredOptional kMeasuredOptionals[] = {
+    {"fps", &MeasuredRecord::fps},
+    {"peakKbps", &MeasuredRecord::peakKbps},
+    {"audioKbps", &MeasuredRecord::audioKbps},
+};
+
+QJsonObject measuredJson(const MeasuredRecord& m)
+{
+    QJsonObject object;
+    for (const MeasuredText& t : kMeasuredTexts)
+        object.insert(QLatin1String(t.name), QString::fromStdString(m.*t.field));
+    for (const MeasuredSize& n : kMeasuredSizes) object.insert(QLatin1String(n.name), m.*n.field);
+    for (const MeasuredNumber& n : kMeasuredNumbers) object.insert(QLatin1String(n.name), m.*n.field);
+    for (const MeasuredOptional& n : kMeasuredOptionals)
+        if (m.*n.field) object.insert(QLatin1String(n.name), *(m.*n.field));
+    return object;
+}
 
 QJsonObject channelJson(const PlanChannel& c)
 {
@@ -99,6 +151,9 @@ QJsonObject channelJson(const PlanChannel& c)
     for (const FlagMember& m : kChannelFlags) object.insert(QLatin1String(m.name), c.*m.field);
     object.insert(QLatin1String(kBitrateMember), floatForJson(c.bitrate));
     object.insert(QLatin1String(kDailyMember), floatForJson(c.daily));
+    if (!c.camera.name.empty())
+        object.insert(QLatin1String(kNameMember), QString::fromStdString(c.camera.name));
+    if (c.camera.measured) object.insert(QLatin1String(kMeasuredMember), measuredJson(*c.camera.measured));
     return object;
 }
 
@@ -181,6 +236,22 @@ public:
         return ok() ? value : 0;
     }
 
+    // A finite number, 0 or more (a measured rate or time).
+    double measure(const char* name)
+    {
+        const QJsonValue v = member(name);
+        if (!ok()) return 0;
+        return measureValue(name, v);
+    }
+
+    std::optional<double> optionalMeasure(const char* name)
+    {
+        const QJsonValue v = object_.value(QLatin1String(name));
+        if (v.isUndefined()) return std::nullopt;
+        const double d = measureValue(name, v);
+        return ok() ? std::optional<double>(d) : std::nullopt;
+    }
+
     bool boolean(const char* name)
     {
         const QJsonValue v = member(name);
@@ -221,6 +292,20 @@ public:
     }
 
 private:
+    double measureValue(const char* name, const QJsonValue& v)
+    {
+        const double d = v.toDouble(std::numeric_limits<double>::quiet_NaN());
+        if (!v.isDouble() || !std::isfinite(d)) {
+            fail(name, plantexts::kNotNumber);
+            return 0;
+        }
+        if (d < 0) {
+            fail(name, plantexts::kOutOfRange);
+            return 0;
+        }
+        return d;
+    }
+
     QJsonObject object_;
     QString where_;
     QString error_;
@@ -343,6 +428,20 @@ PlanRead readPlan(const QByteArray& bytes)
         for (const FlagMember& m : kChannelFlags) c.*m.field = r.boolean(m.name);
         c.bitrate = r.bitrate(kBitrateMember);
         c.daily = r.single(kDailyMember);
+        c.camera.name = r.optionalText(kNameMember);
+        if (channels.at(k).toObject().contains(QLatin1String(kMeasuredMember))) {
+            const QJsonObject measured = r.object(kMeasuredMember);
+            if (!r.ok()) return refused(r.error());
+            Reader m(measured, where + inPart(kMeasuredMember));
+            MeasuredRecord record;
+            for (const MeasuredText& t : kMeasuredTexts) record.*t.field = m.text(t.name);
+            for (const MeasuredSize& n : kMeasuredSizes)
+                record.*n.field = m.integer(n.name, 0, kLargestPictureSide);
+            for (const MeasuredNumber& n : kMeasuredNumbers) record.*n.field = m.measure(n.name);
+            for (const MeasuredOptional& n : kMeasuredOptionals) record.*n.field = m.optionalMeasure(n.name);
+            if (!m.ok()) return refused(m.error());
+            c.camera.measured = std::move(record);
+        }
         if (!r.ok()) return refused(r.error());
         plan.channels.push_back(c);
     }
@@ -364,7 +463,7 @@ PlanRead readPlanFile(const QString& path)
     return readPlan(bytes);
 }
 
-bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* why)
+bool canWriteFile(const QString& path, QString* why)
 {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
@@ -379,6 +478,12 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* why)
         if (why) *why = qtText(early);
         return false;
     }
+    return true;
+}
+
+bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* why)
+{
+    if (!canWriteFile(path, why)) return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (why) *why = file.errorString() + QLatin1Char('.');

@@ -3,6 +3,7 @@
 
 #include "PlanFile.h"
 #include "PlanTexts.h"
+#include "Protocol.h"
 #include "TextDoor.h"
 
 #include <QFileInfo>
@@ -64,6 +65,31 @@ bool PlanSession::saveAs(const std::string& path, std::string* why)
     path_ = path;
     kept_ = now;
     return true;
+}
+
+void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
+{
+    if (cameras.empty()) return;
+    Plan filled = plan();
+    filled.channels.clear();
+    const std::string& decimal = form_->decimal();
+    std::string firstText;
+    for (const MeasuredCamera& camera : cameras) {
+        if (static_cast<int>(filled.channels.size()) == kMaxChannels) break;
+        // Each channel as a user makes it in a window just started.
+        const auto scratch = makeForm_(host_);
+        std::string typed = measure::decimalText(camera.appliedKbps, 2);
+        if (const auto point = typed.find('.'); point != std::string::npos) typed.replace(point, 1, decimal);
+        scratch->userSelect(Ctl::Combo1, 0); // 24 hours a day
+        scratch->userEdit(Ctl::Text1, typed);
+        PlanChannel channel = scratch->contents().channels.front();
+        channel.camera = {camera.name, camera.record};
+        if (filled.channels.empty()) firstText = typed;
+        filled.channels.push_back(std::move(channel));
+    }
+    filled.channelShown = 1;
+    filled.bitrateText = firstText;
+    load(filled);
 }
 
 std::optional<std::string> PlanSession::leaveQuestion() const

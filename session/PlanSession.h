@@ -10,8 +10,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
+
+// A camera the stream meter measured, for PlanSession::fillChannels().
+struct MeasuredCamera {
+    std::string name;
+    MeasuredRecord record;
+    double appliedKbps = 0; // what "Применить" types: the program's Кбит/с, two decimals
+};
 
 // The plan being edited: the main window's form, the disk-array dialog's
 // fields, the report's notes, the file the plan is kept in and the plan as
@@ -48,6 +56,13 @@ public:
     // the place of the form, the dialog's fields and the notes.
     void load(const Plan& plan);
     bool saveAs(const std::string& path, std::string* why);
+
+    // The channels give way to one channel per camera, in their order: the
+    // start-up channel with the measured rate typed into its bitrate field
+    // as "Применить" types it (so hand-typed), 24 hours a day, with the
+    // camera's name and measurement. The period, the disk size, the notes
+    // and the disk-array dialog stay. One to kMaxChannels cameras.
+    void fillChannels(const std::vector<MeasuredCamera>& cameras);
 
     // Before the plan in use is left (another plan opened, the window
     // closed): the question to ask, or none when nothing would be lost.

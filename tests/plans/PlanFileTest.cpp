@@ -149,6 +149,18 @@ TEST(PlanFile, RefusesWhatItCannotTake)
          }(),
          "unitIndex"},
         {"notes as a number", with("notes", 5), "notes"},
+        {"a camera name as a number", bytesOf(withChannel(start, "name", 7)), "name"},
+        {"a measurement not an object", bytesOf(withChannel(start, "measured", "4000")), "measured"},
+        {"a measurement without its rate",
+         bytesOf(withChannel(start, "measured",
+                             QJsonObject{{"source", "rtsp://cam/1"},
+                                         {"codec", "H.264"},
+                                         {"clock", "stream"},
+                                         {"measuredAt", "2026-12-09T04:48:40Z"},
+                                         {"width", 640},
+                                         {"height", 360},
+                                         {"seconds", 10}})),
+         "videoKbps"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -374,6 +386,49 @@ TEST(PlanFile, TypedBitratesComeBackExactly)
         EXPECT_EQ(looks(opened.form()), looks(typed.form()));
         EXPECT_EQ(opened.plan(), typed.plan());
     }
+}
+
+// The cameras' names and measurements: written and read back, kept by the
+// channel through deleting another, dropped by a hand edit of the bitrate
+// (the name stays), and not handed on to a channel added as a copy.
+TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
+{
+    AnsweringHost host;
+    PlanSession session = sessionFor(Layout::Tall, ".", host);
+    MeasuredRecord gate{
+        "rtsp://10.0.0.5/live",     "H.264", 1920, 1080, 25.0, 4127.8, 4648.5, 48.9, 10, "stream",
+        "2026-12-09T07:48:40+03:00"};
+    MeasuredRecord yard = gate;
+    yard.source = "/video/yard.mp4";
+    yard.audioKbps.reset();
+    yard.fps.reset();
+    session.fillChannels({{"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"", yard, 12}});
+    const Plan filled = session.plan();
+    ASSERT_EQ(filled.channels.size(), 3U);
+    EXPECT_EQ(filled.channels[0].bitrate, 4078.81F) << "as \"Применить\" types it";
+    EXPECT_TRUE(filled.channels[0].handTyped);
+    EXPECT_EQ(filled.channels[1].hoursIndex, 0) << "24 hours a day";
+    EXPECT_EQ(filled.channels[1].camera.name, "Двор");
+    const PlanRead read = readPlan(planJson(filled));
+    ASSERT_TRUE(read.plan) << read.error.toStdString();
+    EXPECT_EQ(*read.plan, filled);
+    EXPECT_EQ(planJson(*read.plan), planJson(filled));
+
+    MainForm& form = session.form();
+    form.userClick(Ctl::Command4); // channel 1 goes: the others move up with their cameras
+    EXPECT_EQ(form.cameras[1].name, "Двор");
+    EXPECT_EQ(form.cameras[1].measured, yard);
+    EXPECT_EQ(form.cameras[3], ChannelCamera{});
+    form.userClick(Ctl::Command3); // a copy of "Двор" is another camera
+    EXPECT_EQ(form.cameras[3], ChannelCamera{});
+    form.userClick(Ctl::Command2);
+    form.userClick(Ctl::Command2); // back to "Двор"
+    ASSERT_EQ(form.curchannel, 1);
+    form.userSelect(Ctl::Combo1, 4); // the hours leave the bitrate as measured
+    EXPECT_TRUE(form.cameras[1].measured);
+    form.userEdit(Ctl::Text1, "1200");
+    EXPECT_EQ(form.cameras[1].name, "Двор");
+    EXPECT_FALSE(form.cameras[1].measured);
 }
 
 // The session's plan in use: a new plan saved as a file is the plan in use,

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Audit.h"
+
+#include "AuditRunner.h"
+#include "CommandLineTexts.h"
+#include "PlanFile.h"
+#include "PlanSession.h"
+#include "Protocol.h"
+#include "Source.h"
+#include "SourceList.h"
+#include "Startup.h"
+#include "TextDoor.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLocale>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+namespace t = clitexts;
+
+void printLine(std::FILE* stream, const QString& line)
+{
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
+}
+
+void complain(const QString& line)
+{
+    printLine(stderr, qtText(t::kPrefix) + line);
+}
+
+QString listProblem(const measure::SourceList& list)
+{
+    switch (list.problem) {
+    case measure::ListProblem::NoSuchFile: return qtText(t::kListNoSuchFile);
+    case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
+    case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge);
+    case measure::ListProblem::TooMany:
+        return qtText(t::kListTooMany).arg(measure::kMaxListedSources).arg(list.line).arg(measure::kMaxListedSources + 1);
+    case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
+    case measure::ListProblem::Empty: return qtText(t::kListEmpty);
+    case measure::ListProblem::None: break;
+    }
+    return {};
+}
+
+// The cause as part of a line: "файл не найден", not "Файл не найден.".
+QString phrase(std::string_view sentence)
+{
+    QString text = qtText(sentence);
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    if (!text.isEmpty()) text[0] = text[0].toLower();
+    return text;
+}
+
+QString whyNot(const AuditRow& row)
+{
+    switch (row.trouble) {
+    case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
+    case AuditTrouble::NotStarted: return qtText(t::kAuditNotStarted);
+    case AuditTrouble::Silent: return qtText(t::kAuditSilent);
+    case AuditTrouble::Cancelled: return qtText(t::kAuditCancelled);
+    case AuditTrouble::Crashed:
+    case AuditTrouble::None: break;
+    }
+    return qtText(t::kAuditCrashed);
+}
+
+// The table: every column as wide as its widest entry, two blanks between.
+// A row's last entry runs on (a cause, the total) and widens nothing.
+void printTable(const std::vector<QStringList>& rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : rows)
+        for (qsizetype i = 0; i + 1 < row.size(); ++i) {
+            if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
+            widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+        }
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i) line += QStringLiteral("  ");
+            line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)]) : row[i];
+        }
+        printLine(stdout, line);
+    }
+}
+
+} // namespace
+
+int runAudit(const CommandLine& command, int argc, char* argv[])
+{
+    const QString decimal = command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal;
+    const auto number = [&decimal](double value, int decimals) {
+        return QString::fromStdString(measure::decimalText(value, decimals)).replace(QLatin1Char('.'), decimal);
+    };
+
+    const measure::SourceList list = measure::readSourceListFile(command.auditList.toLocal8Bit().toStdString());
+    if (list.problem != measure::ListProblem::None) {
+        complain(qtText(t::kFileFailed).arg(command.auditList, listProblem(list)));
+        return kUsageError;
+    }
+    // Minutes of measuring must not end in a plan that cannot be written.
+    QString why;
+    if (!canWriteFile(command.plan, &why)) {
+        complain(qtText(t::kFileFailed).arg(command.plan, why));
+        return kExportFailed;
+    }
+
+    QCoreApplication app(argc, argv);
+    QStringList addresses;
+    for (const measure::ListedSource& source : list.sources) addresses << QString::fromStdString(source.address);
+    AuditRunner runner(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-measure"));
+    QEventLoop loop;
+    QObject::connect(&runner, &AuditRunner::finished, &loop, &QEventLoop::quit);
+    runner.start(addresses, command.auditSeconds, command.auditJobs);
+    if (runner.running()) loop.exec();
+
+    std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
+                                    qtText(t::kTableFrame), qtText(t::kTableKbps), qtText(t::kTableApplied)}};
+    std::vector<MeasuredCamera> cameras;
+    double appliedSum = 0;
+    for (std::size_t i = 0; i < list.sources.size(); ++i) {
+        const measure::ListedSource& source = list.sources[i];
+        const AuditRow& row = runner.rows()[i];
+        const QString name = QString::fromStdString(source.name);
+        if (row.state != AuditState::Measured || !row.result) {
+            table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNot(row))});
+            complain(qtText(t::kSourceFailed)
+                         .arg(i + 1)
+                         .arg(qtText(t::kQuoted).arg(QString::fromStdString(measure::withoutCredentials(source.address))),
+                              whyNot(row)));
+            continue;
+        }
+        const MeasuredStream& m = *row.result;
+        QString frame = m.width > 0 && m.height > 0 ? qtText(t::kTableSize).arg(m.width).arg(m.height)
+                                                    : qtText(t::kUnknown);
+        if (m.fps) frame += QStringLiteral(", ") + qtText(t::kTableFps).arg(number(*m.fps, 2));
+        table.push_back({QString::number(i + 1), name, m.codec, frame, number(m.totalKbps(), 1),
+                         number(m.appliedKbps, 2)});
+        cameras.push_back({source.name, measuredRecord(m, row.measuredAt), m.appliedKbps});
+        appliedSum += m.appliedKbps;
+    }
+    table.push_back({qtText(t::kTableTotal)
+                         .arg(cameras.size())
+                         .arg(list.sources.size())
+                         .arg(number(appliedSum / 1024, 2))});
+    printTable(table);
+    std::fflush(stdout);
+    if (cameras.empty()) {
+        complain(qtText(t::kNothingMeasured));
+        return kExportFailed;
+    }
+
+    // The plan as a window just started would hold it with these channels.
+    const std::string separator = decimal.toStdString();
+    QuietHost host;
+    PlanSession session([&separator](FormHost& h) { return createMainForm(Layout::Tall, separator, h); },
+                        separator, host);
+    session.fillChannels(cameras);
+    std::string reason;
+    if (!session.saveAs(command.plan.toStdString(), &reason)) {
+        complain(qtText(t::kFileFailed).arg(command.plan, qtText(reason)));
+        return kExportFailed;
+    }
+    return cameras.size() == list.sources.size() ? 0 : kExportFailed;
+}
+
+} // namespace velmora

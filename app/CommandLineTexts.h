@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string_view>
+
+// The command line's own words: the help, the errors of a wrong command line,
+// and what the modes that need no window print. %1, %2 ...: filled in where
+// they show. The measuring program's own lines (velmora --measure) are its
+// own, in English, as a script reads them.
+namespace velmora::clitexts {
+
+// Before every error line: the program's name.
+inline constexpr std::string_view kPrefix = "velmora: ";
+// A parameter or argument named in an error, as typed.
+inline constexpr std::string_view kQuoted = "«%1»";
+
+// --help: the first lines, the description, the heading of the options and the last line.
+inline constexpr std::string_view kUsage = "Запуск: velmora [параметры] [ПЛАН.velmora]\n\n%1\n\nПараметры:\n";
+inline constexpr std::string_view kDescription = "Velmora — расчёт потока и объёма архива системы видеонаблюдения.";
+inline constexpr std::string_view kQtOptions =
+    "\nПараметры Qt (-platform, -style и другие) передаются ему без изменений.\n";
+
+// --help: each option's line, and the name of the value it takes.
+inline constexpr std::string_view kHelpOption = "Показать эту справку и выйти.";
+inline constexpr std::string_view kVersionOption = "Показать версию и выйти.";
+inline constexpr std::string_view kMeasureOption = "Измерить поток камеры (rtsp://…, rtsps://…, http://…, https://…) "
+                                                   "или её запись и напечатать итог одной строкой JSON.";
+inline constexpr std::string_view kMeasureValue = "источник";
+inline constexpr std::string_view kSecondsOption =
+    "Сколько секунд потока измерять с --measure или --audit: от 3 до 3600, обычно 10.";
+inline constexpr std::string_view kSecondsValue = "N";
+inline constexpr std::string_view kExportPdfOption = "Сохранить страницу отчёта плана в PDF и выйти (без окна).";
+inline constexpr std::string_view kExportCsvOption = "Сохранить таблицу каналов плана в CSV и выйти (без окна); "
+                                                     "ФАЙЛ «-» — стандартный вывод.";
+inline constexpr std::string_view kFileValue = "ФАЙЛ";
+inline constexpr std::string_view kDecimalOption = "Десятичный разделитель в выгрузке и в итогах --audit: «.» или «,» "
+                                                   "(по умолчанию — системный).";
+inline constexpr std::string_view kDecimalValue = "C";
+inline constexpr std::string_view kAuditOption =
+    "Измерить все камеры объекта из списка (строка — адрес или запись, через TAB — имя камеры; "
+    "«-» — стандартный ввод) и записать план в файл --save, без окна.";
+inline constexpr std::string_view kAuditValue = "СПИСОК";
+inline constexpr std::string_view kSaveOption = "Файл плана, который пишет --audit.";
+inline constexpr std::string_view kSaveValue = "ПЛАН.velmora";
+inline constexpr std::string_view kJobsOption = "Сколько камер --audit измеряет одновременно: от 1 до 8, обычно 4.";
+inline constexpr std::string_view kJobsValue = "J";
+
+// A wrong command line (status 2).
+inline constexpr std::string_view kUnknownOption = "неизвестный параметр %1";
+inline constexpr std::string_view kMissingValue = "у параметра %1 нет значения";
+inline constexpr std::string_view kUnexpectedValue = "параметр %1 не принимает значения";
+inline constexpr std::string_view kExtraArgument = "лишний аргумент %1";
+inline constexpr std::string_view kSecondsAlone = "параметр «--seconds» действует только вместе с «--measure» или «--audit»";
+inline constexpr std::string_view kBadDecimal = "десятичный разделитель — «.» или «,», не %1";
+inline constexpr std::string_view kNoPlanToExport = "не указан файл плана для выгрузки";
+inline constexpr std::string_view kNoExportFile = "не указан файл для выгрузки";
+// --audit given with --measure or an export, which it cannot go with.
+inline constexpr std::string_view kAuditAlone = "«--audit» не сочетается с «--measure», «--export-pdf» и «--export-csv»";
+inline constexpr std::string_view kAuditNeedsSave = "для «--audit» нужен файл плана: «--save ПЛАН.velmora»";
+// --save or --jobs without --audit.
+inline constexpr std::string_view kOnlyWithAudit = "параметр %1 действует только вместе с «--audit»";
+inline constexpr std::string_view kBadSeconds = "«--seconds» — целое число от 3 до 3600, не %1";
+inline constexpr std::string_view kBadJobs = "«--jobs» — целое число от 1 до 8, не %1";
+
+// Starting the window without a display (status 1).
+inline constexpr std::string_view kNoDisplay =
+    "нет дисплея, на котором открыть окно (задайте DISPLAY или запустите под xvfb-run)";
+
+// --measure hands over to the measuring program, whose output is English.
+inline constexpr std::string_view kAddressNotHanded = "the address cannot be handed to the measuring program";
+inline constexpr std::string_view kMeasureNotStarted = "the measuring program %1 could not be started";
+
+// An export or an audit that cannot write or read a file: the file, then the reason.
+inline constexpr std::string_view kFileFailed = "%1: %2";
+
+// --audit: a list that cannot be read (status 2), after the list's name.
+inline constexpr std::string_view kListNoSuchFile = "такого файла нет";
+inline constexpr std::string_view kListNotReadable = "файл не читается: нет доступа или это папка";
+inline constexpr std::string_view kListTooLarge = "файл больше 1 Мбайт: это не список камер";
+inline constexpr std::string_view kListTooMany = "в списке больше %1 источников (строка %2 — уже %3-й)";
+inline constexpr std::string_view kListNoAddress = "в строке %1 есть имя, но нет адреса";
+inline constexpr std::string_view kListEmpty = "в списке нет ни одного источника";
+
+// --audit: the table on standard output. The heading's columns, a measured
+// source's frame ("1920x1080, 25 к/с") and what stands for a figure not known.
+inline constexpr std::string_view kTableNumber = "№";
+inline constexpr std::string_view kTableName = "Камера";
+inline constexpr std::string_view kTableCodec = "Кодек";
+inline constexpr std::string_view kTableFrame = "Кадр";
+inline constexpr std::string_view kTableKbps = "кбит/с";
+inline constexpr std::string_view kTableApplied = "В канал, Кбит/с";
+inline constexpr std::string_view kTableSize = "%1x%2";
+inline constexpr std::string_view kTableFps = "%1 к/с";
+inline constexpr std::string_view kUnknown = "?";
+// In place of the figures of a source not measured: the cause.
+inline constexpr std::string_view kTableFailed = "не измерен: %1";
+// The last line: sources measured of those listed, and their channels' sum in the program's Мбит/с.
+inline constexpr std::string_view kTableTotal = "Измерено %1 из %2; поток каналов %3 Мбит/с";
+
+// --audit: a source not measured, one line on standard error: its number in
+// the list, the address without credentials, the cause.
+inline constexpr std::string_view kSourceFailed = "источник %1 %2: %3";
+// Why, where the measuring program did not name a cause.
+inline constexpr std::string_view kAuditNotStarted = "программа измерения velmora-measure не запустилась";
+inline constexpr std::string_view kAuditCrashed = "программа измерения завершилась аварийно";
+inline constexpr std::string_view kAuditSilent = "программа измерения молчала 20 с и остановлена";
+inline constexpr std::string_view kAuditCancelled = "измерение прервано";
+// Not one source measured: no plan.
+inline constexpr std::string_view kNothingMeasured = "не измерен ни один источник; план не записан";
+
+} // namespace velmora::clitexts

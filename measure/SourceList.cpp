@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SourceList.h"
+
+#include "Source.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace velmora::measure {
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    constexpr std::string_view kBlanks = " \t\r\f\v";
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+SourceList problem(ListProblem what, int line = 0)
+{
+    SourceList list;
+    list.problem = what;
+    list.line = line;
+    return list;
+}
+
+} // namespace
+
+namespace {
+
+// Reads to the end, or one byte past the limit.
+SourceList readSourceStream(std::FILE* file)
+{
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() <= kMaxListBytes) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file);
+        bytes.append(buffer, got);
+        if (got < sizeof buffer) break;
+    }
+    if (std::ferror(file)) return problem(ListProblem::NotReadable);
+    if (bytes.size() > kMaxListBytes) return problem(ListProblem::TooLarge);
+    return readSourceList(bytes);
+}
+
+} // namespace
+
+SourceList readSourceList(std::string_view text)
+{
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    SourceList list;
+    int number = 0;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        const std::string_view raw = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        const std::string_view line = trimmed(raw);
+        if (line.empty() || line.front() == '#') continue;
+        const auto tab = raw.find('\t');
+        const std::string_view address = trimmed(raw.substr(0, tab));
+        const std::string_view name = tab == std::string_view::npos ? std::string_view() : trimmed(raw.substr(tab + 1));
+        if (address.empty()) return problem(ListProblem::NoAddress, number);
+        if (static_cast<int>(list.sources.size()) == kMaxListedSources) return problem(ListProblem::TooMany, number);
+        // A name is one line of text: further TABs in it become blanks.
+        std::string shown = name.empty() ? withoutCredentials(address) : std::string(name);
+        for (char& c : shown)
+            if (c == '\t') c = ' ';
+        list.sources.push_back({std::string(address), std::move(shown), number});
+    }
+    if (list.sources.empty()) return problem(ListProblem::Empty);
+    return list;
+}
+
+SourceList readSourceListFile(const std::string& path)
+{
+    if (path == "-") return readSourceStream(stdin);
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0)
+        return problem(errno == ENOENT || errno == ENOTDIR ? ListProblem::NoSuchFile : ListProblem::NotReadable);
+    if (S_ISDIR(info.st_mode)) return problem(ListProblem::NotReadable);
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return problem(ListProblem::NotReadable);
+    SourceList list = readSourceStream(file);
+    std::fclose(file);
+    return list;
+}
+
+} // namespace velmora::measure

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::measure {
+
+// A site's list of cameras: one source a line (an address or a recording's
+// path), optionally a TAB and the camera's name; blank lines and lines
+// starting with '#' are left out. UTF-8, a byte order mark allowed.
+inline constexpr int kMaxListedSources = 32;
+// Larger list files are refused unread: 32 addresses fit many times over.
+inline constexpr std::size_t kMaxListBytes = 1024 * 1024;
+
+struct ListedSource {
+    std::string address; // as written, credentials and all: for the measuring program only
+    std::string name;    // as written, or the address without credentials
+    int line = 0;        // 1-based, for messages
+};
+
+enum class ListProblem {
+    None,
+    NoSuchFile,  // the list file does not exist
+    NotReadable, // a folder, no permission, or a read that failed
+    TooLarge,    // over kMaxListBytes
+    TooMany,     // more than kMaxListedSources sources
+    NoAddress,   // a line with a name but no address (`line` names it)
+    Empty,       // not one source
+};
+
+struct SourceList {
+    std::vector<ListedSource> sources;
+    ListProblem problem = ListProblem::None;
+    int line = 0; // the line of a NoAddress, or the first source past the limit
+};
+
+// The list in `text`.
+SourceList readSourceList(std::string_view text);
+// The list in the file at `path` (UTF-8 bytes); "-" reads standard input.
+SourceList readSourceListFile(const std::string& path);
+
+} // namespace velmora::measure
