@@ -43,7 +43,10 @@ QString listProblem(const measure::SourceList& list)
     case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
     case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge);
     case measure::ListProblem::TooMany:
-        return qtText(t::kListTooMany).arg(measure::kMaxListedSources).arg(list.line).arg(measure::kMaxListedSources + 1);
+        return qtText(t::kListTooMany)
+            .arg(measure::kMaxListedSources)
+            .arg(list.line)
+            .arg(measure::kMaxListedSources + 1);
     case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
     case measure::ListProblem::Empty: return qtText(t::kListEmpty);
     case measure::ListProblem::None: break;
@@ -81,7 +84,8 @@ void printTable(const std::vector<QStringList>& rows)
     for (const QStringList& row : rows)
         for (qsizetype i = 0; i + 1 < row.size(); ++i) {
             if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
-            widths[static_cast<std::size_t>(i)] = std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+            widths[static_cast<std::size_t>(i)] =
+                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
         }
     for (const QStringList& row : rows) {
         QString line;
@@ -99,10 +103,12 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
 {
     const QString decimal = command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal;
     const auto number = [&decimal](double value, int decimals) {
-        return QString::fromStdString(measure::decimalText(value, decimals)).replace(QLatin1Char('.'), decimal);
+        return QString::fromStdString(measure::decimalText(value, decimals))
+            .replace(QLatin1Char('.'), decimal);
     };
 
-    const measure::SourceList list = measure::readSourceListFile(command.auditList.toLocal8Bit().toStdString());
+    const measure::SourceList list =
+        measure::readSourceListFile(command.auditList.toLocal8Bit().toStdString());
     if (list.problem != measure::ListProblem::None) {
         complain(qtText(t::kFileFailed).arg(command.auditList, listProblem(list)));
         return kUsageError;
@@ -116,7 +122,8 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
 
     QCoreApplication app(argc, argv);
     QStringList addresses;
-    for (const measure::ListedSource& source : list.sources) addresses << QString::fromStdString(source.address);
+    for (const measure::ListedSource& source : list.sources)
+        addresses << QString::fromStdString(source.address);
     AuditRunner runner(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-measure"));
     QEventLoop loop;
     QObject::connect(&runner, &AuditRunner::finished, &loop, &QEventLoop::quit);
@@ -135,7 +142,8 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
             table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNot(row))});
             complain(qtText(t::kSourceFailed)
                          .arg(i + 1)
-                         .arg(qtText(t::kQuoted).arg(QString::fromStdString(measure::withoutCredentials(source.address))),
+                         .arg(qtText(t::kQuoted)
+                                  .arg(QString::fromStdString(measure::withoutCredentials(source.address))),
                               whyNot(row)));
             continue;
         }

@@ -16,25 +16,30 @@ inline constexpr std::string_view kQuoted = "«%1»";
 
 // --help: the first lines, the description, the heading of the options and the last line.
 inline constexpr std::string_view kUsage = "Запуск: velmora [параметры] [ПЛАН.velmora]\n\n%1\n\nПараметры:\n";
-inline constexpr std::string_view kDescription = "Velmora — расчёт потока и объёма архива системы видеонаблюдения.";
+inline constexpr std::string_view kDescription =
+    "Velmora — расчёт потока и объёма архива системы видеонаблюдения.";
 inline constexpr std::string_view kQtOptions =
     "\nПараметры Qt (-platform, -style и другие) передаются ему без изменений.\n";
 
 // --help: each option's line, and the name of the value it takes.
 inline constexpr std::string_view kHelpOption = "Показать эту справку и выйти.";
 inline constexpr std::string_view kVersionOption = "Показать версию и выйти.";
-inline constexpr std::string_view kMeasureOption = "Измерить поток камеры (rtsp://…, rtsps://…, http://…, https://…) "
-                                                   "или её запись и напечатать итог одной строкой JSON.";
+inline constexpr std::string_view kMeasureOption =
+    "Измерить поток камеры (rtsp://…, rtsps://…, http://…, https://…) "
+    "или её запись и напечатать итог одной строкой JSON.";
 inline constexpr std::string_view kMeasureValue = "источник";
 inline constexpr std::string_view kSecondsOption =
     "Сколько секунд потока измерять с --measure или --audit: от 3 до 3600, обычно 10.";
 inline constexpr std::string_view kSecondsValue = "N";
-inline constexpr std::string_view kExportPdfOption = "Сохранить страницу отчёта плана в PDF и выйти (без окна).";
-inline constexpr std::string_view kExportCsvOption = "Сохранить таблицу каналов плана в CSV и выйти (без окна); "
-                                                     "ФАЙЛ «-» — стандартный вывод.";
+inline constexpr std::string_view kExportPdfOption =
+    "Сохранить страницу отчёта плана в PDF и выйти (без окна).";
+inline constexpr std::string_view kExportCsvOption =
+    "Сохранить таблицу каналов плана в CSV и выйти (без окна); "
+    "ФАЙЛ «-» — стандартный вывод.";
 inline constexpr std::string_view kFileValue = "ФАЙЛ";
-inline constexpr std::string_view kDecimalOption = "Десятичный разделитель в выгрузке и в итогах --audit: «.» или «,» "
-                                                   "(по умолчанию — системный).";
+inline constexpr std::string_view kDecimalOption =
+    "Десятичный разделитель в выгрузке и в итогах --audit: «.» или «,» "
+    "(по умолчанию — системный).";
 inline constexpr std::string_view kDecimalValue = "C";
 inline constexpr std::string_view kAuditOption =
     "Измерить все камеры объекта из списка (строка — адрес или запись, через TAB — имя камеры; "
@@ -42,7 +47,8 @@ inline constexpr std::string_view kAuditOption =
 inline constexpr std::string_view kAuditValue = "СПИСОК";
 inline constexpr std::string_view kSaveOption = "Файл плана, который пишет --audit.";
 inline constexpr std::string_view kSaveValue = "ПЛАН.velmora";
-inline constexpr std::string_view kJobsOption = "Сколько камер --audit измеряет одновременно: от 1 до 8, обычно 4.";
+inline constexpr std::string_view kJobsOption =
+    "Сколько камер --audit измеряет одновременно: от 1 до 8, обычно 4.";
 inline constexpr std::string_view kJobsValue = "J";
 
 // A wrong command line (status 2).
@@ -50,12 +56,14 @@ inline constexpr std::string_view kUnknownOption = "неизвестный па�
 inline constexpr std::string_view kMissingValue = "у параметра %1 нет значения";
 inline constexpr std::string_view kUnexpectedValue = "параметр %1 не принимает значения";
 inline constexpr std::string_view kExtraArgument = "лишний аргумент %1";
-inline constexpr std::string_view kSecondsAlone = "параметр «--seconds» действует только вместе с «--measure» или «--audit»";
+inline constexpr std::string_view kSecondsAlone =
+    "параметр «--seconds» действует только вместе с «--measure» или «--audit»";
 inline constexpr std::string_view kBadDecimal = "десятичный разделитель — «.» или «,», не %1";
 inline constexpr std::string_view kNoPlanToExport = "не указан файл плана для выгрузки";
 inline constexpr std::string_view kNoExportFile = "не указан файл для выгрузки";
 // --audit given with --measure or an export, which it cannot go with.
-inline constexpr std::string_view kAuditAlone = "«--audit» не сочетается с «--measure», «--export-pdf» и «--export-csv»";
+inline constexpr std::string_view kAuditAlone =
+    "«--audit» не сочетается с «--measure», «--export-pdf» и «--export-csv»";
 inline constexpr std::string_view kAuditNeedsSave = "для «--audit» нужен файл плана: «--save ПЛАН.velmora»";
 // --save or --jobs without --audit.
 inline constexpr std::string_view kOnlyWithAudit = "параметр %1 действует только вместе с «--audit»";

@@ -75,7 +75,8 @@ void MainForm::shiftchannels()
 {
     for (int i = curchannel; i <= channelcount; ++i) {
         ch.copyChannel(i + 1, i);
-        cameras.at(static_cast<std::size_t>(i)) = cameras.at(static_cast<std::size_t>(i + 1));
+        const auto slot = static_cast<std::size_t>(i);
+        cameras.at(slot) = cameras.at(slot + 1);
     }
 }
 

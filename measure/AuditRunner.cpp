@@ -85,8 +85,7 @@ void AuditRunner::launchNext()
         jobsRunning_[static_cast<std::size_t>(row)]->watchdog->start();
         p->start();
         // The process may have failed to start, and been released, meanwhile.
-        if (jobsRunning_[static_cast<std::size_t>(row)])
-            p->write(addresses_.at(row).toUtf8() + '\n');
+        if (jobsRunning_[static_cast<std::size_t>(row)]) p->write(addresses_.at(row).toUtf8() + '\n');
     }
 }
 
@@ -102,7 +101,8 @@ void AuditRunner::readOutput(int row)
     while ((end = job->pending.indexOf('\n')) >= 0) {
         const QByteArray line = job->pending.left(end);
         job->pending.remove(0, end + 1);
-        const measure::OutputLine read = measure::readOutputLine(std::string_view(line.constData(), line.size()));
+        const measure::OutputLine read =
+            measure::readOutputLine(std::string_view(line.constData(), line.size()));
         if (const auto* p = std::get_if<measure::ProgressLine>(&read)) {
             r.secondsDone = p->seconds;
             r.runningKbps = p->kbps;
@@ -194,8 +194,8 @@ void AuditRunner::cancel()
             rows_[row].trouble = AuditTrouble::Cancelled;
             emit rowChanged(static_cast<int>(row));
         } else if (Job* job = jobsRunning_[row].get()) {
-            job->process->write(QByteArray(measure::kStopLine.data(), static_cast<int>(measure::kStopLine.size())) +
-                                '\n');
+            job->process->write(
+                QByteArray(measure::kStopLine.data(), static_cast<int>(measure::kStopLine.size())) + '\n');
             job->process->closeWriteChannel();
             job->watchdog->setInterval(kStopLimitMs);
             job->watchdog->start();

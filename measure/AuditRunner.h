@@ -30,11 +30,11 @@ enum class AuditTrouble {
 
 struct AuditRow {
     AuditState state = AuditState::Waiting;
-    double secondsDone = 0;          // stream seconds measured so far
-    double runningKbps = 0;          // the video rate so far, kbit/s
-    std::vector<double> perSecond;   // the video rate of each whole second so far
+    double secondsDone = 0;        // stream seconds measured so far
+    double runningKbps = 0;        // the video rate so far, kbit/s
+    std::vector<double> perSecond; // the video rate of each whole second so far
     std::optional<MeasuredStream> result;
-    QDateTime measuredAt;            // when the figures came
+    QDateTime measuredAt; // when the figures came
     AuditTrouble trouble = AuditTrouble::None;
     measure::Cause cause = measure::Cause::Failed;
 };

@@ -64,9 +64,11 @@ SourceList readSourceList(std::string_view text)
         if (line.empty() || line.front() == '#') continue;
         const auto tab = raw.find('\t');
         const std::string_view address = trimmed(raw.substr(0, tab));
-        const std::string_view name = tab == std::string_view::npos ? std::string_view() : trimmed(raw.substr(tab + 1));
+        const std::string_view name =
+            tab == std::string_view::npos ? std::string_view() : trimmed(raw.substr(tab + 1));
         if (address.empty()) return problem(ListProblem::NoAddress, number);
-        if (static_cast<int>(list.sources.size()) == kMaxListedSources) return problem(ListProblem::TooMany, number);
+        if (static_cast<int>(list.sources.size()) == kMaxListedSources)
+            return problem(ListProblem::TooMany, number);
         // A name is one line of text: further TABs in it become blanks.
         std::string shown = name.empty() ? withoutCredentials(address) : std::string(name);
         for (char& c : shown)
@@ -82,7 +84,8 @@ SourceList readSourceListFile(const std::string& path)
     if (path == "-") return readSourceStream(stdin);
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
-        return problem(errno == ENOENT || errno == ENOTDIR ? ListProblem::NoSuchFile : ListProblem::NotReadable);
+        return problem(errno == ENOENT || errno == ENOTDIR ? ListProblem::NoSuchFile
+                                                           : ListProblem::NotReadable);
     if (S_ISDIR(info.st_mode)) return problem(ListProblem::NotReadable);
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return problem(ListProblem::NotReadable);

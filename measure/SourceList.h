@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,7 @@ namespace velmora::measure {
 // starting with '#' are left out. UTF-8, a byte order mark allowed.
 inline constexpr int kMaxListedSources = 32;
 // Larger list files are refused unread: 32 addresses fit many times over.
-inline constexpr std::size_t kMaxListBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxListBytes = std::size_t{1024} * 1024;
 
 struct ListedSource {
     std::string address; // as written, credentials and all: for the measuring program only

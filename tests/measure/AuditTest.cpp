@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A whole site measured: the runner of the measuring processes against a
+// stand-in that fails, lingers or hangs on demand, and `velmora --audit`
+// over two clips and several connections to the live test server at once.
+#include "AuditRunner.h"
+#include "MeasureTestKit.h"
+#include "Protocol.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace velmora {
+namespace {
+
+// Runs the event loop until the runner has finished, or 30 s.
+void waitFor(AuditRunner& runner)
+{
+    QEventLoop loop;
+    QObject::connect(&runner, &AuditRunner::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    if (runner.running()) loop.exec();
+}
+
+const QString kFake = QStringLiteral(VELMORA_TEST_SCRIPTS "/fake_measure.sh");
+
+TEST(AuditRunner, MeasuresJobsAtATimeInTheListsOrder)
+{
+    struct Case {
+        const char* name;
+        QStringList sources;
+        int jobs;
+        std::vector<AuditState> states;
+        int peak;
+    };
+    const Case cases[] = {
+        {"one at a time, a failing source between",
+         {"a", "fail", "b"},
+         1,
+         {AuditState::Measured, AuditState::Failed, AuditState::Measured},
+         1},
+        {"a slow source does not hold up the others",
+         {"slow", "a", "b", "c", "d"},
+         2,
+         std::vector<AuditState>(5, AuditState::Measured),
+         2},
+        {"more jobs than sources", {"a", "b"}, 8, {AuditState::Measured, AuditState::Measured}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AuditRunner runner(kFake);
+        std::vector<int> order;
+        QObject::connect(&runner, &AuditRunner::rowChanged, [&](int row) {
+            if (runner.rows()[static_cast<std::size_t>(row)].state == AuditState::Running &&
+                std::find(order.begin(), order.end(), row) == order.end())
+                order.push_back(row);
+        });
+        runner.start(c.sources, 3, c.jobs);
+        waitFor(runner);
+        ASSERT_FALSE(runner.running());
+        EXPECT_EQ(runner.peakRunning(), c.peak);
+        std::vector<int> listed(static_cast<std::size_t>(c.sources.size()));
+        for (std::size_t i = 0; i < listed.size(); ++i) listed[i] = static_cast<int>(i);
+        EXPECT_EQ(order, listed);
+        for (std::size_t i = 0; i < c.states.size(); ++i) {
+            const AuditRow& row = runner.rows()[i];
+            EXPECT_EQ(row.state, c.states[i]) << i;
+            if (row.state == AuditState::Measured) {
+                ASSERT_TRUE(row.result);
+                EXPECT_EQ(row.result->source, c.sources[static_cast<qsizetype>(i)]) << "each its own address";
+            } else {
+                EXPECT_EQ(row.trouble, AuditTrouble::Cause);
+                EXPECT_EQ(row.cause, measure::Cause::NoSuchFile);
+            }
+        }
+    }
+}
+
+// A cancel stops every process: one that hears it hands over what it has,
+// one that does not is killed, and the sources not started stay unmeasured.
+TEST(AuditRunner, CancelStopsEveryProcess)
+{
+    AuditRunner runner(kFake);
+    runner.start({"hang", "deaf", "a"}, 3, 2);
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    ASSERT_TRUE(runner.running());
+    runner.cancel();
+    waitFor(runner);
+    ASSERT_FALSE(runner.running());
+    EXPECT_EQ(runner.rows()[0].state, AuditState::Measured);
+    ASSERT_TRUE(runner.rows()[0].result);
+    EXPECT_DOUBLE_EQ(runner.rows()[0].result->seconds, 0.5);
+    EXPECT_EQ(runner.rows()[1].state, AuditState::Failed);
+    EXPECT_EQ(runner.rows()[1].trouble, AuditTrouble::Cancelled);
+    EXPECT_EQ(runner.rows()[2].state, AuditState::Failed);
+    EXPECT_EQ(runner.rows()[2].trouble, AuditTrouble::Cancelled);
+}
+
+TEST(AuditRunner, AProgramThatCannotStartIsSaidSo)
+{
+    AuditRunner runner(QStringLiteral("/nonexistent/velmora-measure"));
+    runner.start({"a", "b"}, 3, 4);
+    waitFor(runner);
+    ASSERT_FALSE(runner.running());
+    for (const AuditRow& row : runner.rows()) EXPECT_EQ(row.trouble, AuditTrouble::NotStarted);
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Two clips, four connections to the live server at once (one with a name
+// and password) and a file that is not there: five named channels, each at
+// the rate the meter gives for its source, and one line for the missing file.
+TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
+{
+    NEED_LIVE_SERVER();
+    using namespace measure::kit;
+    std::string why;
+    const std::string gate = clip("audit-gate.mp4",
+                                  {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t", "6", "-c:v",
+                                   "libx264", "-b:v", "1000k"},
+                                  why);
+    const std::string yard = clip("audit-yard.mp4",
+                                  {"-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=15", "-f", "lavfi", "-i",
+                                   "sine=f=440", "-t", "6", "-c:v", "libx264", "-b:v", "2000k", "-c:a", "aac"},
+                                  why);
+    if (gate.empty() || yard.empty()) GTEST_SKIP() << why;
+    QTemporaryDir dir;
+    const std::string list = dir.filePath("site.txt").toStdString();
+    const std::string plan = dir.filePath("site.velmora").toStdString();
+    const std::string credentials = std::string("installer:") + LiveServer::kPassword;
+    std::ofstream(list) << "# the site\n"
+                        << gate << "\tВъезд\n"
+                        << yard << "\tДвор\n"
+                        << server.address("/cam") << "\tВход 1\n"
+                        << server.address("/secure", credentials) << "\tВход 2\n"
+                        << server.address("/cam") << "\tВход 3\n"
+                        << server.address("/cam") << "\n"
+                        << dir.filePath("missing.mp4").toStdString() << "\tСклад\n";
+    const ProgramRun audit =
+        run({VELMORA_PROGRAM, "--audit", list, "--save", plan, "--jobs", "4", "--seconds", "5", "--decimal", "."});
+    EXPECT_EQ(audit.exitCode, 1) << audit.err;
+    EXPECT_EQ(audit.err, "velmora: источник 7 «" + dir.filePath("missing.mp4").toStdString() +
+                             "»: файл не найден\n");
+    const std::string saved = readAll(plan);
+    for (const std::string& output : {audit.out, audit.err, saved})
+        EXPECT_EQ(output.find(LiveServer::kPassword), std::string::npos);
+
+    const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(saved)).object();
+    const QJsonArray channels = root["channels"].toArray();
+    ASSERT_EQ(channels.size(), 6);
+    const char* names[] = {"Въезд", "Двор", "Вход 1", "Вход 2", "Вход 3", ""};
+    for (qsizetype i = 0; i < channels.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QJsonObject c = channels[i].toObject();
+        const QJsonObject m = c["measured"].toObject();
+        EXPECT_TRUE(c["handTyped"].toBool());
+        EXPECT_EQ(c["hoursIndex"].toInt(), 0);
+        const std::string name = c["name"].toString().toStdString();
+        EXPECT_EQ(name, *names[i] ? names[i] : server.address("/cam")) << "the address stands for no name";
+        const std::optional<double> audio =
+            m.contains("audioKbps") ? std::optional<double>(m["audioKbps"].toDouble()) : std::nullopt;
+        // The record's rates carry two decimals: the channel's rate follows from them to within a step.
+        EXPECT_NEAR(c["bitrate"].toDouble(), measure::appliedKbps(m["videoKbps"].toDouble(), audio), 0.015);
+        EXPECT_DOUBLE_EQ(m["seconds"].toDouble(), 5);
+    }
+    // A clip's rate is what velmora-measure alone gives for it.
+    for (const auto& [file, channel] : {std::pair{gate, 0}, std::pair{yard, 1}}) {
+        const ProgramRun alone = run({VELMORA_MEASURE_PROGRAM, file, "--seconds", "5"});
+        const QJsonObject m = QJsonDocument::fromJson(QByteArray::fromStdString(alone.out)).object();
+        EXPECT_FLOAT_EQ(channels[channel].toObject()["bitrate"].toDouble(), m["applied_kbps"].toDouble());
+    }
+}
+
+} // namespace
+} // namespace velmora
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
