@@ -131,14 +131,15 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
     NEED_LIVE_SERVER();
     using namespace measure::kit;
     std::string why;
-    const std::string gate = clip("audit-gate.mp4",
-                                  {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t", "6", "-c:v",
-                                   "libx264", "-b:v", "1000k"},
-                                  why);
-    const std::string yard = clip("audit-yard.mp4",
-                                  {"-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=15", "-f", "lavfi", "-i",
-                                   "sine=f=440", "-t", "6", "-c:v", "libx264", "-b:v", "2000k", "-c:a", "aac"},
-                                  why);
+    const std::string gate = clip(
+        "audit-gate.mp4",
+        {"-f", "lavfi", "-i", "testsrc2=size=640x360:rate=25", "-t", "6", "-c:v", "libx264", "-b:v", "1000k"},
+        why);
+    const std::string yard =
+        clip("audit-yard.mp4",
+             {"-f", "lavfi", "-i", "testsrc2=size=1280x720:rate=15", "-f", "lavfi", "-i", "sine=f=440", "-t",
+              "6", "-c:v", "libx264", "-b:v", "2000k", "-c:a", "aac"},
+             why);
     if (gate.empty() || yard.empty()) GTEST_SKIP() << why;
     QTemporaryDir dir;
     const std::string list = dir.filePath("site.txt").toStdString();
@@ -152,11 +153,11 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
                         << server.address("/cam") << "\tВход 3\n"
                         << server.address("/cam") << "\n"
                         << dir.filePath("missing.mp4").toStdString() << "\tСклад\n";
-    const ProgramRun audit =
-        run({VELMORA_PROGRAM, "--audit", list, "--save", plan, "--jobs", "4", "--seconds", "5", "--decimal", "."});
+    const ProgramRun audit = run({VELMORA_PROGRAM, "--audit", list, "--save", plan, "--jobs", "4",
+                                  "--seconds", "5", "--decimal", "."});
     EXPECT_EQ(audit.exitCode, 1) << audit.err;
-    EXPECT_EQ(audit.err, "velmora: источник 7 «" + dir.filePath("missing.mp4").toStdString() +
-                             "»: файл не найден\n");
+    EXPECT_EQ(audit.err,
+              "velmora: источник 7 «" + dir.filePath("missing.mp4").toStdString() + "»: файл не найден\n");
     const std::string saved = readAll(plan);
     for (const std::string& output : {audit.out, audit.err, saved})
         EXPECT_EQ(output.find(LiveServer::kPassword), std::string::npos);
