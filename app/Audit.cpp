@@ -168,10 +168,8 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
     }
 
     // The plan as a window just started would hold it with these channels.
-    const std::string separator = decimal.toStdString();
     QuietHost host;
-    PlanSession session([&separator](FormHost& h) { return createMainForm(Layout::Tall, separator, h); },
-                        separator, host);
+    PlanSession session = sessionFor(Layout::Tall, decimal.toStdString(), host);
     session.fillChannels(cameras);
     std::string reason;
     if (!session.saveAs(command.plan.toStdString(), &reason)) {
