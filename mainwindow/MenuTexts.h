@@ -30,4 +30,16 @@ inline constexpr std::string_view kHelpTitle = "Velmora: справка";
 // Where the manual cannot be found (a damaged installation).
 inline constexpr std::string_view kHelpMissing = "Справка не найдена.";
 
+// The answers of a question with a way back (leaving a modified plan).
+inline constexpr std::string_view kAnswerYes = "Да";
+inline constexpr std::string_view kAnswerNo = "Нет";
+inline constexpr std::string_view kAnswerCancel = "Отмена";
+// The file dialog of "Печать" saving the page instead of printing it.
+inline constexpr std::string_view kSavePageTitle = "Сохранить страницу как PDF";
+// The file dialog of the measuring dialog's "Выбрать файл…": its title and its filter.
+inline constexpr std::string_view kRecordingTitle = "Запись камеры";
+inline constexpr std::string_view kRecordingFilter =
+    "Видео (*.mp4 *.mkv *.avi *.mov *.ts *.m2ts *.mts *.h264 *.264 *.h265 *.265 *.hevc *.mjpeg);;"
+    "Все файлы (*)";
+
 } // namespace velmora::menutexts

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtPlatform.h"
 
+#include "MenuTexts.h"
 #include "PrintModule.h"
 #include "WindowKit.h"
 
@@ -76,7 +77,7 @@ QString QtPlatform::printModule()
 
 QString QtPlatform::askPdfPath(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, qtText("Сохранить страницу как PDF"),
+    return QFileDialog::getSaveFileName(parent, qtText(menutexts::kSavePageTitle),
                                         QDir::home().filePath(QStringLiteral("velmora.pdf")),
                                         QStringLiteral("PDF (*.pdf)"));
 }
@@ -104,9 +105,9 @@ QString QtPlatform::askOpenPath(QWidget* parent, const QString& title, const QSt
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* yes = box.addButton(qtText(menutexts::kAnswerYes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(qtText(menutexts::kAnswerNo), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(qtText(menutexts::kAnswerCancel), QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
@@ -123,11 +124,8 @@ QString QtPlatform::measureProgram()
 
 QString QtPlatform::askVideoPath(QWidget* parent)
 {
-    return QFileDialog::getOpenFileName(
-        parent, qtText("Запись камеры"), QDir::homePath(),
-        QStringLiteral(
-            "Видео (*.mp4 *.mkv *.avi *.mov *.ts *.m2ts *.mts *.h264 *.264 *.h265 *.265 *.hevc *.mjpeg);;"
-            "Все файлы (*)"));
+    return QFileDialog::getOpenFileName(parent, qtText(menutexts::kRecordingTitle), QDir::homePath(),
+                                        qtText(menutexts::kRecordingFilter));
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "NotesBox.h"
 #include "Platform.h"
 #include "ReportLayout.h"
+#include "ReportTexts.h"
 #include "WindowBuilder.h"
 #include "WindowKit.h"
 
@@ -65,7 +66,7 @@ QWidget* ownControl(const ControlRow& control, QWidget& window)
 {
     if (control.kind != ControlKind::NotesBox) return nullptr;
     auto* notes = new NotesBox(&window);
-    notes->setAccessibleName(qtText("Примечания к расчёту"));
+    notes->setAccessibleName(qtText(reporttexts::kNotesName));
     return notes;
 }
 
@@ -88,7 +89,7 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     notesBox_ = static_cast<QPlainTextEdit*>(controls_[reportIndex(ReportCtl::Text1)]);
 
     menu_ = new QMenu(this);
-    menu_->addAction(qtText("Сохранить отчёт в PDF…"), this, &ReportWindow::savePdfAs);
+    menu_->addAction(qtText(reporttexts::kSavePdfEntry), this, &ReportWindow::savePdfAs);
 }
 
 QString ReportWindow::notes() const
@@ -128,7 +129,7 @@ void ReportWindow::Command1_Click()
 
     bool printed = false;
     // Under the name the print queue shows for the job.
-    if (auto printer = platform_.defaultPrinter(QStringLiteral("Velmora: отчёт")))
+    if (auto printer = platform_.defaultPrinter(qtText(reporttexts::kPrintJob)))
         printed = paintPage(*printer);
     if (printed)
         platform_.pagePrinted();
@@ -177,8 +178,7 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
 
 void ReportWindow::savePdfInstead()
 {
-    if (!platform_.askYesNo(this, printTitle(), qtText("Принтер недоступен. Сохранить страницу в файл PDF?")))
-        return;
+    if (!platform_.askYesNo(this, printTitle(), qtText(reporttexts::kNoPrinter))) return;
     const QString path = platform_.askPdfPath(this);
     if (path.isEmpty()) return;
     QString why;
@@ -187,7 +187,7 @@ void ReportWindow::savePdfInstead()
 
 void ReportWindow::savePdfAs()
 {
-    const QString path = platform_.askSavePath(this, qtText("Сохранить отчёт в PDF"),
+    const QString path = platform_.askSavePath(this, qtText(reporttexts::kSavePdfTitle),
                                                QStringLiteral("velmora.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
     QString why;
@@ -196,7 +196,7 @@ void ReportWindow::savePdfAs()
 
 void ReportWindow::tellNotSaved(const QString& path, const QString& why)
 {
-    QString text = qtText("Не удалось сохранить страницу в файл %1.").arg(QDir::toNativeSeparators(path));
+    QString text = qtText(reporttexts::kNotSaved).arg(QDir::toNativeSeparators(path));
     if (!why.isEmpty()) text += QLatin1Char('\n') + why;
     platform_.tell(this, printTitle(), text);
 }
@@ -215,7 +215,7 @@ bool ReportWindow::savePdf(const QString& path, QString* why)
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         // The document's title in a PDF viewer: the program's, not the window's "Печать..".
-        writer.setTitle(qtText("Отчёт Velmora"));
+        writer.setTitle(qtText(reporttexts::kPdfTitle));
         writer.setCreator(QStringLiteral("Velmora"));
         // The button is never part of the page.
         const bool buttonShown = !printButton_->isHidden();
@@ -225,7 +225,7 @@ bool ReportWindow::savePdf(const QString& path, QString* why)
     }
     if (!painted) {
         file.cancelWriting();
-        if (why) *why = qtText("Страница не нарисована.");
+        if (why) *why = qtText(reporttexts::kNotPainted);
         return false;
     }
     if (!file.commit()) {
