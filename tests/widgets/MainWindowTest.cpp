@@ -260,22 +260,63 @@ TEST(MainWindowWidgets, StartupChoosesTheLayoutAndFocusesTheBitrate)
     }
 }
 
+// The main window keeps its design's order; our own dialogs go through their
+// controls as they are seen, top to bottom and left to right.
 TEST(MainWindowWidgets, TabGoesThroughTheControlsInTheirOrder)
 {
-    for (int height : {1080, 768}) {
-        Window w(height);
-        QStringList order;
-        QWidget* at = w->widget(Ctl::Text1);
-        for (int step = 0; step < 200 && order.size() < 18; ++step) {
-            if (!at->objectName().isEmpty() && at->parentWidget() == w.window.get() &&
-                (at->focusPolicy() & Qt::TabFocus) && !order.contains(at->objectName()))
-                order << at->objectName();
-            at = at->nextInFocusChain();
+    struct Case {
+        const char* window;
+        int height;
+        const char* order;
+    };
+    const Case cases[] = {
+        {"Main", 1080,
+         "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
+         "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1"},
+        {"Main", 768,
+         "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
+         "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1"},
+        {"Form4", 1080, "disks diskSize array spares reserve targetDays inputLimit headroom apply close"},
+        {"Form5", 1080, "address chooseFile name password duration fps start cancel apply close"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.window) + " " + std::to_string(c.height));
+        Window w(c.height);
+        QWidget* window = w.window.get();
+        if (std::string_view(c.window) == "Form4") {
+            w->showDiskArray();
+            window = w->diskArrayWindow();
+        } else if (std::string_view(c.window) == "Form5") {
+            w->showMeasure();
+            window = w->measureDialog();
         }
-        EXPECT_EQ(order.join(' '),
-                  "Text1 Combo1 Combo2 Combo3 Combo4 Command1 Command2 Command3 Command4 Command5 "
-                  "Text2 Combo5 Text3 Combo6 Check2 Combo9 Command6 Check1")
-            << height;
+        ASSERT_NE(window, nullptr);
+        QStringList order;
+        std::vector<QWidget*> reached;
+        // From the first control round the chain, as Tab goes.
+        const QString first = QString::fromLatin1(c.order).section(QLatin1Char(' '), 0, 0);
+        QWidget* at = window->findChild<QWidget*>(first);
+        ASSERT_NE(at, nullptr);
+        for (int step = 0; step < 200; ++step, at = at->nextInFocusChain()) {
+            if (!at->objectName().isEmpty() && at->parentWidget() == window &&
+                (at->focusPolicy() & Qt::TabFocus) && !order.contains(at->objectName())) {
+                order << at->objectName();
+                reached.push_back(at);
+            }
+        }
+        EXPECT_EQ(order.join(' ').toStdString(), c.order);
+        if (window == w.window.get()) continue;
+        // As seen: the next control is not above this one, and on the same line it is to the right.
+        for (std::size_t i = 1; i < reached.size(); ++i) {
+            QWidget* before = reached[i - 1];
+            QWidget* next = reached[i];
+            if (!before->isVisibleTo(window) || !next->isVisibleTo(window)) continue;
+            const QRect a = before->geometry();
+            const QRect b = next->geometry();
+            const bool sameLine = b.top() < a.bottom() && a.top() < b.bottom();
+            EXPECT_TRUE(sameLine ? b.left() > a.left() : b.top() >= a.bottom())
+                << before->objectName().toStdString() << " before " << next->objectName().toStdString();
+        }
     }
 }
 
