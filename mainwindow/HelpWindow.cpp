@@ -3,6 +3,7 @@
 
 #include "MenuTexts.h"
 #include "TextDoor.h"
+#include "WindowKit.h"
 
 #include <QFile>
 #include <QShortcut>
@@ -35,6 +36,12 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent)
     setOpenLinks(true);
     setOpenExternalLinks(false);
     resize(kHelpWidth, kHelpHeight);
+    // The desktop's colours; its links too, unless a theme left them hard to
+    // read on its base (the default blue on a dark one).
+    QPalette colours = palette();
+    for (QPalette::ColorRole role : {QPalette::Link, QPalette::LinkVisited})
+        colours.setColor(role, legibleOn(colours.color(role), colours.color(QPalette::Base)));
+    setPalette(colours);
     // Escape closes it, as it does the program's dialogs.
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     const QUrl page{QString::fromLatin1(kHelpPage)};

@@ -263,7 +263,9 @@ QString MeasureDialog::number(double value, int decimals) const
 void MeasureDialog::setStatus(const QString& message, bool error)
 {
     status_->setText(message);
-    status_->setStyleSheet(error ? QStringLiteral("color: #b00000;") : QString());
+    // A failure in red that reads on the desktop's face; otherwise its own text colour.
+    status_->setPalette(QPalette());
+    if (error) setLegibleTextColour(*status_, kDarkRed);
 }
 
 void MeasureDialog::setRunning(bool running)

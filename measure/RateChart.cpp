@@ -15,11 +15,14 @@ namespace velmora {
 
 namespace {
 
-const QColor kBars(74, 120, 181);
-const QColor kPeak(176, 0, 0);
-const QColor kAverage(40, 40, 40);
-const QColor kLowest(46, 125, 50);
-const QColor kGrid(220, 220, 220);
+// The chart's own colours as drawn on white; on a darker face they are
+// lightened until they read (legibleOn).
+constexpr Rgb kBars{74, 120, 181};
+constexpr Rgb kPeak{176, 0, 0};
+constexpr Rgb kAverage{40, 40, 40};
+constexpr Rgb kLowest{46, 125, 50};
+// The frame and the base line: this much of the way from the face to the text.
+constexpr double kGridShare = 0.14;
 // More seconds than this are drawn as a line: bars would be thinner than a pixel.
 constexpr int kMostBars = 120;
 
@@ -75,12 +78,17 @@ double RateChart::average() const
 void RateChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    p.setPen(kGrid);
+    // On the face of a field, in the desktop's colours, light or dark.
+    const QColor face = palette().color(QPalette::Base);
+    const QColor ink = palette().color(QPalette::Text);
+    const QColor grid = blended(face, ink, kGridShare);
+    const QColor bars = legibleOn(kBars, face, kVisibleContrast);
+    p.fillRect(rect(), face);
+    p.setPen(grid);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     const QFontMetrics fm = fontMetrics();
     const int line = fm.lineSpacing();
-    p.setPen(palette().color(QPalette::WindowText));
+    p.setPen(ink);
     p.drawText(QRect(6, 2, width() - 12, line), Qt::AlignLeft | Qt::AlignVCenter,
                qtText(measure::text::kChartUnit));
     if (rates_.empty()) {
@@ -102,13 +110,13 @@ void RateChart::paintEvent(QPaintEvent*)
     const auto y = [&](double kbps) { return plot.bottom() - kbps / top * plot.height(); };
     const double slot = plot.width() / seconds_;
 
-    p.setPen(kGrid);
+    p.setPen(grid);
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     if (seconds_ <= kMostBars) {
         for (std::size_t i = 0; i < rates_.size(); ++i) {
             const QRectF bar(plot.left() + slot * static_cast<double>(i) + slot * 0.1, y(rates_[i]),
                              slot * 0.8, plot.bottom() - y(rates_[i]));
-            p.fillRect(bar, kBars);
+            p.fillRect(bar, bars);
         }
     } else {
         QPainterPath path;
@@ -120,12 +128,12 @@ void RateChart::paintEvent(QPaintEvent*)
                 path.lineTo(point);
         }
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(kBars, 1.5));
+        p.setPen(QPen(bars, 1.5));
         p.drawPath(path);
         p.setRenderHint(QPainter::Antialiasing, false);
     }
     // The marks, their figures beside them; labels that would overlap move apart.
-    const QColor colours[] = {kPeak, kAverage, kLowest};
+    const QColor colours[] = {legibleOn(kPeak, face), legibleOn(kAverage, face), legibleOn(kLowest, face)};
     const double levels[] = {peak, mean, lowest};
     double lastLabel = -1e9;
     for (int i = 0; i < 3; ++i) {

@@ -11,7 +11,7 @@ namespace velmora {
 
 // The video rate of each second as it is measured: bars (a line over many
 // seconds) across the time asked, the lowest, the average and the fullest
-// second marked. Drawn with QPainter on the white of the program's windows.
+// second marked. Drawn with QPainter on a field's face in the desktop's colours.
 class RateChart : public QWidget {
     Q_OBJECT
 

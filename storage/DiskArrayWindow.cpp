@@ -24,8 +24,6 @@ constexpr FontDef kHeadingFont{.family = "Arial", .points = 11.25, .bold = true,
 constexpr FontDef kCaptionFont{.family = "Arial", .points = 9.75, .bold = true};
 constexpr FontDef kFieldFont{.family = "Arial", .points = 9.0, .bold = true};
 constexpr FontDef kMessageFont{.family = "Arial", .points = 9.0, .bold = true};
-// A field whose text cannot be taken.
-constexpr Rgb kMarkedField{255, 200, 200};
 
 // What a row stands for, in its slot: a field or a result by its number, or
 // one of the dialog's single controls; headings and captions stand for nothing.
@@ -79,7 +77,6 @@ constexpr ControlRow field(std::string_view name, int top, ArrayField which)
             .kind = ControlKind::TextBox,
             .place = {kFieldLeft, top, kFieldWidth, kFieldHeight},
             .font = kFieldFont,
-            .background = kWhite,
             .slot = kFirstField + static_cast<int>(which)};
 }
 
@@ -109,7 +106,8 @@ constexpr ControlRow button(std::string_view name, std::string_view caption, int
             .slot = slot};
 }
 
-// In the window's order, which is also the order of the Tab key.
+// In the window's order, top to bottom and left to right, which is also the
+// order of the Tab key.
 constexpr ControlRow kControls[] = {
     heading("arrayHeading", kArrayHeading, 240),
     caption("disksCaption", kDisksCaption, 690),
@@ -117,11 +115,7 @@ constexpr ControlRow kControls[] = {
     caption("diskSizeCaption", kDiskSizeCaption, 1110),
     field("diskSize", 1080, ArrayField::DiskSize),
     caption("arrayCaption", kArrayCaption, 1530),
-    {.name = "array",
-     .kind = ControlKind::List,
-     .place = {kFieldLeft, 1485, 2400, 345},
-     .font = kFieldFont,
-     .background = kWhite},
+    {.name = "array", .kind = ControlKind::List, .place = {kFieldLeft, 1485, 2400, 345}, .font = kFieldFont},
     caption("sparesCaption", kSparesCaption, 1950),
     field("spares", 1920, ArrayField::Spares),
     caption("reserveCaption", kReserveCaption, 2370),
@@ -163,7 +157,7 @@ DiskArrayWindow::DiskArrayWindow(DiskArrayForm& form, QWidget* parent)
       form_(form)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setUpFixedWindow(*this, qtText(arraytexts::kTitle), kClientWidth, kClientHeight);
+    setUpFixedDialog(*this, qtText(arraytexts::kTitle), kClientWidth, kClientHeight);
     build();
     refresh();
 }
@@ -171,7 +165,7 @@ DiskArrayWindow::DiskArrayWindow(DiskArrayForm& form, QWidget* parent)
 void DiskArrayWindow::build()
 {
     static_assert(kMessage - kFirstResult == kResultCount);
-    const std::vector<QWidget*> made = buildControls(*this, kControls);
+    const std::vector<QWidget*> made = buildControls(*this, kControls, {}, Face::Desktop);
     for (std::size_t i = 0; i < made.size(); ++i) {
         const int slot = kControls[i].slot;
         // The caption before a field or the list names it, for the keyboard and for screen readers.
@@ -217,8 +211,7 @@ void DiskArrayWindow::refresh()
         const QSignalBlocker blocker(edit);
         const QString text = qtText(s.texts[i]);
         if (edit->text() != text) edit->setText(text);
-        setTextColour(*edit, v.bad[i] ? kDarkRed : kBlack);
-        setBackground(*edit, v.bad[i] ? kMarkedField : kWhite);
+        markField(*edit, v.bad[i]);
     }
     {
         const QSignalBlocker blocker(level_);

@@ -166,6 +166,12 @@ void setTextColour(QWidget& w, Rgb colour)
     setTextColour(w, qtColour(colour));
 }
 
+QColor blended(const QColor& from, const QColor& to, double share)
+{
+    const auto part = [share](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * share)); };
+    return {part(from.red(), to.red()), part(from.green(), to.green()), part(from.blue(), to.blue())};
+}
+
 double contrastRatio(const QColor& a, const QColor& b)
 {
     const double la = luminance(a);
@@ -174,9 +180,14 @@ double contrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + kFlare) / (std::min(la, lb) + kFlare);
 }
 
-QColor legibleOn(Rgb colour, const QColor& face)
+QColor legibleOn(Rgb colour, const QColor& face, double contrast)
 {
-    QColor c = qtColour(colour);
+    return legibleOn(qtColour(colour), face, contrast);
+}
+
+QColor legibleOn(const QColor& colour, const QColor& face, double contrast)
+{
+    QColor c = colour.toRgb();
     // A face of this luminance contrasts as much with black as with white.
     constexpr double kEvenLuminance = 0.179;
     const bool darkFace = luminance(face) < kEvenLuminance;
@@ -186,7 +197,7 @@ QColor legibleOn(Rgb colour, const QColor& face)
     float saturation = 0;
     float lightness = 0;
     c.getHslF(&hue, &saturation, &lightness);
-    for (int step = 0; step < kSteps && contrastRatio(c, face) < kLegibleContrast; ++step) {
+    for (int step = 0; step < kSteps && contrastRatio(c, face) < contrast; ++step) {
         lightness =
             darkFace ? std::min(1.0F, lightness + 1.0F / kSteps) : std::max(0.0F, lightness - 1.0F / kSteps);
         c = QColor::fromHslF(hue, saturation, lightness);
@@ -204,12 +215,7 @@ void markField(QWidget& w, bool marked)
     w.setPalette(QPalette()); // the palette the field has from its window
     if (!marked) return;
     QPalette palette = w.palette();
-    const QColor base = palette.color(QPalette::Base);
-    const auto tinted = [](int channel, int towards) {
-        return static_cast<int>(std::lround(channel + (towards - channel) * kMarkTint));
-    };
-    constexpr int kFull = 255;
-    const QColor face(tinted(base.red(), kFull), tinted(base.green(), 0), tinted(base.blue(), 0));
+    const QColor face = blended(palette.color(QPalette::Base), Qt::red, kMarkTint);
     palette.setColor(QPalette::Base, face);
     w.setPalette(palette);
     setTextColour(w, legibleOn(kDarkRed, face));

@@ -56,9 +56,16 @@ double contrastRatio(const QColor& a, const QColor& b);
 // should: the design colours on a light face have it.
 inline constexpr double kLegibleContrast = 4.5;
 
-// `colour` where it reads on `face`; otherwise the same hue made lighter on
-// a dark face, or darker on a light one, until it does.
-QColor legibleOn(Rgb colour, const QColor& face);
+// The colour `share` of the way from `from` to `to` (0: from, 1: to).
+QColor blended(const QColor& from, const QColor& to, double share);
+
+// Lines and marks of a drawing stand out from their face at this contrast.
+inline constexpr double kVisibleContrast = 3.0;
+
+// `colour` where it reads on `face` (at `contrast` or more); otherwise the
+// same hue made lighter on a dark face, or darker on a light one, until it does.
+QColor legibleOn(const QColor& colour, const QColor& face, double contrast = kLegibleContrast);
+QColor legibleOn(Rgb colour, const QColor& face, double contrast = kLegibleContrast);
 
 // In a window that follows the desktop's palette: text in `colour`, kept
 // legible on the control's own face.

@@ -4,12 +4,17 @@
 #include "Pictures.h"
 #include "Program.h"
 #include "QtPlatform.h"
+#include "WindowKit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -124,6 +129,48 @@ TEST_P(WindowLookTest, KeepsItsLightFaceOnADarkDesktop)
     }
     const QImage next = onDark.widget(Ctl::Command1)->grab().toImage();
     EXPECT_LE(next.pixelColor(next.width() / 2, next.height() / 2).lightness(), 60) << "the black arrow";
+
+    // Our own dialogs follow the dark desktop, and each of their texts reads
+    // on its face: the red headings and message, a refused field, a failure,
+    // the chart, the help's links.
+    onDark.showDiskArray();
+    onDark.showMeasure();
+    onDark.showHelp();
+    QWidget* array = onDark.diskArrayWindow();
+    QWidget* measure = onDark.measureDialog();
+    auto* help = onDark.findChild<QTextBrowser*>(QStringLiteral("Help"));
+    ASSERT_TRUE(array && measure && help);
+    auto* size = array->findChild<QLineEdit*>(QStringLiteral("diskSize"));
+    size->selectAll();
+    QTest::keyClicks(size, QStringLiteral("abc"));
+    EXPECT_NE(size->palette().color(QPalette::Base), dark.color(QPalette::Base)) << "marked";
+    measure->findChild<QLineEdit*>(QStringLiteral("address"))->setText(QStringLiteral("rtsp://cam/1"));
+    QTest::mouseClick(measure->findChild<QPushButton*>(QStringLiteral("start")),
+                      Qt::LeftButton); // no program
+    for (QWidget* dialog : {array, measure, static_cast<QWidget*>(help)}) {
+        SCOPED_TRACE(dialog->objectName().toStdString());
+        EXPECT_EQ(dialog->palette().color(QPalette::Window), dark.color(QPalette::Window));
+        QList<QWidget*> texts = dialog->findChildren<QWidget*>();
+        texts << dialog;
+        for (QWidget* w : texts) {
+            if (!w->isVisibleTo(dialog) && w != dialog) continue;
+            if (!qobject_cast<QLabel*>(w) && !qobject_cast<QLineEdit*>(w) &&
+                !qobject_cast<QAbstractButton*>(w) && !qobject_cast<QComboBox*>(w) && w != help)
+                continue;
+            const QPalette p = w->palette();
+            EXPECT_GE(contrastRatio(p.color(w->foregroundRole()), p.color(w->backgroundRole())),
+                      kLegibleContrast)
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
+        }
+    }
+    EXPECT_GE(contrastRatio(help->palette().color(QPalette::Link), help->palette().color(QPalette::Base)),
+              kLegibleContrast);
+    auto* chart = measure->findChild<QWidget*>(QStringLiteral("chart"));
+    const QImage drawn = chart->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(3, drawn.height() - 3), dark.color(QPalette::Base)) << "the chart's face";
+    delete array;
+    delete measure;
+    delete help;
     QApplication::setPalette(desktop, "QPushButton");
     QApplication::setPalette(desktop);
 }
