@@ -522,7 +522,9 @@ QString MeasureDialog::appliedText() const
 void MeasureDialog::apply()
 {
     if (!result_ || running()) return;
-    target_.typeBitrate(appliedText());
+    // Typed with a period, which the bitrate field reads whole under either
+    // separator: with a comma it would read only the part before it.
+    target_.typeBitrate(QString::fromStdString(measure::decimalText(result_->appliedKbps, 2)));
     setStatus(qtText(text::kApplied).arg(target_.shownChannel()).arg(appliedText()));
     targetChanged();
 }

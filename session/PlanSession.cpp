@@ -72,14 +72,13 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
     if (cameras.empty()) return;
     Plan filled = plan();
     filled.channels.clear();
-    const std::string& decimal = form_->decimal();
     std::string firstText;
     for (const MeasuredCamera& camera : cameras) {
         if (static_cast<int>(filled.channels.size()) == kMaxChannels) break;
         // Each channel as a user makes it in a window just started.
         const auto scratch = makeForm_(host_);
-        std::string typed = measure::decimalText(camera.appliedKbps, 2);
-        if (const auto point = typed.find('.'); point != std::string::npos) typed.replace(point, 1, decimal);
+        // With a period, as "Применить" types it: the field reads it whole under either separator.
+        const std::string typed = measure::decimalText(camera.appliedKbps, 2);
         scratch->userSelect(Ctl::Combo1, 0); // 24 hours a day
         scratch->userEdit(Ctl::Text1, typed);
         PlanChannel channel = scratch->contents().channels.front();

@@ -184,11 +184,13 @@ TEST(MeasureDialog, MeasuresShowsAndAppliesAsIfTyped)
         FakePlatform typedPlatform;
         typedPlatform.decimal = decimal;
         MainWindow typed(chooseLayout(1080), typedPlatform);
-        typed.form().userEdit(Ctl::Text1, withSeparator("2016#36", decimal).toStdString());
+        typed.form().userEdit(Ctl::Text1, "2016.36");
         typed.refresh();
         ASSERT_TRUE(m.in<QPushButton>("apply")->isEnabled());
         m.in<QPushButton>("apply")->click();
-        EXPECT_EQ(m.bitrateField(), withSeparator("2016#36", decimal));
+        // With a period under either separator: a comma would be read as 2016.
+        EXPECT_EQ(m.bitrateField(), "2016.36");
+        EXPECT_EQ(m.window->form().ch.chbitrate[1], 2016.36F);
         EXPECT_NE(m.window->form().ch.chmanual[1], 0);
         for (int i = 0; i < kControlCount; ++i) {
             const Control& got = m.window->form().control(static_cast<Ctl>(i));
