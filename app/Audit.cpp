@@ -41,7 +41,8 @@ QString listProblem(const measure::SourceList& list)
     switch (list.problem) {
     case measure::ListProblem::NoSuchFile: return qtText(t::kListNoSuchFile);
     case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
-    case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge);
+    case measure::ListProblem::TooLarge:
+        return qtText(t::kListTooLarge).arg(measure::kMaxListBytes / (std::size_t{1024} * 1024));
     case measure::ListProblem::TooMany:
         return qtText(t::kListTooMany)
             .arg(measure::kMaxListedSources)

@@ -2,6 +2,8 @@
 #include "CommandLine.h"
 
 #include "CommandLineTexts.h"
+#include "SourceList.h"
+#include "Tally.h"
 #include "TextDoor.h"
 
 #include <QCommandLineOption>
@@ -84,11 +86,16 @@ QString errorLine(const QCommandLineParser& parser, const QStringList& arguments
     return text;
 }
 
+QCommandLineOption makeOption(const QStringList& names, const QString& description,
+                              std::string_view value = {})
+{
+    return value.empty() ? QCommandLineOption(names, description)
+                         : QCommandLineOption(names, description, qtText(value));
+}
 QCommandLineOption makeOption(const QStringList& names, std::string_view description,
                               std::string_view value = {})
 {
-    return value.empty() ? QCommandLineOption(names, qtText(description))
-                         : QCommandLineOption(names, qtText(description), qtText(value));
+    return makeOption(names, qtText(description), value);
 }
 
 // The program's own options, as --help lists them.
@@ -100,8 +107,14 @@ QList<QCommandLineOption> programOptions()
         makeOption({QStringLiteral("measure")}, t::kMeasureOption, t::kMeasureValue),
         makeOption({QStringLiteral("audit")}, t::kAuditOption, t::kAuditValue),
         makeOption({QStringLiteral("save")}, t::kSaveOption, t::kSaveValue),
-        makeOption({QStringLiteral("seconds")}, t::kSecondsOption, t::kSecondsValue),
-        makeOption({QStringLiteral("jobs")}, t::kJobsOption, t::kJobsValue),
+        makeOption({QStringLiteral("seconds")},
+                   qtText(t::kSecondsOption)
+                       .arg(measure::kMinSeconds)
+                       .arg(measure::kMaxSeconds)
+                       .arg(measure::kDefaultSeconds),
+                   t::kSecondsValue),
+        makeOption({QStringLiteral("jobs")},
+                   qtText(t::kJobsOption).arg(measure::kMaxJobs).arg(measure::kDefaultJobs), t::kJobsValue),
         makeOption({QStringLiteral("export-pdf")}, t::kExportPdfOption, t::kFileValue),
         makeOption({QStringLiteral("export-csv")}, t::kExportCsvOption, t::kFileValue),
         makeOption({QStringLiteral("decimal")}, t::kDecimalOption, t::kDecimalValue),
@@ -140,21 +153,25 @@ void readAudit(const QCommandLineParser& parser, CommandLine& command)
     } else if (command.plan.isEmpty()) {
         fail(error(t::kAuditNeedsSave));
     } else if (parser.isSet(QStringLiteral("seconds")) &&
-               !wholeNumber(parser.value(QStringLiteral("seconds")), kLowestSeconds, kHighestSeconds)) {
-        fail(error(t::kBadSeconds).arg(quoted(parser.value(QStringLiteral("seconds")))));
+               !wholeNumber(parser.value(QStringLiteral("seconds")), measure::kMinSeconds,
+                            measure::kMaxSeconds)) {
+        fail(error(t::kBadSeconds)
+                 .arg(measure::kMinSeconds)
+                 .arg(measure::kMaxSeconds)
+                 .arg(quoted(parser.value(QStringLiteral("seconds")))));
     } else if (parser.isSet(QStringLiteral("jobs")) &&
-               !wholeNumber(parser.value(QStringLiteral("jobs")), 1, kHighestJobs)) {
-        fail(error(t::kBadJobs).arg(quoted(parser.value(QStringLiteral("jobs")))));
+               !wholeNumber(parser.value(QStringLiteral("jobs")), 1, measure::kMaxJobs)) {
+        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(parser.value(QStringLiteral("jobs")))));
     } else if (parser.isSet(QStringLiteral("decimal")) &&
                parser.value(QStringLiteral("decimal")) != QLatin1String(".") &&
                parser.value(QStringLiteral("decimal")) != QLatin1String(",")) {
         fail(error(t::kBadDecimal).arg(quoted(parser.value(QStringLiteral("decimal")))));
     } else {
         command.auditSeconds =
-            wholeNumber(parser.value(QStringLiteral("seconds")), kLowestSeconds, kHighestSeconds)
-                .value_or(kDefaultSeconds);
-        command.auditJobs =
-            wholeNumber(parser.value(QStringLiteral("jobs")), 1, kHighestJobs).value_or(kDefaultJobs);
+            wholeNumber(parser.value(QStringLiteral("seconds")), measure::kMinSeconds, measure::kMaxSeconds)
+                .value_or(measure::kDefaultSeconds);
+        command.auditJobs = wholeNumber(parser.value(QStringLiteral("jobs")), 1, measure::kMaxJobs)
+                                .value_or(measure::kDefaultJobs);
         command.decimal = parser.value(QStringLiteral("decimal"));
     }
 }

@@ -39,13 +39,6 @@ struct CommandLine {
 // Exit status of an export that failed (the reason on standard error).
 inline constexpr int kExportFailed = 1;
 
-// What --audit takes: seconds of each source and processes at once.
-inline constexpr int kLowestSeconds = 3;
-inline constexpr int kHighestSeconds = 3600;
-inline constexpr int kDefaultSeconds = 10;
-inline constexpr int kHighestJobs = 8;
-inline constexpr int kDefaultJobs = 4;
-
 // Exit status of a wrong command line, and of a list of sources that cannot be read.
 inline constexpr int kUsageError = 2;
 

@@ -29,7 +29,7 @@ inline constexpr std::string_view kMeasureOption =
     "или её запись и напечатать итог одной строкой JSON.";
 inline constexpr std::string_view kMeasureValue = "источник";
 inline constexpr std::string_view kSecondsOption =
-    "Сколько секунд потока измерять с --measure или --audit: от 3 до 3600, обычно 10.";
+    "Сколько секунд потока измерять с --measure или --audit: от %1 до %2, обычно %3.";
 inline constexpr std::string_view kSecondsValue = "N";
 inline constexpr std::string_view kExportPdfOption =
     "Сохранить страницу отчёта плана в PDF и выйти (без окна).";
@@ -48,7 +48,7 @@ inline constexpr std::string_view kAuditValue = "СПИСОК";
 inline constexpr std::string_view kSaveOption = "Файл плана, который пишет --audit.";
 inline constexpr std::string_view kSaveValue = "ПЛАН.velmora";
 inline constexpr std::string_view kJobsOption =
-    "Сколько камер --audit измеряет одновременно: от 1 до 8, обычно 4.";
+    "Сколько камер --audit измеряет одновременно: от 1 до %1, обычно %2.";
 inline constexpr std::string_view kJobsValue = "J";
 
 // A wrong command line (status 2).
@@ -67,16 +67,17 @@ inline constexpr std::string_view kAuditAlone =
 inline constexpr std::string_view kAuditNeedsSave = "для «--audit» нужен файл плана: «--save ПЛАН.velmora»";
 // --save or --jobs without --audit.
 inline constexpr std::string_view kOnlyWithAudit = "параметр %1 действует только вместе с «--audit»";
-inline constexpr std::string_view kBadSeconds = "«--seconds» — целое число от 3 до 3600, не %1";
-inline constexpr std::string_view kBadJobs = "«--jobs» — целое число от 1 до 8, не %1";
+inline constexpr std::string_view kBadSeconds = "«--seconds» — целое число от %1 до %2, не %3";
+inline constexpr std::string_view kBadJobs = "«--jobs» — целое число от 1 до %1, не %2";
 
 // Starting the window without a display (status 1).
 inline constexpr std::string_view kNoDisplay =
     "нет дисплея, на котором открыть окно (задайте DISPLAY или запустите под xvfb-run)";
 
-// --measure hands over to the measuring program, whose output is English.
-inline constexpr std::string_view kAddressNotHanded = "the address cannot be handed to the measuring program";
-inline constexpr std::string_view kMeasureNotStarted = "the measuring program %1 could not be started";
+// --measure hands over to the measuring program (whose own output is English),
+// and cannot: the address could not be passed on, or the program not started.
+inline constexpr std::string_view kAddressNotHanded = "не удалось передать адрес программе измерения";
+inline constexpr std::string_view kMeasureNotStarted = "программа измерения %1 не запускается";
 
 // An export or an audit that cannot write or read a file: the file, then the reason.
 inline constexpr std::string_view kFileFailed = "%1: %2";
@@ -84,7 +85,7 @@ inline constexpr std::string_view kFileFailed = "%1: %2";
 // --audit: a list that cannot be read (status 2), after the list's name.
 inline constexpr std::string_view kListNoSuchFile = "такого файла нет";
 inline constexpr std::string_view kListNotReadable = "файл не читается: нет доступа или это папка";
-inline constexpr std::string_view kListTooLarge = "файл больше 1 Мбайт: это не список камер";
+inline constexpr std::string_view kListTooLarge = "файл больше %1 Мбайт: это не список камер";
 inline constexpr std::string_view kListTooMany = "в списке больше %1 источников (строка %2 — уже %3-й)";
 inline constexpr std::string_view kListNoAddress = "в строке %1 есть имя, но нет адреса";
 inline constexpr std::string_view kListEmpty = "в списке нет ни одного источника";

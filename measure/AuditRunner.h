@@ -3,6 +3,8 @@
 
 #include "Causes.h"
 #include "MeasuredStream.h"
+#include "SourceList.h"
+#include "Tally.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -52,9 +54,9 @@ public:
     AuditRunner(const AuditRunner&) = delete;
     AuditRunner& operator=(const AuditRunner&) = delete;
 
-    static constexpr int kDefaultJobs = 4;
-    static constexpr int kMaxJobs = 8;
-    static constexpr int kDefaultSeconds = 10;
+    static constexpr int kDefaultJobs = measure::kDefaultJobs;
+    static constexpr int kMaxJobs = measure::kMaxJobs;
+    static constexpr int kDefaultSeconds = measure::kDefaultSeconds;
     // Longest silence of a measuring process before it is given up.
     static constexpr int kSilenceLimitMs = 20000;
     // After a cancel, how long a process has to hand over what it measured.

@@ -43,6 +43,15 @@ std::size_t utf8Length(std::string_view s, std::size_t i)
 
 } // namespace
 
+std::string_view timeSourceName(TimeSource clock)
+{
+    switch (clock) {
+    case TimeSource::Arrival: return "arrival";
+    case TimeSource::Given: return "given";
+    default: return "stream";
+    }
+}
+
 std::string jsonString(std::string_view text)
 {
     std::string out = "\"";

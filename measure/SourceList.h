@@ -15,6 +15,10 @@ inline constexpr int kMaxListedSources = 32;
 // Larger list files are refused unread: 32 addresses fit many times over.
 inline constexpr std::size_t kMaxListBytes = std::size_t{1024} * 1024;
 
+// How many measuring processes a site audit runs at once: unless told, and at most.
+inline constexpr int kDefaultJobs = 4;
+inline constexpr int kMaxJobs = 8;
+
 struct ListedSource {
     std::string address; // as written, credentials and all: for the measuring program only
     std::string name;    // as written, or the address without credentials

@@ -347,15 +347,6 @@ std::string codecTitle(std::string_view name)
     return upper;
 }
 
-std::string_view timeSourceName(TimeSource clock)
-{
-    switch (clock) {
-    case TimeSource::Arrival: return "arrival";
-    case TimeSource::Given: return "given";
-    default: return "stream";
-    }
-}
-
 Outcome measureStream(const Request& request)
 {
     installQuietLog();

@@ -25,11 +25,12 @@ extern "C" void onStop(int)
     g_cancel.store(true);
 }
 
+// The usage, with the seconds' range where "%s" stands.
 constexpr std::string_view kUsage =
     "usage: velmora-measure SOURCE [--seconds N] [--fps N]\n"
     "       velmora-measure --source-stdin [--seconds N] [--fps N] [--progress]\n"
     "SOURCE is a video file or an rtsp://, rtsps://, http:// or https:// address\n"
-    "(RTSP over TCP). --seconds: the stream time to measure, 3 to 3600 seconds (10).\n"
+    "(RTSP over TCP). --seconds: the stream time to measure, %s.\n"
     "--fps: the frame rate of a recording that carries no frame timing (a raw\n"
     ".h264 or .h265 stream without timing information, raw JPEG frames); such a\n"
     "file is refused without it. A live source without times is timed by the\n"
@@ -40,6 +41,13 @@ constexpr std::string_view kUsage =
     "\"progress SECONDS KBPS\" and \"second INDEX KBPS\" lines, and \"failure CODE\"\n"
     "on failure, on standard output.\n"
     "Prints one JSON object and exits 0, or one line on standard error and exits 1.\n";
+
+// "3 to 3600", from the limits themselves.
+std::string secondsRange()
+{
+    using namespace velmora::measure;
+    return std::to_string(kMinSeconds) + " to " + std::to_string(kMaxSeconds);
+}
 
 int usageError(std::string_view message)
 {
@@ -121,7 +129,11 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (!optionsEnded && (arg == "--help" || arg == "-h")) {
-            std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
+            std::string usage(kUsage);
+            usage.replace(usage.find("%s"), 2,
+                          secondsRange() + " seconds (" + std::to_string(velmora::measure::kDefaultSeconds) +
+                              ")");
+            std::fwrite(usage.data(), 1, usage.size(), stdout);
             return 0;
         }
         std::string_view value;
@@ -129,7 +141,7 @@ int main(int argc, char* argv[])
         if (!optionsEnded && optionValue(kSecondsOption, argc, argv, i, value, missing)) {
             if (missing) return usageError("--seconds needs a value");
             if (!readSeconds(value, request.seconds))
-                return usageError("--seconds takes a whole number from 3 to 3600");
+                return usageError("--seconds takes a whole number from " + secondsRange());
         } else if (!optionsEnded && optionValue(kFpsOption, argc, argv, i, value, missing)) {
             FrameRate rate;
             if (missing) return usageError("--fps needs a value");

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
-#include <QFile>
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
 
 using namespace velmora;
@@ -147,24 +144,6 @@ TEST(CommandLine, HelpListsTheProgramsOptionsOnly)
     EXPECT_FALSE(help.contains(QStringLiteral("--platform")));
     EXPECT_FALSE(help.contains(QStringLiteral("widgetcount")));
     EXPECT_TRUE(versionText().startsWith(QStringLiteral("velmora 1.")));
-}
-
-// A new option is easily added to --help and forgotten in the manual page.
-TEST(CommandLine, ManualPageDocumentsEveryOptionOfTheHelp)
-{
-    QFile manual(QStringLiteral(VELMORA_MANUAL));
-    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
-    const QString page = QString::fromUtf8(manual.readAll());
-    static const QRegularExpression option(QStringLiteral("^  (?:-\\w, )?--([a-z-]+)"),
-                                           QRegularExpression::MultilineOption);
-    int options = 0;
-    for (auto it = option.globalMatch(helpText()); it.hasNext(); ++options) {
-        const QString name = it.next().captured(1);
-        EXPECT_TRUE(page.contains(QStringLiteral("\\-\\-") +
-                                  QString(name).replace(QLatin1Char('-'), QStringLiteral("\\-"))))
-            << name.toStdString();
-    }
-    EXPECT_GE(options, 7);
 }
 
 TEST(CommandLine, PlatformOptionNeedsNoDisplayVariable)
