@@ -34,4 +34,11 @@ struct ChannelCamera {
     bool operator==(const ChannelCamera&) const = default;
 };
 
+// A camera the stream meter measured, made into a channel of its own (PlanSession::fillChannels()).
+struct MeasuredCamera {
+    std::string name;
+    MeasuredRecord record;
+    double appliedKbps = 0; // what "Применить" types: the program's Кбит/с, two decimals
+};
+
 } // namespace velmora

@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "Estimate.h"
+#include "NumberRules.h"
+#include "Single.h"
+#include "SiteAuditTexts.h"
+#include "Texts.h"
+
 #include "AboutWindow.h"
 #include "AccessibleNames.h"
 #include "HelpWindow.h"
@@ -243,6 +249,7 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
         {},
         {qtText(kDiskArray), {}, [this] { showDiskArray(); }},
         {qtText(kMeasure), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
+        {qtText(kSiteAudit), {}, [this] { showSiteAudit(); }},
         {},
         {qtText(kHelp), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(); }},
         {qtText(kAbout), {}, [this] { showAbout(); }},
@@ -417,6 +424,7 @@ void MainWindow::refresh()
     for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
     refreshDiskArray();
     if (measure_) measure_->targetChanged();
+    if (siteAudit_) siteAudit_->targetChanged();
     updateModified();
 }
 
@@ -429,6 +437,7 @@ void MainWindow::refreshChanged(Ctl touched)
     }
     refreshDiskArray();
     if (measure_) measure_->targetChanged(); // the channel shown or its bitrate may have changed
+    if (siteAudit_) siteAudit_->targetChanged();
     updateModified();
 }
 
@@ -643,6 +652,58 @@ void MainWindow::showMeasure()
     measure_->show();
     measure_->raise();
     measure_->activateWindow();
+}
+
+void MainWindow::showSiteAudit()
+{
+    if (!siteAudit_) {
+        siteAudit_ = new SiteAuditDialog(platform_, *this, this);
+        siteAudit_->setWindowIcon(windowIcon());
+    }
+    siteAudit_->show();
+    siteAudit_->raise();
+    siteAudit_->activateWindow();
+}
+
+QString MainWindow::depthAt(const std::vector<double>& appliedKbps)
+{
+    // The window's own arithmetic: each camera a 24-hour channel, the day
+    // total over them, the depth on the disk size the field reads.
+    const MainForm& f = form();
+    const double disk = f.control(Ctl::Text2).number;
+    if (!(disk > 0) || !fitsSingle(disk) || appliedKbps.empty()) return {};
+    ChannelTable table;
+    int count = 0;
+    for (const double kbps : appliedKbps) {
+        if (count == kMaxChannels) break;
+        const auto slot = static_cast<std::size_t>(++count);
+        const ChannelVolumes v = channelVolumes(single(kbps), 24);
+        table.chdaily[slot] = v.daily;
+        table.chdailygb[slot] = v.dailyInGigabytes ? kTrue : kFalse;
+    }
+    const float daily = dayTotal(table, count);
+    if (!(daily > 0)) return {};
+    const float days = depthDays(single(disk), f.control(Ctl::Combo5).index, daily);
+    QString word;
+    if (const DayWord w = dayWord(std::trunc(static_cast<double>(days))); w != DayWord::Keep)
+        word = qtText(texts::kDepthDayWords[static_cast<std::size_t>(w)]);
+    if (word.endsWith(QLatin1Char('.'))) word.chop(1);
+    return (QString::fromStdString(floatText(okrug(days), f.decimal())) + QLatin1Char(' ') + word).trimmed();
+}
+
+bool MainWindow::replaceChannels(const std::vector<MeasuredCamera>& cameras)
+{
+    if (cameras.empty()) return false;
+    // Asked first where something of the window would be lost.
+    if ((session_->isModified() || form().channelcount > 1) &&
+        !platform_.askYesNo(siteAudit_ ? static_cast<QWidget*>(siteAudit_) : this,
+                            qtText(measure::audittext::kQuestionTitle),
+                            qtText(measure::audittext::kQuestion).arg(cameras.size())))
+        return false;
+    session_->fillChannels(cameras);
+    refresh();
+    updateModified();
+    return true;
 }
 
 int MainWindow::shownChannel() const

@@ -8,6 +8,7 @@
 #include "MeasureDialog.h"
 #include "PlanSession.h"
 #include "ReportWindow.h"
+#include "SiteAuditDialog.h"
 #include "Startup.h"
 
 #include <QByteArray>
@@ -36,7 +37,7 @@ class Platform;
 // The main window in either layout: widgets built from the layout's table,
 // each user action handed to the form, and the form's control model copied
 // back into the widgets afterwards with their signals blocked.
-class MainWindow : public QWidget, public FormHost, private MeasureTarget {
+class MainWindow : public QWidget, public FormHost, private MeasureTarget, private SiteAuditTarget {
     Q_OBJECT
 
 public:
@@ -61,6 +62,7 @@ public:
     ReportWindow* reportWindow() const { return report_; }
     AboutWindow* aboutWindow() const { return about_; }
     MeasureDialog* measureDialog() const { return measure_; }
+    SiteAuditDialog* siteAuditDialog() const { return siteAudit_; }
     DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
     // What the user typed into the disk-array dialog, kept while the dialog is closed.
     DiskArrayForm& diskArrayForm() { return session_->diskArray(); }
@@ -148,6 +150,10 @@ private:
     float shownBitrate() const override;
     bool shownHandTyped() const override;
     void typeBitrate(const QString& text) override;
+    // The site-measuring dialog's: the depth at its cameras' rates, and its channels put in.
+    QString depthAt(const std::vector<double>& appliedKbps) override;
+    bool replaceChannels(const std::vector<MeasuredCamera>& cameras) override;
+    void showSiteAudit();
     bool writePlan(const QString& path);
     // The title bar names the plan in use.
     void showPlanName();
@@ -164,6 +170,7 @@ private:
     QPointer<ReportWindow> report_;
     QPointer<AboutWindow> about_;
     QPointer<MeasureDialog> measure_;
+    QPointer<SiteAuditDialog> siteAudit_;
     QPointer<QWidget> help_;
     QPointer<DiskArrayWindow> diskArray_;
     QStyle* listStyle_ = nullptr;

@@ -22,6 +22,7 @@ inline constexpr std::string_view kSavePdf = "Сохранить отчёт в P
 inline constexpr std::string_view kSaveCsv = "Сохранить &таблицу каналов (CSV)…";
 inline constexpr std::string_view kDiskArray = "&Дисковый массив…";
 inline constexpr std::string_view kMeasure = "&Измерить поток камеры…";
+inline constexpr std::string_view kSiteAudit = "Измерить камеры о&бъекта…";
 inline constexpr std::string_view kHelp = "&Справка";
 inline constexpr std::string_view kAbout = "О п&рограмме";
 

@@ -14,13 +14,6 @@
 
 namespace velmora {
 
-// A camera the stream meter measured, for PlanSession::fillChannels().
-struct MeasuredCamera {
-    std::string name;
-    MeasuredRecord record;
-    double appliedKbps = 0; // what "Применить" types: the program's Кбит/с, two decimals
-};
-
 // The plan being edited: the main window's form, the disk-array dialog's
 // fields, the report's notes, the file the plan is kept in and the plan as
 // last saved or opened. The window shows it, the command line's exports and

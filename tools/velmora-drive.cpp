@@ -23,6 +23,7 @@
 #include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -187,6 +188,23 @@ private:
     bool ended_ = false;
 };
 
+namespace {
+
+// A table's rows, one a line, its cells between " | ".
+QString tableText(const QTableWidget& table)
+{
+    QStringList rows;
+    for (int r = 0; r < table.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table.columnCount(); ++c)
+            cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
 void Driver::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -194,7 +212,8 @@ void Driver::settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // A measurement started by the script runs to its end before the next
     // command (the dialog's own watchdog bounds the wait).
-    while (main_ && main_->measureDialog() && main_->measureDialog()->running())
+    while (main_ && ((main_->measureDialog() && main_->measureDialog()->running()) ||
+                     (main_->siteAuditDialog() && main_->siteAuditDialog()->running())))
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (ended_) return;
@@ -220,12 +239,14 @@ QWidget* Driver::windowNamed(const std::string& name) const
     if (name == "Form3") return main_->reportWindow();
     if (name == "Form4") return main_->diskArrayWindow();
     if (name == "Form5") return main_->measureDialog();
+    if (name == "Form6") return main_->siteAuditDialog();
     return nullptr;
 }
 
 std::optional<Driver::Target> Driver::resolve(const std::string& name)
 {
-    if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4" || name == "Form5") {
+    if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4" || name == "Form5" ||
+        name == "Form6") {
         QWidget* window = windowNamed(name);
         return Target{window, window, true, std::nullopt};
     }
@@ -234,7 +255,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
         const std::string windowName = name.substr(0, dot);
         const std::string control = name.substr(dot + 1);
         if (windowName != "Form2" && windowName != "Form3" && windowName != "Form4" &&
-            windowName != "Form5") {
+            windowName != "Form5" && windowName != "Form6") {
             error("unknown name: " + name);
             return std::nullopt;
         }
@@ -300,6 +321,8 @@ void Driver::get(const std::string& name, const Target& t)
             text = escaped(button->text());
         else if (auto* label = qobject_cast<QLabel*>(w))
             text = escaped(label->text());
+        else if (auto* table = qobject_cast<QTableWidget*>(w))
+            text = escaped(tableText(*table));
         visible = w->isVisibleTo(t.window);
         enabled = w->isEnabled();
     }
@@ -509,6 +532,14 @@ void Driver::closeCommand(const std::string&, const std::string&, const Target& 
 
 void Driver::selectCommand(const std::string& name, const std::string& argument, const Target& target)
 {
+    if (auto* table = qobject_cast<QTableWidget*>(target.widget)) {
+        char* end = nullptr;
+        const long row = std::strtol(argument.c_str(), &end, 10);
+        if (argument.empty() || *end != '\0' || row < 0 || row >= table->rowCount())
+            return error("position outside the list " + name + ": " + argument);
+        if (takeFocus(table, Qt::MouseFocusReason)) table->selectRow(static_cast<int>(row));
+        return settle();
+    }
     auto* list = qobject_cast<QComboBox*>(target.widget);
     if (!list) return error("not a list: " + name);
     char* end = nullptr;
@@ -541,7 +572,12 @@ void Driver::setCommand(const std::string& name, const std::string& argument, co
         else
             emit edit->textEdited(text); // pasting nothing over nothing is still one edit
     } else if (auto* notes = qobject_cast<QPlainTextEdit*>(target.widget)) {
-        notes->setPlainText(QString::fromStdString(argument));
+        QString text = QString::fromStdString(argument);
+        // The site list takes its lines and TABs written as \n and \t.
+        if (name == "Form6.list")
+            text.replace(QStringLiteral("\\n"), QStringLiteral("\n"))
+                .replace(QStringLiteral("\\t"), QStringLiteral("\t"));
+        notes->setPlainText(text);
     } else {
         return error("not a text box: " + name);
     }

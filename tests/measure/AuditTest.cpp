@@ -180,6 +180,24 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
         EXPECT_NEAR(c["bitrate"].toDouble(), measure::appliedKbps(m["videoKbps"].toDouble(), audio), 0.015);
         EXPECT_DOUBLE_EQ(m["seconds"].toDouble(), 5);
     }
+    // The window's dialog fills the same channels: names, rates and hours.
+    const std::string windowPlan = dir.filePath("window.velmora").toStdString();
+    const std::string script =
+        "menu Измерить камеры объекта…\nset Form6.list " + gate + "\\tВъезд\\n" + yard +
+        "\\tДвор\nset Form6.seconds 5\nclick Form6.start\nclick Form6.fill\nsave " + windowPlan + "\n";
+    const ProgramRun drive = run({VELMORA_DRIVE}, script);
+    EXPECT_NE(drive.out.find("saved\t" + windowPlan), std::string::npos) << drive.out;
+    const QJsonArray filled = QJsonDocument::fromJson(QByteArray::fromStdString(readAll(windowPlan)))
+                                  .object()["channels"]
+                                  .toArray();
+    ASSERT_EQ(filled.size(), 2);
+    for (qsizetype i = 0; i < 2; ++i) {
+        const QJsonObject a = channels[i].toObject();
+        const QJsonObject b = filled[i].toObject();
+        for (const char* member : {"name", "bitrate", "hoursIndex", "handTyped"})
+            EXPECT_EQ(a[member], b[member]) << member;
+    }
+
     // A clip's rate is what velmora-measure alone gives for it.
     for (const auto& [file, channel] : {std::pair{gate, 0}, std::pair{yard, 1}}) {
         const ProgramRun alone = run({VELMORA_MEASURE_PROGRAM, file, "--seconds", "5"});

@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SiteAuditDialog.h"
+
+#include "AuditRunner.h"
+#include "Causes.h"
+#include "Platform.h"
+#include "Protocol.h"
+#include "RateChart.h"
+#include "SiteAuditTexts.h"
+#include "Source.h"
+#include "SourceList.h"
+#include "TextDoor.h"
+#include "Tally.h"
+#include "WindowBuilder.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+namespace text = measure::audittext;
+
+enum Column { Number, Name, Progress, Codec, Frame, Kbps, Applied, ColumnCount };
+
+// The measuring program's cause as part of a row: "файл не найден".
+QString phrase(std::string_view sentence)
+{
+    QString t = qtText(sentence);
+    if (t.endsWith(QLatin1Char('.'))) t.chop(1);
+    if (!t.isEmpty()) t[0] = t[0].toLower();
+    return t;
+}
+
+// The dialog's controls in the order they are seen, which is the order of the Tab key.
+enum Row : std::size_t {
+    kListCaption,
+    kList,
+    kOpenList,
+    kSecondsCaption,
+    kSeconds,
+    kJobsCaption,
+    kJobs,
+    kStart,
+    kCancel,
+    kResults,
+    kChart,
+    kTotalLine,
+    kStatus,
+    kFill,
+    kClose,
+    kRowCount
+};
+
+constexpr ControlRow caption(std::string_view words)
+{
+    return {.caption = words, .align = Align::MiddleLeft, .wraps = false};
+}
+
+constexpr ControlRow button(std::string_view name, std::string_view words, bool disabled = false)
+{
+    return {.name = name, .kind = ControlKind::Button, .caption = words, .disabled = disabled};
+}
+
+constexpr ControlRow kControls[] = {
+    caption(text::kListLabel),
+    {.name = "list", .kind = ControlKind::NotesBox},
+    button("openList", text::kOpenList),
+    caption(text::kSecondsLabel),
+    {.name = "seconds", .kind = ControlKind::TextBox},
+    caption(text::kJobsLabel),
+    {.name = "jobs", .kind = ControlKind::TextBox},
+    button("start", text::kStart),
+    button("cancel", text::kCancel, true),
+    {.name = "results", .kind = ControlKind::Picture, .slot = 1},
+    {.name = "chart", .kind = ControlKind::Picture},
+    {.name = "total", .align = Align::MiddleLeft},
+    {.name = "status", .align = Align::MiddleLeft},
+    button("fill", text::kFill, true),
+    button("close", text::kClose),
+};
+static_assert(std::size(kControls) == kRowCount);
+
+// The table and the chart are widgets of their own; the builder makes the rest.
+QWidget* ownControl(const ControlRow& row, QWidget& window)
+{
+    if (row.kind != ControlKind::Picture) return nullptr;
+    if (row.slot == 1) return new QTableWidget(&window);
+    return new RateChart(&window);
+}
+
+QTableWidgetItem* cell(const QString& shown, bool editable = false)
+{
+    auto* item = new QTableWidgetItem(shown);
+    if (!editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
+
+SiteAuditDialog::SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QWidget* parent)
+    : QDialog(parent), platform_(platform), target_(target),
+      runner_(new AuditRunner(platform.measureProgram(), this))
+{
+    setObjectName(QStringLiteral("SiteAuditDialog"));
+    setWindowTitle(qtText(text::kTitle));
+    setModal(false);
+
+    const std::vector<QWidget*> made = buildControls(*this, kControls, ownControl, Face::Desktop);
+    const auto at = [&made](Row row) { return made[row]; };
+    // Each caption names the field in the row after it.
+    for (Row named : {kListCaption, kSecondsCaption, kJobsCaption}) {
+        auto* caption = static_cast<QLabel*>(at(named));
+        caption->setBuddy(at(static_cast<Row>(named + 1)));
+        at(static_cast<Row>(named + 1))->setAccessibleName(caption->text().remove(QLatin1Char('&')));
+    }
+    QLabel* listLabel = static_cast<QLabel*>(at(kListCaption));
+    QLabel* secondsLabel = static_cast<QLabel*>(at(kSecondsCaption));
+    QLabel* jobsLabel = static_cast<QLabel*>(at(kJobsCaption));
+    list_ = static_cast<QPlainTextEdit*>(at(kList));
+    list_->setPlaceholderText(qtText(text::kListHint));
+    list_->setTabChangesFocus(true); // a TAB in a name comes with a paste or a list file
+    list_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    openList_ = static_cast<QPushButton*>(at(kOpenList));
+    seconds_ = static_cast<QLineEdit*>(at(kSeconds));
+    seconds_->setText(QString::number(AuditRunner::kDefaultSeconds));
+    seconds_->setValidator(new QIntValidator(measure::kMinSeconds, measure::kMaxSeconds, seconds_));
+    seconds_->setMaximumWidth(70);
+    jobs_ = static_cast<QLineEdit*>(at(kJobs));
+    jobs_->setText(QString::number(AuditRunner::kDefaultJobs));
+    jobs_->setValidator(new QIntValidator(1, AuditRunner::kMaxJobs, jobs_));
+    jobs_->setMaximumWidth(70);
+    start_ = static_cast<QPushButton*>(at(kStart));
+    cancel_ = static_cast<QPushButton*>(at(kCancel));
+    results_ = static_cast<QTableWidget*>(at(kResults));
+    results_->setAccessibleName(qtText(text::kResultsName));
+    QStringList headings;
+    for (const std::string_view h : text::kColumns) headings << qtText(h);
+    results_->setColumnCount(ColumnCount);
+    results_->setHorizontalHeaderLabels(headings);
+    results_->verticalHeader()->hide();
+    results_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    results_->setSelectionMode(QAbstractItemView::SingleSelection);
+    results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    results_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
+    chart_ = static_cast<RateChart*>(at(kChart));
+    chart_->setAccessibleName(qtText(text::kChartName));
+    chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
+    total_ = static_cast<QLabel*>(at(kTotalLine));
+    status_ = static_cast<QLabel*>(at(kStatus));
+    fill_ = static_cast<QPushButton*>(at(kFill));
+    close_ = static_cast<QPushButton*>(at(kClose));
+
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(list_, 1);
+    listRow->addWidget(openList_, 0, Qt::AlignTop);
+    auto* how = new QHBoxLayout;
+    how->addWidget(secondsLabel);
+    how->addWidget(seconds_);
+    how->addSpacing(16);
+    how->addWidget(jobsLabel);
+    how->addWidget(jobs_);
+    how->addStretch(1);
+    how->addWidget(start_);
+    how->addWidget(cancel_);
+    auto* end = new QHBoxLayout;
+    end->addWidget(fill_);
+    end->addStretch(1);
+    end->addWidget(close_);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(listLabel);
+    column->addLayout(listRow, 1);
+    column->addLayout(how);
+    column->addWidget(results_, 2);
+    column->addWidget(chart_, 1);
+    column->addWidget(total_);
+    column->addWidget(status_);
+    column->addLayout(end);
+    const int line = fontMetrics().lineSpacing();
+    list_->setMinimumHeight(line * 5);
+    results_->setMinimumHeight(line * 9);
+    total_->setMinimumHeight(line * 2 + 2);
+    status_->setMinimumHeight(line + 2);
+    setMinimumWidth(820);
+
+    connect(list_, &QPlainTextEdit::textChanged, this, &SiteAuditDialog::listChanged);
+    connect(openList_, &QPushButton::clicked, this, &SiteAuditDialog::openList);
+    connect(start_, &QPushButton::clicked, this, &SiteAuditDialog::start);
+    connect(cancel_, &QPushButton::clicked, runner_, &AuditRunner::cancel);
+    connect(fill_, &QPushButton::clicked, this, &SiteAuditDialog::fill);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
+    connect(runner_, &AuditRunner::rowChanged, this, &SiteAuditDialog::rowChanged);
+    connect(runner_, &AuditRunner::finished, this, &SiteAuditDialog::runEnded);
+    connect(results_, &QTableWidget::itemSelectionChanged, this, &SiteAuditDialog::showChart);
+    showTotal();
+}
+
+SiteAuditDialog::~SiteAuditDialog() = default;
+
+bool SiteAuditDialog::running() const
+{
+    return runner_->running();
+}
+
+QString SiteAuditDialog::number(double value, int decimals) const
+{
+    return QString::fromStdString(measure::decimalText(value, decimals))
+        .replace(QLatin1Char('.'), platform_.decimalSeparator());
+}
+
+void SiteAuditDialog::setStatus(const QString& shown, bool error)
+{
+    status_->setText(shown);
+    status_->setStyleSheet(error ? QStringLiteral("color: #b00000;") : QString());
+}
+
+// The rows follow the list as it is typed; what was measured for an earlier list goes.
+void SiteAuditDialog::listChanged()
+{
+    if (running()) return;
+    const measure::SourceList list = measure::readSourceList(list_->toPlainText().toStdString());
+    results_->setRowCount(0);
+    addresses_.clear();
+    for (const measure::ListedSource& source : list.sources) {
+        const int row = results_->rowCount();
+        results_->insertRow(row);
+        results_->setItem(row, Number, cell(QString::number(row + 1)));
+        results_->setItem(row, Name, cell(QString::fromStdString(source.name), true));
+        for (int c = Progress; c < ColumnCount; ++c) results_->setItem(row, c, cell(QString()));
+        addresses_ << QString::fromStdString(source.address);
+    }
+    switch (list.problem) {
+    case measure::ListProblem::TooMany:
+        setStatus(qtText(text::kTooMany).arg(measure::kMaxListedSources).arg(list.line), true);
+        break;
+    case measure::ListProblem::NoAddress: setStatus(qtText(text::kNoAddress).arg(list.line), true); break;
+    default: setStatus(QString(), false); break;
+    }
+    fill_->setEnabled(false);
+    chart_->restart(askedSeconds_);
+    showTotal();
+}
+
+void SiteAuditDialog::openList()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, qtText(text::kOpenListTitle), QString(), qtText(text::kListFilter));
+    if (path.isEmpty()) return;
+    const measure::SourceList read = measure::readSourceListFile(path.toLocal8Bit().toStdString());
+    if (read.problem == measure::ListProblem::NoSuchFile || read.problem == measure::ListProblem::NotReadable ||
+        read.problem == measure::ListProblem::TooLarge) {
+        setStatus(qtText(text::kListUnreadable).arg(path), true);
+        return;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) list_->setPlainText(QString::fromUtf8(file.readAll()));
+}
+
+void SiteAuditDialog::start()
+{
+    if (running()) return;
+    listChanged();
+    const measure::SourceList list = measure::readSourceList(list_->toPlainText().toStdString());
+    if (list.problem == measure::ListProblem::Empty) {
+        setStatus(qtText(text::kEmpty), true);
+        return;
+    }
+    if (list.problem != measure::ListProblem::None) return; // said by listChanged()
+    bool ok = false;
+    const int seconds = seconds_->text().toInt(&ok);
+    if (!ok || seconds < measure::kMinSeconds || seconds > measure::kMaxSeconds) {
+        setStatus(qtText(text::kBadSeconds), true);
+        return;
+    }
+    const int jobs = jobs_->text().toInt(&ok);
+    if (!ok || jobs < 1 || jobs > AuditRunner::kMaxJobs) {
+        setStatus(qtText(text::kBadJobs), true);
+        return;
+    }
+    askedSeconds_ = seconds;
+    chart_->restart(seconds);
+    setStatus(QString(), false);
+    setRunning(true);
+    runner_->start(addresses_, seconds, jobs);
+    for (int row = 0; row < results_->rowCount(); ++row) rowChanged(row);
+}
+
+void SiteAuditDialog::setRunning(bool running)
+{
+    list_->setReadOnly(running);
+    for (QWidget* w : std::initializer_list<QWidget*>{openList_, seconds_, jobs_, start_})
+        w->setEnabled(!running);
+    cancel_->setEnabled(running);
+    fill_->setEnabled(!running && !measuredCameras().empty());
+}
+
+void SiteAuditDialog::rowChanged(int row)
+{
+    if (row < 0 || row >= results_->rowCount() || static_cast<std::size_t>(row) >= runner_->rows().size()) return;
+    const AuditRow& r = runner_->rows()[static_cast<std::size_t>(row)];
+    QString progress;
+    switch (r.state) {
+    case AuditState::Waiting: progress = qtText(text::kWaiting); break;
+    case AuditState::Running:
+        progress = qtText(text::kRunning).arg(number(r.secondsDone, 1)).arg(askedSeconds_).arg(number(r.runningKbps, 1));
+        break;
+    case AuditState::Measured:
+        progress = r.result && r.result->seconds + 0.05 < askedSeconds_
+                       ? qtText(text::kStopped).arg(number(r.result->seconds, 1))
+                       : qtText(text::kDone);
+        break;
+    case AuditState::Failed:
+        switch (r.trouble) {
+        case AuditTrouble::Cause: progress = phrase(measure::causeText(r.cause).russian); break;
+        case AuditTrouble::NotStarted: progress = qtText(text::kNotStarted); break;
+        case AuditTrouble::Silent: progress = qtText(text::kSilent); break;
+        case AuditTrouble::Cancelled: progress = qtText(text::kCancelled); break;
+        case AuditTrouble::Crashed:
+        case AuditTrouble::None: progress = qtText(text::kCrashed); break;
+        }
+        break;
+    }
+    results_->item(row, Progress)->setText(progress);
+    const bool measured = r.state == AuditState::Measured && r.result;
+    QString frame;
+    if (measured) {
+        const MeasuredStream& m = *r.result;
+        frame = m.width > 0 && m.height > 0 ? qtText(text::kSize).arg(m.width).arg(m.height) : QStringLiteral("?");
+        if (m.fps) frame += qtText(text::kFps).arg(number(*m.fps, 2));
+    }
+    results_->item(row, Codec)->setText(measured ? r.result->codec : QString());
+    results_->item(row, Frame)->setText(frame);
+    results_->item(row, Kbps)->setText(measured ? number(r.result->totalKbps(), 1) : QString());
+    results_->item(row, Applied)->setText(measured ? number(r.result->appliedKbps, 2) : QString());
+    if (results_->currentRow() == row) showChart();
+    showTotal();
+}
+
+void SiteAuditDialog::runEnded()
+{
+    for (int row = 0; row < results_->rowCount(); ++row) rowChanged(row);
+    setRunning(false);
+}
+
+void SiteAuditDialog::showChart()
+{
+    const int row = results_->currentRow();
+    chart_->restart(askedSeconds_);
+    if (row < 0 || static_cast<std::size_t>(row) >= runner_->rows().size()) return;
+    const AuditRow& r = runner_->rows()[static_cast<std::size_t>(row)];
+    for (std::size_t i = 0; i < r.perSecond.size(); ++i) chart_->addSecond(static_cast<int>(i), r.perSecond[i]);
+    if (r.result) chart_->setAverage(r.result->videoKbps);
+}
+
+std::vector<MeasuredCamera> SiteAuditDialog::measuredCameras() const
+{
+    std::vector<MeasuredCamera> cameras;
+    const auto& rows = runner_->rows();
+    for (std::size_t i = 0; i < rows.size() && static_cast<int>(i) < results_->rowCount(); ++i) {
+        if (rows[i].state != AuditState::Measured || !rows[i].result) continue;
+        QString name = results_->item(static_cast<int>(i), Name)->text().trimmed();
+        // As a list without a name: the address without credentials.
+        if (name.isEmpty()) name = QString::fromStdString(measure::withoutCredentials(addresses_.at(static_cast<qsizetype>(i)).toStdString()));
+        cameras.push_back(
+            {name.toStdString(), measuredRecord(*rows[i].result, rows[i].measuredAt), rows[i].result->appliedKbps});
+    }
+    return cameras;
+}
+
+void SiteAuditDialog::showTotal()
+{
+    std::vector<double> rates;
+    for (const MeasuredCamera& camera : measuredCameras()) rates.push_back(camera.appliedKbps);
+    double sum = 0;
+    for (const double r : rates) sum += r;
+    QString line = qtText(text::kTotal)
+                       .arg(rates.size())
+                       .arg(results_->rowCount())
+                       .arg(number(sum, 2), number(sum / 1024, 2));
+    if (!rates.empty()) {
+        const QString depth = target_.depthAt(rates);
+        if (!depth.isEmpty()) line += qtText(text::kDepth).arg(depth);
+    }
+    total_->setText(line + QLatin1Char('.'));
+}
+
+void SiteAuditDialog::targetChanged()
+{
+    showTotal();
+}
+
+void SiteAuditDialog::fill()
+{
+    if (running()) return;
+    const std::vector<MeasuredCamera> cameras = measuredCameras();
+    if (cameras.empty()) return;
+    if (target_.replaceChannels(cameras)) setStatus(qtText(text::kFilled).arg(cameras.size()), false);
+}
+
+void SiteAuditDialog::closeEvent(QCloseEvent* event)
+{
+    // Closing ends every measurement at once.
+    if (running()) runner_->abort();
+    QDialog::closeEvent(event);
+}
+
+} // namespace velmora
