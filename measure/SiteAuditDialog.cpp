@@ -9,8 +9,8 @@
 #include "SiteAuditTexts.h"
 #include "Source.h"
 #include "SourceList.h"
-#include "TextDoor.h"
 #include "Tally.h"
+#include "TextDoor.h"
 #include "WindowBuilder.h"
 
 #include <QCloseEvent>
@@ -254,12 +254,12 @@ void SiteAuditDialog::listChanged()
 
 void SiteAuditDialog::openList()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, qtText(text::kOpenListTitle), QString(), qtText(text::kListFilter));
+    const QString path = QFileDialog::getOpenFileName(this, qtText(text::kOpenListTitle), QString(),
+                                                      qtText(text::kListFilter));
     if (path.isEmpty()) return;
     const measure::SourceList read = measure::readSourceListFile(path.toLocal8Bit().toStdString());
-    if (read.problem == measure::ListProblem::NoSuchFile || read.problem == measure::ListProblem::NotReadable ||
-        read.problem == measure::ListProblem::TooLarge) {
+    if (read.problem == measure::ListProblem::NoSuchFile ||
+        read.problem == measure::ListProblem::NotReadable || read.problem == measure::ListProblem::TooLarge) {
         setStatus(qtText(text::kListUnreadable).arg(path), true);
         return;
     }
@@ -307,13 +307,17 @@ void SiteAuditDialog::setRunning(bool running)
 
 void SiteAuditDialog::rowChanged(int row)
 {
-    if (row < 0 || row >= results_->rowCount() || static_cast<std::size_t>(row) >= runner_->rows().size()) return;
+    if (row < 0 || row >= results_->rowCount() || static_cast<std::size_t>(row) >= runner_->rows().size())
+        return;
     const AuditRow& r = runner_->rows()[static_cast<std::size_t>(row)];
     QString progress;
     switch (r.state) {
     case AuditState::Waiting: progress = qtText(text::kWaiting); break;
     case AuditState::Running:
-        progress = qtText(text::kRunning).arg(number(r.secondsDone, 1)).arg(askedSeconds_).arg(number(r.runningKbps, 1));
+        progress = qtText(text::kRunning)
+                       .arg(number(r.secondsDone, 1))
+                       .arg(askedSeconds_)
+                       .arg(number(r.runningKbps, 1));
         break;
     case AuditState::Measured:
         progress = r.result && r.result->seconds + 0.05 < askedSeconds_
@@ -336,7 +340,8 @@ void SiteAuditDialog::rowChanged(int row)
     QString frame;
     if (measured) {
         const MeasuredStream& m = *r.result;
-        frame = m.width > 0 && m.height > 0 ? qtText(text::kSize).arg(m.width).arg(m.height) : QStringLiteral("?");
+        frame = m.width > 0 && m.height > 0 ? qtText(text::kSize).arg(m.width).arg(m.height)
+                                            : QStringLiteral("?");
         if (m.fps) frame += qtText(text::kFps).arg(number(*m.fps, 2));
     }
     results_->item(row, Codec)->setText(measured ? r.result->codec : QString());
@@ -359,7 +364,8 @@ void SiteAuditDialog::showChart()
     chart_->restart(askedSeconds_);
     if (row < 0 || static_cast<std::size_t>(row) >= runner_->rows().size()) return;
     const AuditRow& r = runner_->rows()[static_cast<std::size_t>(row)];
-    for (std::size_t i = 0; i < r.perSecond.size(); ++i) chart_->addSecond(static_cast<int>(i), r.perSecond[i]);
+    for (std::size_t i = 0; i < r.perSecond.size(); ++i)
+        chart_->addSecond(static_cast<int>(i), r.perSecond[i]);
     if (r.result) chart_->setAverage(r.result->videoKbps);
 }
 
@@ -371,9 +377,11 @@ std::vector<MeasuredCamera> SiteAuditDialog::measuredCameras() const
         if (rows[i].state != AuditState::Measured || !rows[i].result) continue;
         QString name = results_->item(static_cast<int>(i), Name)->text().trimmed();
         // As a list without a name: the address without credentials.
-        if (name.isEmpty()) name = QString::fromStdString(measure::withoutCredentials(addresses_.at(static_cast<qsizetype>(i)).toStdString()));
-        cameras.push_back(
-            {name.toStdString(), measuredRecord(*rows[i].result, rows[i].measuredAt), rows[i].result->appliedKbps});
+        if (name.isEmpty())
+            name = QString::fromStdString(
+                measure::withoutCredentials(addresses_.at(static_cast<qsizetype>(i)).toStdString()));
+        cameras.push_back({name.toStdString(), measuredRecord(*rows[i].result, rows[i].measuredAt),
+                           rows[i].result->appliedKbps});
     }
     return cameras;
 }

@@ -23,7 +23,8 @@ inline constexpr std::string_view kCancel = "Отмена";
 inline constexpr std::string_view kFill = "&Заполнить каналы";
 inline constexpr std::string_view kClose = "Закрыть";
 // The table's columns.
-inline constexpr std::string_view kColumns[] = {"№", "Камера", "Ход", "Кодек", "Кадр", "кбит/с", "В канал, Кбит/с"};
+inline constexpr std::string_view kColumns[] = {"№",      "Камера",         "Ход", "Кодек", "Кадр",
+                                                "кбит/с", "В канал, Кбит/с"};
 inline constexpr std::string_view kResultsName = "Камеры и измеренное";
 inline constexpr std::string_view kChartName = "Поток выбранной камеры по секундам";
 // A row's progress.
@@ -47,12 +48,13 @@ inline constexpr std::string_view kBadJobs = "Камер одновременн�
 inline constexpr std::string_view kTooMany = "В списке больше %1 камер (строка %2).";
 inline constexpr std::string_view kNoAddress = "В строке %1 есть имя, но нет адреса.";
 inline constexpr std::string_view kEmpty = "В списке нет ни одной камеры.";
-inline constexpr std::string_view kListUnreadable = "Список «%1» не читается: нет такого файла, нет доступа или он больше 1 Мбайт.";
+inline constexpr std::string_view kListUnreadable =
+    "Список «%1» не читается: нет такого файла, нет доступа или он больше 1 Мбайт.";
 // After "Заполнить каналы".
 inline constexpr std::string_view kQuestionTitle = "Заполнить каналы";
-inline constexpr std::string_view kQuestion =
-    "Каналы окна будут заменены измеренными камерами (%1). Несохранённые изменения и прежние каналы пропадут. "
-    "Заменить?";
+inline constexpr std::string_view kQuestion = "Каналы окна будут заменены измеренными камерами (%1). "
+                                              "Несохранённые изменения и прежние каналы пропадут. "
+                                              "Заменить?";
 inline constexpr std::string_view kFilled = "Каналы окна заполнены: %1.";
 
 } // namespace velmora::measure::audittext
