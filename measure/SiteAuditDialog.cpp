@@ -15,7 +15,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIntValidator>
@@ -254,8 +253,7 @@ void SiteAuditDialog::listChanged()
 
 void SiteAuditDialog::openList()
 {
-    const QString path = QFileDialog::getOpenFileName(this, qtText(text::kOpenListTitle), QString(),
-                                                      qtText(text::kListFilter));
+    const QString path = platform_.askOpenPath(this, qtText(text::kOpenListTitle), qtText(text::kListFilter));
     if (path.isEmpty()) return;
     const measure::SourceList read = measure::readSourceListFile(path.toLocal8Bit().toStdString());
     if (read.problem == measure::ListProblem::NoSuchFile ||

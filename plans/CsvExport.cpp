@@ -28,6 +28,16 @@ std::string field(std::string_view text)
     return out + '"';
 }
 
+// A text the user typed, such as a camera's name: a spreadsheet would run one
+// that begins with "=", "+", "-" or "@" as a formula, so it is kept text by a
+// leading apostrophe.
+std::string typedText(const std::string& text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        return "'" + text;
+    return text;
+}
+
 void addRow(std::string& out, Row row, std::size_t columns = kColumns)
 {
     row.resize(columns);
@@ -76,7 +86,7 @@ std::string channelTableCsv(const MainForm& form)
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k) {
         const auto s = static_cast<std::size_t>(k);
         Row row{intText(k)};
-        if (named) row.push_back(form.cameras[s].name);
+        if (named) row.push_back(typedText(form.cameras[s].name));
         if (t.chmanual[s] != kFalse) {
             // A typed (CBR) bitrate: the picture settings did not make it.
             row.insert(row.end(), {std::string("CBR"), std::string("битрейт"), "", ""});

@@ -402,13 +402,16 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     yard.source = "/video/yard.mp4";
     yard.audioKbps.reset();
     yard.fps.reset();
-    session.fillChannels({{"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"", yard, 12}});
+    session.fillChannels({{"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"=HYPERLINK(\"x\")", yard, 12}});
     const Plan filled = session.plan();
     ASSERT_EQ(filled.channels.size(), 3U);
     EXPECT_EQ(filled.channels[0].bitrate, 4078.81F) << "as \"Применить\" types it";
     EXPECT_TRUE(filled.channels[0].handTyped);
     EXPECT_EQ(filled.channels[1].hoursIndex, 0) << "24 hours a day";
     EXPECT_EQ(filled.channels[1].camera.name, "Двор");
+    // A name a spreadsheet would run as a formula stays text in the CSV.
+    EXPECT_NE(channelTableCsv(session.form()).find(";\"'=HYPERLINK(\"\"x\"\")\";"), std::string::npos)
+        << channelTableCsv(session.form());
     const PlanRead read = readPlan(planJson(filled));
     ASSERT_TRUE(read.plan) << read.error.toStdString();
     EXPECT_EQ(*read.plan, filled);
