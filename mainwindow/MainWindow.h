@@ -77,6 +77,7 @@ public:
     void showDiskArray();
     // "Измерить поток камеры…" (Ctrl+M): the one measuring dialog, shown.
     void showMeasure();
+    void showSiteAudit();
     // The dialog's "Применить": the size goes into the disk-size field as if
     // typed there, and the unit becomes "Тбайт".
     void applyDiskSize(const QString& size);
@@ -153,7 +154,6 @@ private:
     // The site-measuring dialog's: the depth at its cameras' rates, and its channels put in.
     QString depthAt(const std::vector<double>& appliedKbps) override;
     bool replaceChannels(const std::vector<MeasuredCamera>& cameras) override;
-    void showSiteAudit();
     bool writePlan(const QString& path);
     // The title bar names the plan in use.
     void showPlanName();

@@ -3,6 +3,7 @@
 
 #include "AuditRunner.h"
 #include "Causes.h"
+#include "PlainTextBox.h"
 #include "Platform.h"
 #include "Protocol.h"
 #include "RateChart.h"
@@ -127,7 +128,9 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QW
     QLabel* listLabel = static_cast<QLabel*>(at(kListCaption));
     QLabel* secondsLabel = static_cast<QLabel*>(at(kSecondsCaption));
     QLabel* jobsLabel = static_cast<QLabel*>(at(kJobsCaption));
-    list_ = static_cast<QPlainTextEdit*>(at(kList));
+    list_ = static_cast<PlainTextBox*>(at(kList));
+    // A paste takes as much as a list file may hold; what is longer is cut.
+    list_->setPasteLimit(static_cast<int>(measure::kMaxListBytes));
     list_->setPlaceholderText(qtText(text::kListHint));
     list_->setTabChangesFocus(true); // a TAB in a name comes with a paste or a list file
     list_->setLineWrapMode(QPlainTextEdit::NoWrap);

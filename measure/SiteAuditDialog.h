@@ -10,13 +10,13 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
 
 namespace velmora {
 
 class AuditRunner;
+class PlainTextBox;
 class Platform;
 class RateChart;
 
@@ -70,7 +70,7 @@ private:
     Platform& platform_;
     SiteAuditTarget& target_;
     AuditRunner* runner_;
-    QPlainTextEdit* list_;
+    PlainTextBox* list_;
     QPushButton* openList_;
     QLineEdit* seconds_;
     QLineEdit* jobs_;

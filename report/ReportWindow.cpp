@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportWindow.h"
 
-#include "NotesBox.h"
 #include "Platform.h"
 #include "ReportLayout.h"
 #include "ReportTexts.h"
@@ -62,14 +61,6 @@ void fitText(QLabel* label, const ControlRow& control)
     label->resize(std::clamp(wanted, box, roomTo(control)), label->height());
 }
 
-QWidget* ownControl(const ControlRow& control, QWidget& window)
-{
-    if (control.kind != ControlKind::NotesBox) return nullptr;
-    auto* notes = new NotesBox(&window);
-    notes->setAccessibleName(qtText(reporttexts::kNotesName));
-    return notes;
-}
-
 } // namespace
 
 ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
@@ -80,13 +71,15 @@ ReportWindow::ReportWindow(Platform& platform, QWidget* parent)
     setFont(qtFont(kReportWindowFont));
 
     const auto controls = reportControls();
-    controls_ = buildControls(*this, controls, ownControl);
+    controls_ = buildControls(*this, controls);
     for (std::size_t i = 0; i < controls.size(); ++i)
         if (controls[i].kind == ControlKind::Label) fitText(static_cast<QLabel*>(controls_[i]), controls[i]);
 
     printButton_ = static_cast<QPushButton*>(controls_[reportIndex(ReportCtl::Command1)]);
     connect(printButton_, &QPushButton::clicked, this, &ReportWindow::Command1_Click);
     notesBox_ = static_cast<QPlainTextEdit*>(controls_[reportIndex(ReportCtl::Text1)]);
+    notesBox_->setAccessibleName(qtText(reporttexts::kNotesName));
+    notesBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     menu_ = new QMenu(this);
     menu_->addAction(qtText(reporttexts::kSavePdfEntry), this, &ReportWindow::savePdfAs);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowBuilder.h"
 
+#include "PlainTextBox.h"
 #include "WindowKit.h"
 
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -37,7 +37,7 @@ QWidget* plainWidget(const ControlRow& row, QWidget& window)
     case ControlKind::CheckBox: return new QCheckBox(&window);
     case ControlKind::TextBox: return new QLineEdit(&window);
     case ControlKind::Button: return new QPushButton(&window);
-    case ControlKind::NotesBox: return new QPlainTextEdit(&window);
+    case ControlKind::NotesBox: return new PlainTextBox(&window);
     case ControlKind::ProgressBar: return new QProgressBar(&window);
     case ControlKind::Label:
     case ControlKind::Picture: break;

@@ -2,7 +2,7 @@
 #include "ClipboardContents.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
-#include "NotesBox.h"
+#include "PlainTextBox.h"
 
 #include "../../fuzz/FormChecks.h"
 
@@ -52,14 +52,27 @@ protected:
         QGuiApplication::clipboard()->clear();
     }
 
+    void pasteEveryContent(PlainTextBox* box);
+
     FakePlatform platform;
     std::unique_ptr<MainWindow> window;
     QPlainTextEdit* notes = nullptr;
 };
 
 // Ctrl+V with an empty clipboard used to kill the program inside Qt's own
-// paste; now the notes box takes the plain text and nothing else.
-TEST_P(ClipboardTest, NotesBoxPastesOnlyPlainText)
+// paste; now the plain-text boxes (the report's notes, the site's list of
+// cameras) take the plain text and nothing else.
+TEST_P(ClipboardTest, PlainTextBoxesPasteOnlyPlainText)
+{
+    window->showSiteAudit();
+    auto* list = window->siteAuditDialog()->findChild<PlainTextBox*>(QStringLiteral("list"));
+    for (PlainTextBox* box : {qobject_cast<PlainTextBox*>(notes), list}) {
+        ASSERT_NE(box, nullptr);
+        pasteEveryContent(box);
+    }
+}
+
+void ClipboardTest::pasteEveryContent(PlainTextBox* notes)
 {
     for (const ClipboardContent& content : clipboardContents()) {
         notes->setPlainText(QStringLiteral("Склад"));
@@ -77,7 +90,7 @@ TEST_P(ClipboardTest, NotesBoxPastesOnlyPlainText)
             EXPECT_TRUE(notes->toPlainText().endsWith(QStringLiteral("4"))) << content.name;
         } else {
             // A megabyte is cut to what the box takes.
-            const QString fits = expected.left(NotesBox::kMaxPasted - 5);
+            const QString fits = expected.left(notes->pasteLimit() - 5);
             EXPECT_EQ(notes->toPlainText(), QStringLiteral("Склад") + fits) << content.name;
         }
 

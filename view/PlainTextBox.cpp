@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "NotesBox.h"
+#include "PlainTextBox.h"
 
 #include <QMimeData>
 #include <QTextCursor>
@@ -17,24 +17,21 @@ QString plainTextOf(const QMimeData* source)
 
 } // namespace
 
-NotesBox::NotesBox(QWidget* parent) : QPlainTextEdit(parent)
-{
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}
+PlainTextBox::PlainTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
 
-bool NotesBox::canInsertFromMimeData(const QMimeData* source) const
+bool PlainTextBox::canInsertFromMimeData(const QMimeData* source) const
 {
     return !plainTextOf(source).isEmpty();
 }
 
-void NotesBox::insertFromMimeData(const QMimeData* source)
+void PlainTextBox::insertFromMimeData(const QMimeData* source)
 {
     const QString text = plainTextOf(source);
     if (text.isEmpty()) return;
     QTextCursor cursor = textCursor();
     const qsizetype kept =
         document()->characterCount() - 1 - (cursor.selectionEnd() - cursor.selectionStart());
-    const qsizetype room = kMaxPasted - kept;
+    const qsizetype room = pasteLimit_ - kept;
     if (room <= 0) return;
     cursor.insertText(text.left(room));
     setTextCursor(cursor);
