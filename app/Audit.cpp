@@ -69,7 +69,7 @@ QString whyNot(const AuditRow& row)
     switch (row.trouble) {
     case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
     case AuditTrouble::NotStarted: return qtText(t::kAuditNotStarted);
-    case AuditTrouble::Silent: return qtText(t::kAuditSilent);
+    case AuditTrouble::Silent: return qtText(t::kAuditSilent).arg(AuditRunner::kSilenceLimitMs / 1000);
     case AuditTrouble::Cancelled: return qtText(t::kAuditCancelled);
     case AuditTrouble::Crashed:
     case AuditTrouble::None: break;

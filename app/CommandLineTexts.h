@@ -112,7 +112,7 @@ inline constexpr std::string_view kSourceFailed = "источник %1 %2: %3";
 // Why, where the measuring program did not name a cause.
 inline constexpr std::string_view kAuditNotStarted = "программа измерения velmora-measure не запустилась";
 inline constexpr std::string_view kAuditCrashed = "программа измерения завершилась аварийно";
-inline constexpr std::string_view kAuditSilent = "программа измерения молчала 20 с и остановлена";
+inline constexpr std::string_view kAuditSilent = "программа измерения молчала %1 с и остановлена";
 inline constexpr std::string_view kAuditCancelled = "измерение прервано";
 // Not one source measured: no plan.
 inline constexpr std::string_view kNothingMeasured = "не измерен ни один источник; план не записан";

@@ -212,6 +212,14 @@ void AuditRunner::abort()
     if (wasActive) emit finished();
 }
 
+void AuditRunner::clear()
+{
+    if (active_) return;
+    killAll();
+    rows_.clear();
+    jobsRunning_.clear();
+}
+
 void AuditRunner::killAll()
 {
     cancelling_ = true;

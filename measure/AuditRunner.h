@@ -3,6 +3,7 @@
 
 #include "Causes.h"
 #include "MeasuredStream.h"
+#include "Protocol.h"
 #include "SourceList.h"
 #include "Tally.h"
 
@@ -57,10 +58,10 @@ public:
     static constexpr int kDefaultJobs = measure::kDefaultJobs;
     static constexpr int kMaxJobs = measure::kMaxJobs;
     static constexpr int kDefaultSeconds = measure::kDefaultSeconds;
-    // Longest silence of a measuring process before it is given up.
-    static constexpr int kSilenceLimitMs = 20000;
-    // After a cancel, how long a process has to hand over what it measured.
-    static constexpr int kStopLimitMs = 3000;
+    // Longest silence of a measuring process before it is given up, and after
+    // a cancel, how long a process has to hand over what it measured.
+    static constexpr int kSilenceLimitMs = measure::kSilenceLimitMs;
+    static constexpr int kStopLimitMs = measure::kStopLimitMs;
 
     // Starts measuring `addresses` (credentials included) for `seconds` each.
     void start(const QStringList& addresses, int seconds, int jobs);
@@ -69,6 +70,8 @@ public:
     void cancel();
     // Kills every process at once and keeps nothing of what was running.
     void abort();
+    // Forgets the rows of the last run (not while one runs): its list is gone.
+    void clear();
 
     bool running() const;
     const std::vector<AuditRow>& rows() const { return rows_; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "MeasuredStream.h"
+#include "Protocol.h"
 
 #include <QDialog>
 #include <QString>
@@ -50,10 +51,10 @@ public:
     // The channel shown or its bitrate changed: the comparison follows.
     void targetChanged();
 
-    // Longest silence of the measuring program before the dialog gives up on it.
-    static constexpr int kSilenceLimitMs = 20000;
-    // After "Отмена", how long the program has to hand over what it measured.
-    static constexpr int kStopLimitMs = 3000;
+    // Longest silence of the measuring program before the dialog gives up on
+    // it, and after "Отмена", how long it has to hand over what it measured.
+    static constexpr int kSilenceLimitMs = measure::kSilenceLimitMs;
+    static constexpr int kStopLimitMs = measure::kStopLimitMs;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -232,6 +232,7 @@ void SiteAuditDialog::listChanged()
 {
     if (running()) return;
     const measure::SourceList list = measure::readSourceList(list_->toPlainText().toStdString());
+    runner_->clear();
     results_->setRowCount(0);
     addresses_.clear();
     for (const measure::ListedSource& source : list.sources) {
@@ -261,7 +262,9 @@ void SiteAuditDialog::openList()
     const measure::SourceList read = measure::readSourceListFile(path.toLocal8Bit().toStdString());
     if (read.problem == measure::ListProblem::NoSuchFile ||
         read.problem == measure::ListProblem::NotReadable || read.problem == measure::ListProblem::TooLarge) {
-        setStatus(qtText(text::kListUnreadable).arg(path), true);
+        setStatus(
+            qtText(text::kListUnreadable).arg(path).arg(measure::kMaxListBytes / (std::size_t{1024} * 1024)),
+            true);
         return;
     }
     QFile file(path);
@@ -281,12 +284,12 @@ void SiteAuditDialog::start()
     bool ok = false;
     const int seconds = seconds_->text().toInt(&ok);
     if (!ok || seconds < measure::kMinSeconds || seconds > measure::kMaxSeconds) {
-        setStatus(qtText(text::kBadSeconds), true);
+        setStatus(qtText(text::kBadSeconds).arg(measure::kMinSeconds).arg(measure::kMaxSeconds), true);
         return;
     }
     const int jobs = jobs_->text().toInt(&ok);
     if (!ok || jobs < 1 || jobs > AuditRunner::kMaxJobs) {
-        setStatus(qtText(text::kBadJobs), true);
+        setStatus(qtText(text::kBadJobs).arg(AuditRunner::kMaxJobs), true);
         return;
     }
     askedSeconds_ = seconds;
@@ -329,7 +332,9 @@ void SiteAuditDialog::rowChanged(int row)
         switch (r.trouble) {
         case AuditTrouble::Cause: progress = phrase(measure::causeText(r.cause).russian); break;
         case AuditTrouble::NotStarted: progress = qtText(text::kNotStarted); break;
-        case AuditTrouble::Silent: progress = qtText(text::kSilent); break;
+        case AuditTrouble::Silent:
+            progress = qtText(text::kSilent).arg(AuditRunner::kSilenceLimitMs / 1000);
+            break;
         case AuditTrouble::Cancelled: progress = qtText(text::kCancelled); break;
         case AuditTrouble::Crashed:
         case AuditTrouble::None: progress = qtText(text::kCrashed); break;

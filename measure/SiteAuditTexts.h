@@ -35,7 +35,7 @@ inline constexpr std::string_view kDone = "измерено";
 inline constexpr std::string_view kStopped = "измерено %1 с";
 inline constexpr std::string_view kNotStarted = "программа измерения не запустилась";
 inline constexpr std::string_view kCrashed = "программа измерения завершилась аварийно";
-inline constexpr std::string_view kSilent = "программа измерения молчала 20 с";
+inline constexpr std::string_view kSilent = "программа измерения молчала %1 с";
 inline constexpr std::string_view kCancelled = "не измерено: отменено";
 inline constexpr std::string_view kSize = "%1x%2";
 inline constexpr std::string_view kFps = ", %1 к/с";
@@ -43,13 +43,13 @@ inline constexpr std::string_view kFps = ", %1 к/с";
 inline constexpr std::string_view kTotal = "Измерено %1 из %2: %3 Кбит/с (%4 Мбит/с) в каналы";
 inline constexpr std::string_view kDepth = "; диск окна хранит %1";
 // Why nothing starts.
-inline constexpr std::string_view kBadSeconds = "Секунд на камеру — целое число от 3 до 3600.";
-inline constexpr std::string_view kBadJobs = "Камер одновременно — от 1 до 8.";
+inline constexpr std::string_view kBadSeconds = "Секунд на камеру — целое число от %1 до %2.";
+inline constexpr std::string_view kBadJobs = "Камер одновременно — от 1 до %1.";
 inline constexpr std::string_view kTooMany = "В списке больше %1 камер (строка %2).";
 inline constexpr std::string_view kNoAddress = "В строке %1 есть имя, но нет адреса.";
 inline constexpr std::string_view kEmpty = "В списке нет ни одной камеры.";
 inline constexpr std::string_view kListUnreadable =
-    "Список «%1» не читается: нет такого файла, нет доступа или он больше 1 Мбайт.";
+    "Список «%1» не читается: нет такого файла, нет доступа или он больше %2 Мбайт.";
 // After "Заполнить каналы".
 inline constexpr std::string_view kQuestionTitle = "Заполнить каналы";
 inline constexpr std::string_view kQuestion = "Каналы окна будут заменены измеренными камерами (%1). "

@@ -162,9 +162,19 @@ std::optional<int> disksNeeded(const ArrayPlan& plan, double days, double dayTot
 
 } // namespace
 
-std::string_view arrayFieldRule(ArrayField field)
+std::string arrayFieldRule(ArrayField field)
 {
-    return arraytexts::kFieldRules[static_cast<std::size_t>(field)];
+    const auto i = static_cast<std::size_t>(field);
+    const FieldRule& limits = kFieldLimits[i];
+    std::string rule(arraytexts::kFieldRules[i]);
+    // The limits are whole numbers: they print without a fraction.
+    const auto put = [&rule](std::string_view mark, double value) {
+        if (const auto at = rule.find(mark); at != std::string::npos)
+            rule.replace(at, mark.size(), std::to_string(static_cast<long long>(value)));
+    };
+    put("%1", limits.least);
+    put("%2", limits.most);
+    return rule;
 }
 
 std::optional<float> windowDepthDays(std::string_view diskText, double dayTotalGb)
@@ -275,7 +285,7 @@ void DiskArrayForm::recompute()
             if (fieldMessage.empty()) {
                 fieldMessage = commaForPeriod(text, decimal_, rule)
                                    ? std::string(kFieldNames[i]) + std::string(kPeriodOnly)
-                                   : std::string(kFieldRules[i]);
+                                   : arrayFieldRule(static_cast<ArrayField>(i));
             }
         }
     }

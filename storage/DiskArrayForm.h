@@ -46,7 +46,7 @@ struct DiskArrayView {
 
 // What a field takes, in the program's words (shown while it is marked, and
 // as the field's tip).
-std::string_view arrayFieldRule(ArrayField field);
+std::string arrayFieldRule(ArrayField field);
 
 // Reads a field as typed: blanks around, digits with at most one decimal
 // separator (the period or `decimal`), nothing else; `whole` allows no

@@ -45,15 +45,16 @@ inline constexpr std::string_view kApply = "Применить";
 inline constexpr std::string_view kClose = "Закрыть";
 
 // What each field takes: its tip, and the message while its text cannot be
-// taken (in the order of ArrayField).
+// taken (in the order of ArrayField); %1 is the least value a field takes,
+// %2 the most, both from the field's limits.
 inline constexpr std::array<std::string_view, 7> kFieldRules = {
-    "Число дисков: целое от 1 до 64.",
-    "Объём диска: больше 0 и не больше 1000 ТБ.",
-    "Резервных дисков: целое от 0 до 63.",
-    "Запас на форматирование: от 0 и меньше 100 %.",
-    "Предел входа: больше 0 и не больше 100000 Мбит/с, или пусто.",
-    "Запас по входу: от 0 и меньше 100 %, пусто: 0 %.",
-    "Нужная глубина архива: целое от 1 до 10000 дней, или пусто.",
+    "Число дисков: целое от %1 до %2.",
+    "Объём диска: больше %1 и не больше %2 ТБ.",
+    "Резервных дисков: целое от %1 до %2.",
+    "Запас на форматирование: от %1 и меньше %2 %.",
+    "Предел входа: больше %1 и не больше %2 Мбит/с, или пусто.",
+    "Запас по входу: от %1 и меньше %2 %, пусто: 0 %.",
+    "Нужная глубина архива: целое от %1 до %2 дней, или пусто.",
 };
 // The message while a field with a fraction holds a comma where only the
 // period is a decimal point (the period separator): the field's name, then this.

@@ -184,9 +184,12 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
     const std::string windowPlan = dir.filePath("window.velmora").toStdString();
     const std::string script =
         "menu Измерить камеры объекта…\nset Form6.list " + gate + "\\tВъезд\\n" + yard +
-        "\\tДвор\nset Form6.seconds 5\nclick Form6.start\nclick Form6.fill\nsave " + windowPlan + "\n";
+        "\\tДвор\nset Form6.seconds 5\nclick Form6.start\nclick Form6.fill\nsave " + windowPlan +
+        "\nset Form6.list " + dir.filePath("missing.mp4").toStdString() + "\nget Form6.total\n";
     const ProgramRun drive = run({VELMORA_DRIVE}, script);
     EXPECT_NE(drive.out.find("saved\t" + windowPlan), std::string::npos) << drive.out;
+    // A new list leaves nothing of the old one's figures in the sum.
+    EXPECT_NE(drive.out.find("Form6.total\tИзмерено 0 из 1:"), std::string::npos) << drive.out;
     const QJsonArray filled = QJsonDocument::fromJson(QByteArray::fromStdString(readAll(windowPlan)))
                                   .object()["channels"]
                                   .toArray();
