@@ -49,6 +49,7 @@ QString listProblem(const measure::SourceList& list)
             .arg(list.line)
             .arg(measure::kMaxListedSources + 1);
     case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
+    case measure::ListProblem::NotUtf8: return qtText(t::kListNotUtf8).arg(list.line);
     case measure::ListProblem::Empty: return qtText(t::kListEmpty);
     case measure::ListProblem::None: break;
     }

@@ -88,6 +88,7 @@ inline constexpr std::string_view kListNotReadable = "файл не читает
 inline constexpr std::string_view kListTooLarge = "файл больше %1 Мбайт: это не список камер";
 inline constexpr std::string_view kListTooMany = "в списке больше %1 источников (строка %2 — уже %3-й)";
 inline constexpr std::string_view kListNoAddress = "в строке %1 есть имя, но нет адреса";
+inline constexpr std::string_view kListNotUtf8 = "строка %1 не в кодировке UTF-8: сохраните список в UTF-8";
 inline constexpr std::string_view kListEmpty = "в списке нет ни одного источника";
 
 // --audit: the table on standard output. The heading's columns, a measured

@@ -52,6 +52,16 @@ std::string_view timeSourceName(TimeSource clock)
     }
 }
 
+bool validUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = utf8Length(text, i);
+        if (n == 0) return false;
+        i += n;
+    }
+    return true;
+}
+
 std::string jsonString(std::string_view text)
 {
     std::string out = "\"";

@@ -260,6 +260,10 @@ void SiteAuditDialog::openList()
     const QString path = platform_.askOpenPath(this, qtText(text::kOpenListTitle), qtText(text::kListFilter));
     if (path.isEmpty()) return;
     const measure::SourceList read = measure::readSourceListFile(path.toLocal8Bit().toStdString());
+    if (read.problem == measure::ListProblem::NotUtf8) {
+        setStatus(qtText(text::kListNotUtf8).arg(path).arg(read.line), true);
+        return;
+    }
     if (read.problem == measure::ListProblem::NoSuchFile ||
         read.problem == measure::ListProblem::NotReadable || read.problem == measure::ListProblem::TooLarge) {
         setStatus(

@@ -48,6 +48,8 @@ inline constexpr std::string_view kBadJobs = "Камер одновременн�
 inline constexpr std::string_view kTooMany = "В списке больше %1 камер (строка %2).";
 inline constexpr std::string_view kNoAddress = "В строке %1 есть имя, но нет адреса.";
 inline constexpr std::string_view kEmpty = "В списке нет ни одной камеры.";
+inline constexpr std::string_view kListNotUtf8 =
+    "Список «%1» не в кодировке UTF-8 (строка %2): сохраните его в UTF-8.";
 inline constexpr std::string_view kListUnreadable =
     "Список «%1» не читается: нет такого файла, нет доступа или он больше %2 Мбайт.";
 // After "Заполнить каналы".

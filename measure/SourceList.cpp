@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SourceList.h"
 
+#include "Output.h"
 #include "Source.h"
 
 #include <sys/stat.h>
@@ -60,6 +61,8 @@ SourceList readSourceList(std::string_view text)
         const std::string_view raw = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         ++number;
+        // A list saved in another encoding would give names of question marks.
+        if (!validUtf8(raw)) return problem(ListProblem::NotUtf8, number);
         const std::string_view line = trimmed(raw);
         if (line.empty() || line.front() == '#') continue;
         const auto tab = raw.find('\t');
@@ -69,10 +72,11 @@ SourceList readSourceList(std::string_view text)
         if (address.empty()) return problem(ListProblem::NoAddress, number);
         if (static_cast<int>(list.sources.size()) == kMaxListedSources)
             return problem(ListProblem::TooMany, number);
-        // A name is one line of text: further TABs in it become blanks.
+        // A name is one line of text: further TABs and other control
+        // characters in it become blanks.
         std::string shown = name.empty() ? withoutCredentials(address) : std::string(name);
         for (char& c : shown)
-            if (c == '\t') c = ' ';
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
         list.sources.push_back({std::string(address), std::move(shown), number});
     }
     if (list.sources.empty()) return problem(ListProblem::Empty);

@@ -32,13 +32,14 @@ enum class ListProblem {
     TooLarge,    // over kMaxListBytes
     TooMany,     // more than kMaxListedSources sources
     NoAddress,   // a line with a name but no address (`line` names it)
+    NotUtf8,     // a line that is not UTF-8 text (`line` names it): another encoding, or not text at all
     Empty,       // not one source
 };
 
 struct SourceList {
     std::vector<ListedSource> sources;
     ListProblem problem = ListProblem::None;
-    int line = 0; // the line of a NoAddress, or the first source past the limit
+    int line = 0; // the line of a NoAddress or NotUtf8, or the first source past the limit
 };
 
 // The list in `text`.
