@@ -11,6 +11,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def application():
@@ -30,6 +31,16 @@ def nodes(node):
         child = node.getChildAtIndex(i)
         if child is not None:
             yield from nodes(child)
+
+
+def pump(seconds):
+    """Lets the bus deliver its events for a while."""
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
 
 
 def labelled_by(node):
@@ -66,11 +77,32 @@ check(captions.get("(7)хорошее") == "Качество:", f"the quality li
 unlabelled = [name for name, caption in captions.items() if not caption]
 # Every list and field but the disk unit list, which stands right of its field, has its caption.
 check(len(unlabelled) <= 1, f"lists and fields without a caption: {unlabelled}")
-# F1, pressed as a user presses it (after a click on a caption of the
-# centred window, which gives it the keyboard), brings the manual onto the bus.
+# The keys, pressed as a user presses them (after a click on a caption of the
+# centred window, which gives it the keyboard).
 if shutil.which("xdotool"):
     subprocess.run(["xdotool", "mousemove", "1000", "380", "click", "1"], check=False)
     time.sleep(0.3)
+    # Shift+F10 and the Menu key open the context menu from the keyboard, away
+    # from the bitrate field (first in the focus, it keeps its own text menu):
+    # the menu shows, and Down gives its first entry the focus, as a screen
+    # reader hears it. Escape closes it again.
+    heard = []
+    pyatspi.Registry.registerEventListener(
+        lambda e: heard.append((e.source.getRoleName(), e.source.name, e.detail1)),
+        "object:state-changed:focused", "object:state-changed:showing")
+    pump(0.3)
+    subprocess.run(["xdotool", "key", "Tab"], check=False)
+    pump(0.3)
+    for keys in ("shift+F10", "Menu"):
+        heard.clear()
+        subprocess.run(["xdotool", "key", keys], check=False)
+        pump(0.5)
+        subprocess.run(["xdotool", "key", "Down"], check=False)
+        pump(0.5)
+        check(("popup menu", "", 1) in heard and ("menu item", "Открыть план…", 1) in heard,
+              f"{keys} opens the context menu ({heard})")
+        subprocess.run(["xdotool", "key", "Escape"], check=False)
+        pump(0.3)
     subprocess.run(["xdotool", "key", "F1"], check=False)
     windows = []
     for _ in range(30):
@@ -80,6 +112,6 @@ if shutil.which("xdotool"):
             break
     check("Velmora: справка" in windows, f"F1 opens the help window ({windows})")
 else:
-    print("xdotool is not installed: F1 not pressed")
+    print("xdotool is not installed: the keys not pressed")
 print(f"{len(found)} accessible objects, {len(captions)} lists and fields, {failures} failures")
 sys.exit(1 if failures else 0)
