@@ -11,7 +11,6 @@
 #include "WindowBuilder.h"
 #include "WindowKit.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -485,7 +484,8 @@ void MeasureDialog::cancel()
     watchdog_->start();
 }
 
-void MeasureDialog::closeEvent(QCloseEvent* event)
+// The close box and Escape both end here.
+void MeasureDialog::reject()
 {
     if (running()) {
         // Closing ends the measurement without keeping it.
@@ -497,7 +497,7 @@ void MeasureDialog::closeEvent(QCloseEvent* event)
         setStatus(russianCause(measure::Cause::Cancelled));
         showResult();
     }
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 void MeasureDialog::resizeEvent(QResizeEvent* event)

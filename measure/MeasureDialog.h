@@ -56,8 +56,10 @@ public:
     static constexpr int kSilenceLimitMs = measure::kSilenceLimitMs;
     static constexpr int kStopLimitMs = measure::kStopLimitMs;
 
+public slots:
+    void reject() override;
+
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

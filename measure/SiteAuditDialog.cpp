@@ -14,7 +14,6 @@
 #include "TextDoor.h"
 #include "WindowBuilder.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -155,7 +154,11 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QW
     results_->setSelectionBehavior(QAbstractItemView::SelectRows);
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The name and the progress share the room left: a long cause is cut
+    // short (its whole text in the cell's tip), never the camera's name wrapped.
     results_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
+    results_->horizontalHeader()->setSectionResizeMode(Progress, QHeaderView::Stretch);
+    results_->setWordWrap(false);
     chart_ = static_cast<RateChart*>(at(kChart));
     chart_->setAccessibleName(qtText(text::kChartName));
     chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
@@ -346,6 +349,7 @@ void SiteAuditDialog::rowChanged(int row)
         break;
     }
     results_->item(row, Progress)->setText(progress);
+    results_->item(row, Progress)->setToolTip(progress);
     const bool measured = r.state == AuditState::Measured && r.result;
     QString frame;
     if (measured) {
@@ -426,11 +430,11 @@ void SiteAuditDialog::fill()
     if (target_.replaceChannels(cameras)) setStatus(qtText(text::kFilled).arg(cameras.size()), false);
 }
 
-void SiteAuditDialog::closeEvent(QCloseEvent* event)
+// The close box and Escape both end here: closing ends every measurement at once.
+void SiteAuditDialog::reject()
 {
-    // Closing ends every measurement at once.
     if (running()) runner_->abort();
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 } // namespace velmora

@@ -50,8 +50,8 @@ public:
     // The window's disk or period changed: the depth follows.
     void targetChanged();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void reject() override;
 
 private:
     void listChanged();

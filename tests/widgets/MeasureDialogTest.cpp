@@ -372,6 +372,30 @@ TEST(MeasureDialog, ClosingTheWindowEndsTheMeasurement)
     EXPECT_TRUE(waitFor([&] { return ::kill(pid, 0) != 0; }, 10000));
 }
 
+// The dialog's close box and Escape end the measurement as well: Escape used
+// to hide the dialog and leave the program measuring.
+TEST(MeasureDialog, ClosingTheDialogEndsTheMeasurement)
+{
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "the close box");
+        Measuring m;
+        m.fake("echo 'progress 1 1500'; while :; do sleep 0.05; done");
+        m.measure("rtsp://cam/1");
+        ASSERT_TRUE(waitFor([&] { return m.text("status").startsWith("Измерено"); }));
+        const pid_t pid = m.recorded("pid").toInt();
+        ASSERT_GT(pid, 0);
+        MeasureDialog& shown = *m.window->measureDialog();
+        if (escape)
+            QTest::keyClick(&shown, Qt::Key_Escape);
+        else
+            shown.close();
+        EXPECT_FALSE(shown.isVisible());
+        EXPECT_FALSE(shown.running());
+        EXPECT_TRUE(waitFor([&] { return ::kill(pid, 0) != 0; }, 10000))
+            << "the measuring program still runs";
+    }
+}
+
 TEST(MeasureDialog, RealProgramKeepsThePasswordOutOfTheWindow)
 {
     Measuring m(",");
