@@ -49,6 +49,8 @@ inline constexpr std::string_view kWindowTitle = "%1[*] — Velmora";
 // Before leaving a plan with changes: the plan's name.
 inline constexpr std::string_view kQuestionTitle = "Velmora";
 inline constexpr std::string_view kSaveChanges = "Сохранить изменения в плане «%1»?";
+// The same for a plan not yet in a file (channels filled from a site's measurement).
+inline constexpr std::string_view kSaveNewPlan = "Сохранить новый план?";
 // A file named in a message: its name in quotes.
 inline constexpr std::string_view kFileShown = "«%1»";
 // When opening or saving fails: the file shown, then the reason.

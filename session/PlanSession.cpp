@@ -88,12 +88,16 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
     }
     filled.channelShown = 1;
     filled.bitrateText = firstText;
+    // Measured channels are work that leaving would lose: a plan never saved
+    // counts from here as a new plan, changed since the window as it was.
+    if (!kept_) kept_ = plan();
     load(filled);
 }
 
 std::optional<std::string> PlanSession::leaveQuestion() const
 {
     if (!isModified()) return std::nullopt;
+    if (path_.empty()) return std::string(plantexts::kSaveNewPlan);
     const QString name = QFileInfo(QString::fromStdString(path_)).completeBaseName();
     return qtText(plantexts::kSaveChanges).arg(name).toStdString();
 }

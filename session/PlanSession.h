@@ -37,7 +37,8 @@ public:
     const std::string& path() const { return path_; }
     // The plan as it stands now.
     Plan plan() const;
-    // The plan differs from the one last saved or opened; never before there was one.
+    // The plan differs from the one last saved or opened; never before there
+    // was one, but for channels filled from measured cameras.
     bool isModified() const;
 
     // Opening and saving: true, or false with the reason (one sentence) in

@@ -405,6 +405,8 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     session.fillChannels({{"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"=HYPERLINK(\"x\")", yard, 12}});
     const Plan filled = session.plan();
     ASSERT_EQ(filled.channels.size(), 3U);
+    // Measured channels never saved are not left without a word.
+    EXPECT_EQ(session.leaveQuestion().value_or(""), "Сохранить новый план?");
     EXPECT_EQ(filled.channels[0].bitrate, 4078.81F) << "as \"Применить\" types it";
     EXPECT_TRUE(filled.channels[0].handTyped);
     EXPECT_EQ(filled.channels[1].hoursIndex, 0) << "24 hours a day";
