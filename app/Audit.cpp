@@ -14,9 +14,15 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QLocale>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -99,6 +105,51 @@ void printTable(const std::vector<QStringList>& rows)
     }
 }
 
+// A signal that ends the program (kill, Ctrl+C, a closed terminal) reaches
+// the event loop through a pipe, so that the measuring processes go with the
+// program instead of measuring on for up to an hour.
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+int g_signalPipe[2] = {-1, -1};
+
+void onEndingSignal(int signal)
+{
+    const auto byte = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
+}
+
+class EndingSignals {
+public:
+    // Calls `ended` with the signal, on the event loop.
+    template <typename Ended>
+    explicit EndingSignals(Ended ended)
+    {
+        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+        notifier_ = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [ended] {
+            unsigned char byte = 0;
+            if (::read(g_signalPipe[0], &byte, 1) == 1) ended(static_cast<int>(byte));
+        });
+        struct sigaction action {};
+        action.sa_handler = onEndingSignal;
+        sigemptyset(&action.sa_mask);
+        for (const int s : kEndingSignals) sigaction(s, &action, nullptr);
+    }
+    ~EndingSignals()
+    {
+        for (const int s : kEndingSignals) std::signal(s, SIG_DFL);
+        notifier_.reset();
+        for (int& fd : g_signalPipe) {
+            if (fd >= 0) ::close(fd);
+            fd = -1;
+        }
+    }
+    EndingSignals(const EndingSignals&) = delete;
+    EndingSignals& operator=(const EndingSignals&) = delete;
+
+private:
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
 } // namespace
 
 int runAudit(const CommandLine& command, int argc, char* argv[])
@@ -129,8 +180,18 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
     AuditRunner runner(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-measure"));
     QEventLoop loop;
     QObject::connect(&runner, &AuditRunner::finished, &loop, &QEventLoop::quit);
-    runner.start(addresses, command.auditSeconds, command.auditJobs);
-    if (runner.running()) loop.exec();
+    {
+        // Ended from outside: no process left measuring, no plan, and the
+        // program ends by the same signal, as the shell expects.
+        const EndingSignals ending([&runner](int signal) {
+            runner.abort();
+            complain(qtText(t::kAuditInterrupted));
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+        });
+        runner.start(addresses, command.auditSeconds, command.auditJobs);
+        if (runner.running()) loop.exec();
+    }
 
     std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
                                     qtText(t::kTableFrame), qtText(t::kTableKbps), qtText(t::kTableApplied)}};

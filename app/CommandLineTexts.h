@@ -115,6 +115,8 @@ inline constexpr std::string_view kAuditNotStarted = "программа изм�
 inline constexpr std::string_view kAuditCrashed = "программа измерения завершилась аварийно";
 inline constexpr std::string_view kAuditSilent = "программа измерения молчала %1 с и остановлена";
 inline constexpr std::string_view kAuditCancelled = "измерение прервано";
+// The program was stopped from outside (kill, Ctrl+C) while measuring.
+inline constexpr std::string_view kAuditInterrupted = "измерение прервано сигналом; план не записан";
 // Not one source measured: no plan.
 inline constexpr std::string_view kNothingMeasured = "не измерен ни один источник; план не записан";
 

@@ -17,8 +17,14 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <fstream>
+#include <sstream>
+#include <thread>
 
 namespace velmora {
 namespace {
@@ -207,6 +213,57 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
         const QJsonObject m = QJsonDocument::fromJson(QByteArray::fromStdString(alone.out)).object();
         EXPECT_FLOAT_EQ(channels[channel].toObject()["bitrate"].toDouble(), m["applied_kbps"].toDouble());
     }
+}
+
+// A process that has ended: gone, or a zombie nobody has reaped yet.
+bool ended(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line)) return true;
+    const auto close = line.rfind(')');
+    return close == std::string::npos || line.substr(close + 2, 1) == "Z";
+}
+
+// Stopped from outside while it measures, `velmora --audit` takes its
+// measuring processes with it and writes no plan (they used to go on for
+// the seconds asked, orphaned).
+TEST(Audit, ASignalEndsEveryMeasurement)
+{
+    NEED_LIVE_SERVER();
+    using namespace measure::kit;
+    QTemporaryDir dir;
+    const std::string list = dir.filePath("site.txt").toStdString();
+    const std::string plan = dir.filePath("site.velmora").toStdString();
+    std::ofstream(list) << server.address("/cam") << "\n" << server.address("/cam") << "\n";
+    std::vector<pid_t> children;
+    std::atomic<bool> done{false};
+    std::thread stopper([&] {
+        for (int i = 0; i < 200 && !done; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            const ProgramRun audit =
+                run({"/usr/bin/pgrep", "-f", "-n", std::string("^") + VELMORA_PROGRAM + " --audit " + list});
+            if (audit.out.empty()) continue;
+            const ProgramRun measuring =
+                run({"/usr/bin/pgrep", "-P", std::to_string(std::atoi(audit.out.c_str()))});
+            std::istringstream pids(measuring.out);
+            for (pid_t pid = 0; pids >> pid;) children.push_back(pid);
+            if (children.size() < 2) {
+                children.clear();
+                continue;
+            }
+            kill(std::atoi(audit.out.c_str()), SIGTERM);
+            return;
+        }
+    });
+    const ProgramRun audit = run({VELMORA_PROGRAM, "--audit", list, "--save", plan, "--seconds", "60"});
+    done = true;
+    stopper.join();
+    ASSERT_EQ(children.size(), 2U) << "the two measuring processes were not seen";
+    EXPECT_EQ(audit.exitCode, -1) << "ended by the signal";
+    EXPECT_EQ(audit.err, "velmora: измерение прервано сигналом; план не записан\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(plan)));
+    for (const pid_t pid : children) EXPECT_TRUE(ended(pid)) << "velmora-measure " << pid << " measures on";
 }
 
 } // namespace
