@@ -695,7 +695,7 @@ bool MainWindow::replaceChannels(const std::vector<MeasuredCamera>& cameras)
 {
     if (cameras.empty()) return false;
     // Asked first where something of the window would be lost.
-    if ((session_->isModified() || form().channelcount > 1) &&
+    if (session_->fillLoses() &&
         !platform_.askYesNo(siteAudit_ ? static_cast<QWidget*>(siteAudit_) : this,
                             qtText(measure::audittext::kQuestionTitle),
                             qtText(measure::audittext::kQuestion).arg(cameras.size())))

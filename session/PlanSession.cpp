@@ -94,6 +94,13 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
     load(filled);
 }
 
+bool PlanSession::fillLoses() const
+{
+    if (isModified()) return true;
+    const auto started = makeForm_(host_);
+    return form_->contents().channels != started->contents().channels;
+}
+
 std::optional<std::string> PlanSession::leaveQuestion() const
 {
     if (!isModified()) return std::nullopt;

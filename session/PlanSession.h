@@ -57,6 +57,9 @@ public:
     // camera's name and measurement. The period, the disk size, the notes
     // and the disk-array dialog stay. One to kMaxChannels cameras.
     void fillChannels(const std::vector<MeasuredCamera>& cameras);
+    // Whether filling would lose something: changes not saved, or channels
+    // other than the one a window just started has.
+    bool fillLoses() const;
 
     // Before the plan in use is left (another plan opened, the window
     // closed): the question to ask, or none when nothing would be lost.

@@ -395,6 +395,10 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
 {
     AnsweringHost host;
     PlanSession session = sessionFor(Layout::Tall, ".", host);
+    // Filling asks first where a channel of the user's own would go, even one not saved.
+    EXPECT_FALSE(session.fillLoses());
+    session.form().userEdit(Ctl::Text1, "2000");
+    EXPECT_TRUE(session.fillLoses());
     MeasuredRecord gate{
         "rtsp://10.0.0.5/live",     "H.264", 1920, 1080, 25.0, 4127.8, 4648.5, 48.9, 10, "stream",
         "2026-12-09T07:48:40+03:00"};
