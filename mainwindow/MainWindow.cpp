@@ -368,9 +368,10 @@ void MainWindow::fillRecentPlans(QMenu* menu)
     if (plans.isEmpty()) menu->addAction(qtText(menutexts::kNoRecentPlans))->setEnabled(false);
     for (int i = 0; i < plans.size(); ++i) {
         const QString& path = plans.at(i);
-        // "&1 план.velmora": the number is the entry's key.
-        QAction* action =
-            menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        // "&1 план.velmora": the number is the entry's key; an "&" of the
+        // file's name is shown as it is, not taken for a key.
+        const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         action->setToolTip(path);
         connect(action, &QAction::triggered, this, [this, path] { openRecentPlan(path); });
     }

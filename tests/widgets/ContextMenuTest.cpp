@@ -162,6 +162,37 @@ TEST(ContextMenu, SavesTheReportPageAsPdf)
     }
 }
 
+// "Недавние планы": the last five saved, newest first, an "&" in a name shown
+// as it is; a plan gone since is dropped with a word, not opened.
+TEST(ContextMenu, RecentPlansKeepTheLastFive)
+{
+    QTemporaryDir dir;
+    Window w;
+    QAction* saveAs = entry(w->contextMenu(), QStringLiteral("Сохранить план как…"));
+    ASSERT_NE(saveAs, nullptr);
+    for (const char* name : {"1", "2", "3", "4", "5", "склад & двор"}) {
+        w.platform.savePath = dir.filePath(QString::fromUtf8(name) + ".velmora");
+        saveAs->trigger();
+    }
+    QMenu* recent = entry(w->contextMenu(), QStringLiteral("Недавние планы"))->menu();
+    ASSERT_NE(recent, nullptr);
+    const auto shown = [recent] {
+        emit recent->aboutToShow();
+        QStringList texts;
+        for (const QAction* a : recent->actions()) texts << a->text();
+        return texts;
+    };
+    EXPECT_EQ(shown(), QStringList({"&1 склад && двор.velmora", "&2 5.velmora", "&3 4.velmora",
+                                    "&4 3.velmora", "&5 2.velmora"}));
+    ASSERT_TRUE(QFile::remove(dir.filePath("4.velmora")));
+    recent->actions().at(2)->trigger();
+    ASSERT_EQ(w.platform.notices.size(), 1u);
+    EXPECT_EQ(w.platform.notices[0].text,
+              "Плана «" + dir.filePath("4.velmora") + "» больше нет; он убран из списка.");
+    EXPECT_EQ(shown().size(), 4);
+    EXPECT_TRUE(w.platform.openedPlans.empty());
+}
+
 TEST(ContextMenu, TheReportSavesItsPageWithTheNotes)
 {
     QTemporaryDir dir;
