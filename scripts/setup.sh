@@ -28,8 +28,9 @@ if [[ "${1:-}" == "--tests" ]]; then
     packages+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
     packages+=(desktop-file-utils appstream dpkg-dev lintian)
-    # The plan and export tests run from Python and compare PDF pages as text.
-    packages+=(python3 poppler-utils)
+    # The plan and export tests run from Python and compare PDF pages as text;
+    # the measuring tests find the processes they stop with pgrep.
+    packages+=(python3 poppler-utils procps)
     # The screen-reader test walks the window over a real AT-SPI bus in an X server of its own.
     packages+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
     # cups and the cups-pdf driver: the printing test runs a spooler of its own.
