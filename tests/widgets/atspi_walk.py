@@ -89,8 +89,15 @@ if shutil.which("xdotool"):
     heard = []
     pyatspi.Registry.registerEventListener(
         lambda e: heard.append((e.source.getRoleName(), e.source.name, e.detail1)),
-        "object:state-changed:focused", "object:state-changed:showing")
+        "object:state-changed:focused", "object:state-changed:showing", "object:property-change:accessible-name")
     pump(0.3)
+    # A bitrate typed into the field (where the focus starts): the day total
+    # is announced with its new figure.
+    subprocess.run(["xdotool", "key", "ctrl+a"], check=False)
+    subprocess.run(["xdotool", "type", "2000"], check=False)
+    pump(0.5)
+    totals = [name for role, name, _ in heard if role == "label" and name.startswith("Общий объём архива за день:")]
+    check("Общий объём архива за день: 20.6 Гбайт" in totals, f"the new day total is announced ({totals})")
     subprocess.run(["xdotool", "key", "Tab"], check=False)
     pump(0.3)
     for keys in ("shift+F10", "Menu"):
