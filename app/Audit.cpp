@@ -47,8 +47,7 @@ QString listProblem(const measure::SourceList& list)
     switch (list.problem) {
     case measure::ListProblem::NoSuchFile: return qtText(t::kListNoSuchFile);
     case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
-    case measure::ListProblem::TooLarge:
-        return qtText(t::kListTooLarge).arg(measure::kMaxListBytes / (std::size_t{1024} * 1024));
+    case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge).arg(measure::kMaxListMegabytes);
     case measure::ListProblem::TooMany:
         return qtText(t::kListTooMany)
             .arg(measure::kMaxListedSources)
@@ -76,7 +75,7 @@ QString whyNot(const AuditRow& row)
     switch (row.trouble) {
     case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
     case AuditTrouble::NotStarted: return qtText(t::kAuditNotStarted);
-    case AuditTrouble::Silent: return qtText(t::kAuditSilent).arg(AuditRunner::kSilenceLimitMs / 1000);
+    case AuditTrouble::Silent: return qtText(t::kAuditSilent).arg(measure::kSilenceLimitSeconds);
     case AuditTrouble::Cancelled: return qtText(t::kAuditCancelled);
     case AuditTrouble::Crashed:
     case AuditTrouble::None: break;

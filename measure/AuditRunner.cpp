@@ -61,7 +61,7 @@ void AuditRunner::launchNext()
         job->process = new QProcess(this);
         job->watchdog = new QTimer(this);
         job->watchdog->setSingleShot(true);
-        job->watchdog->setInterval(kSilenceLimitMs);
+        job->watchdog->setInterval(measure::kSilenceLimitMs);
         QProcess* p = job->process;
         p->setProgram(program_);
         p->setArguments({QString::fromLatin1(measure::kSourceStdinOption.data()),
@@ -197,7 +197,7 @@ void AuditRunner::cancel()
             job->process->write(
                 QByteArray(measure::kStopLine.data(), static_cast<int>(measure::kStopLine.size())) + '\n');
             job->process->closeWriteChannel();
-            job->watchdog->setInterval(kStopLimitMs);
+            job->watchdog->setInterval(measure::kStopLimitMs);
             job->watchdog->start();
         }
     }

@@ -3,7 +3,6 @@
 
 #include "Causes.h"
 #include "MeasuredStream.h"
-#include "Protocol.h"
 #include "SourceList.h"
 #include "Tally.h"
 
@@ -27,7 +26,7 @@ enum class AuditTrouble {
     Cause,      // the measuring program named the cause (`cause`)
     NotStarted, // the measuring program could not be started
     Crashed,    // it ended without a result or a cause
-    Silent,     // it said nothing for AuditRunner::kSilenceLimitMs and was stopped
+    Silent,     // it said nothing for measure::kSilenceLimitMs and was stopped
     Cancelled,  // the run was cancelled before this source had figures
 };
 
@@ -58,15 +57,11 @@ public:
     static constexpr int kDefaultJobs = measure::kDefaultJobs;
     static constexpr int kMaxJobs = measure::kMaxJobs;
     static constexpr int kDefaultSeconds = measure::kDefaultSeconds;
-    // Longest silence of a measuring process before it is given up, and after
-    // a cancel, how long a process has to hand over what it measured.
-    static constexpr int kSilenceLimitMs = measure::kSilenceLimitMs;
-    static constexpr int kStopLimitMs = measure::kStopLimitMs;
 
     // Starts measuring `addresses` (credentials included) for `seconds` each.
     void start(const QStringList& addresses, int seconds, int jobs);
     // Stops every process: each hands over what it measured so far, or is
-    // killed after kStopLimitMs; sources not yet started are left unmeasured.
+    // killed after measure::kStopLimitMs; sources not yet started are left unmeasured.
     void cancel();
     // Kills every process at once and keeps nothing of what was running.
     void abort();

@@ -214,7 +214,7 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
 
     watchdog_ = new QTimer(this);
     watchdog_->setSingleShot(true);
-    watchdog_->setInterval(kSilenceLimitMs);
+    watchdog_->setInterval(measure::kSilenceLimitMs);
     connect(watchdog_, &QTimer::timeout, this, [this] {
         const bool wasStopping = stopping_;
         stopProcess(false);
@@ -349,7 +349,7 @@ void MeasureDialog::start()
     connect(process_, &QProcess::errorOccurred, this,
             [this](QProcess::ProcessError error) { processFailed(static_cast<int>(error)); });
     setRunning(true);
-    watchdog_->setInterval(kSilenceLimitMs);
+    watchdog_->setInterval(measure::kSilenceLimitMs);
     watchdog_->start();
     process_->start();
     if (process_) {
@@ -470,7 +470,7 @@ void MeasureDialog::stopProcess(bool wait)
 }
 
 // "Отмена" keeps what was measured: the program is asked to stop and hand
-// over its figures; one that does not within kStopLimitMs is stopped.
+// over its figures; one that does not within measure::kStopLimitMs is stopped.
 void MeasureDialog::cancel()
 {
     if (!running() || stopping_) return;
@@ -480,7 +480,7 @@ void MeasureDialog::cancel()
     process_->closeWriteChannel();
     cancel_->setEnabled(false);
     setStatus(qtText(text::kStopping));
-    watchdog_->setInterval(kStopLimitMs);
+    watchdog_->setInterval(measure::kStopLimitMs);
     watchdog_->start();
 }
 

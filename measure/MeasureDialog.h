@@ -2,7 +2,6 @@
 #pragma once
 
 #include "MeasuredStream.h"
-#include "Protocol.h"
 
 #include <QDialog>
 #include <QString>
@@ -50,11 +49,6 @@ public:
     const std::optional<MeasuredStream>& result() const { return result_; }
     // The channel shown or its bitrate changed: the comparison follows.
     void targetChanged();
-
-    // Longest silence of the measuring program before the dialog gives up on
-    // it, and after "Отмена", how long it has to hand over what it measured.
-    static constexpr int kSilenceLimitMs = measure::kSilenceLimitMs;
-    static constexpr int kStopLimitMs = measure::kStopLimitMs;
 
 public slots:
     void reject() override;

@@ -32,7 +32,8 @@ inline constexpr std::string_view kFpsOption = "--fps";
 inline constexpr std::string_view kStopLine = "stop";
 // How long a caller waits for a line before it gives the process up, and,
 // after `stop`, for the figures before it kills the process.
-inline constexpr int kSilenceLimitMs = 20000;
+inline constexpr int kSilenceLimitSeconds = 20;
+inline constexpr int kSilenceLimitMs = kSilenceLimitSeconds * 1000;
 inline constexpr int kStopLimitMs = 3000;
 // The frame rates --fps takes.
 inline constexpr double kLowestFps = 0.1;

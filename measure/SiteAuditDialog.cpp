@@ -269,9 +269,7 @@ void SiteAuditDialog::openList()
     }
     if (read.problem == measure::ListProblem::NoSuchFile ||
         read.problem == measure::ListProblem::NotReadable || read.problem == measure::ListProblem::TooLarge) {
-        setStatus(
-            qtText(text::kListUnreadable).arg(path).arg(measure::kMaxListBytes / (std::size_t{1024} * 1024)),
-            true);
+        setStatus(qtText(text::kListUnreadable).arg(path).arg(measure::kMaxListMegabytes), true);
         return;
     }
     QFile file(path);
@@ -339,9 +337,7 @@ void SiteAuditDialog::rowChanged(int row)
         switch (r.trouble) {
         case AuditTrouble::Cause: progress = phrase(measure::causeText(r.cause).russian); break;
         case AuditTrouble::NotStarted: progress = qtText(text::kNotStarted); break;
-        case AuditTrouble::Silent:
-            progress = qtText(text::kSilent).arg(AuditRunner::kSilenceLimitMs / 1000);
-            break;
+        case AuditTrouble::Silent: progress = qtText(text::kSilent).arg(measure::kSilenceLimitSeconds); break;
         case AuditTrouble::Cancelled: progress = qtText(text::kCancelled); break;
         case AuditTrouble::Crashed:
         case AuditTrouble::None: progress = qtText(text::kCrashed); break;

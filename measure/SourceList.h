@@ -13,7 +13,8 @@ namespace velmora::measure {
 // starting with '#' are left out. UTF-8, a byte order mark allowed.
 inline constexpr int kMaxListedSources = 32;
 // Larger list files are refused unread: 32 addresses fit many times over.
-inline constexpr std::size_t kMaxListBytes = std::size_t{1024} * 1024;
+inline constexpr std::size_t kMaxListMegabytes = 1;
+inline constexpr std::size_t kMaxListBytes = kMaxListMegabytes * 1024 * 1024;
 
 // How many measuring processes a site audit runs at once: unless told, and at most.
 inline constexpr int kDefaultJobs = 4;
