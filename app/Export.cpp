@@ -2,12 +2,8 @@
 #include "Export.h"
 
 #include "CommandLineTexts.h"
-#include "CsvExport.h"
-#include "PlanFile.h"
 #include "PlanSession.h"
-#include "PlanTexts.h"
-#include "QtPlatform.h"
-#include "ReportWindow.h"
+#include "ReportExport.h"
 #include "Startup.h"
 #include "TextDoor.h"
 
@@ -42,19 +38,10 @@ int runExport(const CommandLine& command, int argc, char* argv[])
     PlanSession session = sessionFor(Layout::Tall, decimal, host);
     std::string why;
     if (!session.open(command.plan.toStdString(), &why)) return failed(command.plan, qtText(why));
-    const MainForm& form = session.form();
+    QString failure;
 
-    if (!command.csvOut.isEmpty()) {
-        const std::string csv = channelTableCsv(form);
-        if (command.csvOut == QLatin1String("-")) {
-            if (std::fwrite(csv.data(), 1, csv.size(), stdout) != csv.size() || std::fflush(stdout) != 0)
-                return failed(QStringLiteral("-"), qtText(plantexts::kStdoutFailed));
-        } else {
-            QString why;
-            if (!writeFileWhole(command.csvOut, QByteArray::fromStdString(csv), &why))
-                return failed(command.csvOut, why);
-        }
-    }
+    if (!command.csvOut.isEmpty() && !exportChannelTableCsv(session, command.csvOut, &failure))
+        return failed(command.csvOut, failure);
 
     if (!command.pdfOut.isEmpty()) {
         // The report window's own page painting, on a screen that needs no display.
@@ -70,12 +57,7 @@ int runExport(const CommandLine& command, int argc, char* argv[])
                     stderr);
         });
         QApplication app(argc, argv);
-        QtPlatform platform;
-        ReportWindow page(platform);
-        page.fill(reportInputOf(form));
-        page.setNotes(QString::fromStdString(session.notes()));
-        QString why;
-        if (!page.savePdf(command.pdfOut, &why)) return failed(command.pdfOut, why);
+        if (!exportReportPdf(session, command.pdfOut, &failure)) return failed(command.pdfOut, failure);
     }
     return 0;
 }

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainForm.h"
 
+#include "Depth.h"
 #include "Estimate.h"
 #include "Limits.h"
 #include "NumberRules.h"
 #include "Single.h"
 #include "Texts.h"
-
-#include <cmath>
 
 // The period and the disk: their fields, the archive over the period and the
 // depth the disk holds.
@@ -45,8 +44,7 @@ void MainForm::calcdepth()
         depthdays = depthDays(hddsize, control(Ctl::Combo5).index, totaldaily);
         setText(Ctl::Label34, numberText(depthdays));
     }
-    const DayWord word = dayWord(std::trunc(static_cast<double>(depthdays)));
-    if (word != DayWord::Keep) setText(Ctl::Label35, texts::kDepthDayWords[wordIndex(word)]);
+    setText(Ctl::Label35, std::string(depthDayWord(depthdays, control(Ctl::Label35).text)));
 }
 
 void MainForm::Text3_Change()

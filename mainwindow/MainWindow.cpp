@@ -7,112 +7,62 @@
 #include "SiteAuditTexts.h"
 #include "Texts.h"
 
-#include "AboutWindow.h"
-#include "AccessibleNames.h"
-#include "HelpWindow.h"
+#include "ChildWindows.h"
+#include "ControlWidgets.h"
 #include "Limits.h"
 #include "MenuTexts.h"
 #include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "ReportWindow.h"
+#include "ScreenReaders.h"
 #include "WindowBuilder.h"
 #include "WindowKit.h"
 #include "WrappingWidgets.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace velmora {
 
-namespace {
-
-// Entries a dropped-down list shows before it scrolls: every frame rate.
-constexpr int kListRows = 25;
-// The arrow buttons' triangles, in pixels.
-constexpr int kArrowIconSize = 50;
-
-constexpr char kUnitProperty[] = "velmoraFigureUnit";
-
-// A label showing a figure, as a screen reader reads it: what the figure
-// means (its name), the text shown (its value) and the unit shown beside it
-// (its description).
-class FigureAccessible : public QAccessibleWidget {
-public:
-    explicit FigureAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override
-    {
-        const auto* label = static_cast<const QLabel*>(widget());
-        if (t == QAccessible::Value) return label->text();
-        const auto* unit = qobject_cast<const QLabel*>(label->property(kUnitProperty).value<QObject*>());
-        const QString unitText = unit ? unit->text().trimmed() : QString();
-        if (t == QAccessible::Description) return unitText;
-        if (t == QAccessible::Name) {
-            // The meaning, the figure and its unit: what a screen reader that reads names says.
-            QString name = QAccessibleWidget::text(t) + QStringLiteral(": ") + label->text();
-            if (!unitText.isEmpty()) name += QLatin1Char(' ') + unitText;
-            return name;
-        }
-        return QAccessibleWidget::text(t);
-    }
-};
-
-bool isFigure(Ctl id)
-{
-    for (const AccessibleDef& def : accessibleNames())
-        if (def.id == id) return def.figure;
-    return false;
-}
-
-QAccessibleInterface* figureFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(FigureLabel::staticMetaObject.className()))
-        return new FigureAccessible(static_cast<FigureLabel*>(object));
-    return nullptr;
-}
-
-void setPictureBorder(QLabel* picture, bool flat)
-{
-    picture->setFrameStyle(flat ? (QFrame::Box | QFrame::Plain) : (QFrame::Panel | QFrame::Sunken));
-    picture->setLineWidth(2);
-}
-
-} // namespace
-
 MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent)
+    : MainWindow(layout, platform, parent, ControlsLater{})
+{
+    // The whole initialisation runs before the window is first shown.
+    buildControls();
+}
+
+MainWindow::MainWindow(Layout layout, Platform& platform, ControlsLater later)
+    : MainWindow(layout, platform, nullptr, later)
+{
+}
+
+MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent, ControlsLater)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       layout_(layout), platform_(platform)
 {
-    // The whole initialisation runs before the window is first shown.
-    makeSession();
-    buildWindow();
-    buildControls();
-}
-
-MainWindow::MainWindow(Layout layout, Platform& platform, ControlsLater)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      layout_(layout), platform_(platform)
-{
-    makeSession();
-    buildWindow();
+    const std::string decimal = platform_.decimalSeparator().toStdString();
+    session_ = std::make_unique<PlanSession>(sessionFor(layout_, decimal, *this));
+    plans_ = new PlanCommands(*this, platform_, *session_, [this] {
+        // The notes go into an open report's box at once; a report opened
+        // later takes them from the session.
+        if (report_) report_->setNotes(QString::fromStdString(session_->notes()));
+        refresh();
+    });
+    const WindowDef& table = layoutTable(layout_);
+    setObjectName("Main");
+    setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
+    setMouseTracking(true);
 }
 
 MainWindow::~MainWindow()
@@ -125,20 +75,6 @@ MainWindow::~MainWindow()
         w->removeEventFilter(this);
         w->blockSignals(true);
     }
-}
-
-void MainWindow::makeSession()
-{
-    const std::string decimal = platform_.decimalSeparator().toStdString();
-    session_ = std::make_unique<PlanSession>(sessionFor(layout_, decimal, *this));
-}
-
-void MainWindow::buildWindow()
-{
-    const WindowDef& table = layoutTable(layout_);
-    setObjectName("Main");
-    setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
-    setMouseTracking(true);
 }
 
 void MainWindow::buildControls()
@@ -154,56 +90,21 @@ void MainWindow::buildControls()
     setAcceptDrops(true); // a plan file dropped from a file manager opens
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
-    static const bool figuresReadable = (QAccessible::installFactory(figureFactory), true);
-    (void)figuresReadable;
+    readFiguresAsFigures();
 
     const std::vector<QWidget*> made =
         velmora::buildControls(*this, table.controls, [this](const ControlRow& row, QWidget&) {
-            return makeWidget(layoutId(row), qtText(row.caption));
+            return makeControlWidget(layoutId(row), qtText(row.caption), *this, listStyle_);
         });
     for (std::size_t i = 0; i < made.size(); ++i) {
         const Ctl id = layoutId(table.controls[i]);
         widgets_[static_cast<std::size_t>(id)] = made[i];
         wire(id, made[i]);
     }
-    nameForScreenReaders();
+    nameForScreenReaders([this](Ctl id) { return widget(id); });
     orderFocus();
-    buildMenu();
+    menu_ = new WindowMenu(*this, menuEntries());
     refresh();
-}
-
-QWidget* MainWindow::makeWidget(Ctl id, const QString& caption)
-{
-    // The window's own kinds of widget; the builder names, places and dresses them.
-    switch (controlKind(id)) {
-    case Kind::Label:
-        // A figure gets its text once it is a FigureLabel, so that a screen
-        // reader that is listening reads it as a figure from the start.
-        return isFigure(id) ? new FigureLabel(this) : new TextLabel(this);
-    case Kind::List: {
-        auto* list = new NarrowList(listStyle_, this);
-        list->setMaxVisibleItems(kListRows);
-        return list;
-    }
-    case Kind::CheckBox: return new WrappingCheckBox(caption, this);
-    case Kind::TextBox: return nullptr;
-    case Kind::Button: {
-        auto* button = new WrappingButton(caption, this);
-        if (id == Ctl::Command1 || id == Ctl::Command2) {
-            button->setIcon(id == Ctl::Command1 ? rightTriangle(devicePixelRatioF())
-                                                : leftTriangle(devicePixelRatioF()));
-            button->setIconSize(QSize(kArrowIconSize, kArrowIconSize));
-        }
-        return button;
-    }
-    case Kind::Picture: break;
-    }
-    auto* picture = new QLabel(this);
-    picture->setPixmap(cameraPicture(devicePixelRatioF()));
-    picture->setMouseTracking(true);
-    picture->setCursor(Qt::PointingHandCursor);
-    setPictureBorder(picture, false);
-    return picture;
 }
 
 void MainWindow::orderFocus()
@@ -218,34 +119,21 @@ void MainWindow::orderFocus()
     if (QWidget* first = widget(Ctl::Text1)) first->setFocus();
 }
 
-void MainWindow::nameForScreenReaders()
-{
-    for (const AccessibleDef& def : accessibleNames()) {
-        QWidget* w = widget(def.id);
-        if (!w) continue;
-        w->setAccessibleName(qtText(def.name));
-        if (auto* caption = qobject_cast<QLabel*>(def.caption == Ctl::Count ? nullptr : widget(def.caption)))
-            caption->setBuddy(w); // "labelled by" for screen readers
-        if (!def.figure) continue;
-        if (QWidget* unit = def.unit == Ctl::Count ? nullptr : widget(def.unit))
-            w->setProperty(kUnitProperty, QVariant::fromValue<QObject*>(unit));
-    }
-}
-
-std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
+std::vector<MenuEntry> MainWindow::menuEntries()
 {
     // The context menu from top to bottom. A feature adds its command with
     // one line here; `{}` draws a separator; an entry with `fill` is a
     // submenu, filled each time it opens.
     using namespace menutexts;
     return {
-        {qtText(kOpenPlan), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { openPlan(); }},
-        {qtText(kSavePlan), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePlan(); }},
-        {qtText(kSavePlanAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { savePlanAs(); }},
-        {qtText(kRecentPlans), {}, {}, [this](QMenu* menu) { fillRecentPlans(menu); }},
+        {qtText(kOpenPlan), QKeySequence(Qt::CTRL | Qt::Key_O), [this] { plans_->openPlan(); }},
+        {qtText(kSavePlan), QKeySequence(Qt::CTRL | Qt::Key_S), [this] { plans_->savePlan(); }},
+        {qtText(kSavePlanAs), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         [this] { plans_->savePlanAs(); }},
+        {qtText(kRecentPlans), {}, {}, [this](QMenu* menu) { plans_->fillRecentPlans(menu); }},
         {},
-        {qtText(kSavePdf), {}, [this] { saveReportPdf(); }},
-        {qtText(kSaveCsv), {}, [this] { saveChannelTableCsv(); }},
+        {qtText(kSavePdf), {}, [this] { plans_->saveReportPdf(); }},
+        {qtText(kSaveCsv), {}, [this] { plans_->saveChannelTableCsv(); }},
         {},
         {qtText(kDiskArray), {}, [this] { showDiskArray(); }},
         {qtText(kMeasure), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
@@ -256,138 +144,18 @@ std::vector<MainWindow::MenuEntry> MainWindow::menuEntries()
     };
 }
 
-void MainWindow::buildMenu()
-{
-    // The commands and their keys exist from the start; the menu that shows
-    // them is made on the first right click.
-    for (MenuEntry& entry : menuEntries()) {
-        if (entry.text.isEmpty()) {
-            menuActions_.push_back(nullptr);
-            continue;
-        }
-        if (entry.fill) {
-            auto* submenu = new QMenu(entry.text, this);
-            connect(submenu, &QMenu::aboutToShow, this,
-                    [submenu, fill = std::move(entry.fill)] { fill(submenu); });
-            menuActions_.push_back(submenu->menuAction());
-            continue;
-        }
-        auto* action = new QAction(entry.text, this);
-        if (!entry.keys.isEmpty()) {
-            action->setShortcut(entry.keys);
-            action->setShortcutContext(Qt::WindowShortcut);
-            addAction(action); // the keys work while the menu is closed
-        }
-        connect(action, &QAction::triggered, this, std::move(entry.run));
-        menuActions_.push_back(action);
-    }
-    // Shift+F10 is the menu key of keyboards without one: the control with
-    // the focus gets the menu request, so a text box opens its own menu and
-    // any other control passes it on to the window.
-    auto* menuKey = new QAction(this);
-    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10));
-    menuKey->setShortcutContext(Qt::WindowShortcut);
-    addAction(menuKey);
-    connect(menuKey, &QAction::triggered, this, [this] {
-        QWidget* target = QApplication::focusWidget();
-        if (!target || target->window() != this) target = this;
-        const QPoint centre = target->rect().center();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, centre, target->mapToGlobal(centre));
-        QApplication::sendEvent(target, &request);
-    });
-}
-
-QMenu* MainWindow::contextMenu()
-{
-    if (!menu_) {
-        menu_ = new QMenu(this);
-        for (QAction* action : menuActions_) {
-            if (action)
-                menu_->addAction(action);
-            else
-                menu_->addSeparator();
-        }
-    }
-    return menu_;
-}
-
 void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 {
-    if (menuActions_.empty()) {
+    if (menu_)
+        menu_->request(event);
+    else
         event->ignore();
-        return;
-    }
-    QPoint at = event->globalPos();
-    if (event->reason() == QContextMenuEvent::Keyboard) {
-        // The Menu key or Shift+F10, from any control but a text box (which
-        // keeps its own menu and never passes the request on): the menu opens
-        // at the control with the focus.
-        QWidget* focus = focusWidget();
-        const QWidget* over = focus && focus->window() == this ? focus : this;
-        at = over->mapToGlobal(over->rect().center());
-    } else {
-        // The mouse: the bare surface, a drawn line or a label, the places
-        // without a menu of their own. Other controls get nothing new.
-        QWidget* child = childAt(event->pos());
-        if (child && !qobject_cast<QLabel*>(child)) {
-            event->ignore();
-            return;
-        }
-    }
-    // A popup, never a nested event loop: nothing waits for the menu to close.
-    contextMenu()->popup(at);
-    event->accept();
 }
 
 void MainWindow::showHelp()
 {
-    if (!help_) {
-        help_ = new HelpWindow(this);
-        help_->setWindowIcon(windowIcon());
-        placeCentred(*help_, this); // later showings keep where the user put it
-    }
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
-}
-
-void MainWindow::rememberPlan(const QString& path)
-{
-    QStringList plans = platform_.recentPlans();
-    const QString full = QFileInfo(path).absoluteFilePath();
-    plans.removeAll(full);
-    plans.prepend(full);
-    while (plans.size() > kRecentPlanCount) plans.removeLast();
-    platform_.keepRecentPlans(plans);
-}
-
-void MainWindow::fillRecentPlans(QMenu* menu)
-{
-    menu->clear();
-    const QStringList plans = platform_.recentPlans();
-    if (plans.isEmpty()) menu->addAction(qtText(menutexts::kNoRecentPlans))->setEnabled(false);
-    for (int i = 0; i < plans.size(); ++i) {
-        const QString& path = plans.at(i);
-        // "&1 план.velmora": the number is the entry's key; an "&" of the
-        // file's name is shown as it is, not taken for a key.
-        const QString name = QFileInfo(path).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-        action->setToolTip(path);
-        connect(action, &QAction::triggered, this, [this, path] { openRecentPlan(path); });
-    }
-}
-
-void MainWindow::openRecentPlan(const QString& path)
-{
-    if (!QFileInfo::exists(path)) {
-        // Gone since: dropped from the list, with a word, never opened.
-        QStringList plans = platform_.recentPlans();
-        plans.removeAll(path);
-        platform_.keepRecentPlans(plans);
-        platform_.tell(this, qtText(menutexts::kRecentGoneTitle), qtText(menutexts::kRecentGone).arg(path));
-        return;
-    }
-    if (mayLeavePlan()) openPlanFile(path);
+    if (!help_) help_ = makeHelpWindow(*this);
+    bringToFront(*help_);
 }
 
 template <typename Action>
@@ -423,10 +191,7 @@ void MainWindow::wire(Ctl id, QWidget* w)
 void MainWindow::refresh()
 {
     for (int i = 0; i < kControlCount; ++i) refreshControl(static_cast<Ctl>(i));
-    refreshDiskArray();
-    if (measure_) measure_->targetChanged();
-    if (siteAudit_) siteAudit_->targetChanged();
-    updateModified();
+    refreshDialogs();
 }
 
 void MainWindow::refreshChanged(Ctl touched)
@@ -436,73 +201,29 @@ void MainWindow::refreshChanged(Ctl touched)
         if (id == touched || form().control(id).revision != shown_[static_cast<std::size_t>(i)])
             refreshControl(id);
     }
-    refreshDiskArray();
-    if (measure_) measure_->targetChanged(); // the channel shown or its bitrate may have changed
-    if (siteAudit_) siteAudit_->targetChanged();
-    updateModified();
+    refreshDialogs();
 }
 
 void MainWindow::refreshControl(Ctl id)
 {
     const auto i = static_cast<std::size_t>(id);
-    QWidget* w = widgets_[i];
-    if (!w) return;
+    if (!widgets_[i]) return;
     const Control& c = form().control(id);
     shown_[i] = c.revision;
-    const QSignalBlocker blocker(w);
-    if (w->isHidden() == c.visible) w->setVisible(c.visible);
-    if (w->isEnabled() != c.enabled) w->setEnabled(c.enabled);
-    switch (controlKind(id)) {
-    case Kind::List: {
-        auto* list = static_cast<QComboBox*>(w);
-        if (list->count() != static_cast<int>(c.entries.size())) {
-            list->clear();
-            for (const std::string& entry : c.entries) list->addItem(qtText(entry));
-        }
-        if (list->currentIndex() != c.index) list->setCurrentIndex(c.index);
-        break;
-    }
-    case Kind::CheckBox: {
-        auto* box = static_cast<QCheckBox*>(w);
-        if (box->isChecked() != (c.value != 0)) box->setChecked(c.value != 0);
-        break;
-    }
-    case Kind::TextBox: {
-        auto* edit = static_cast<QLineEdit*>(w);
-        const QString text = qtText(c.text);
-        if (edit->text() != text) edit->setText(text);
-        break;
-    }
-    case Kind::Button: {
-        auto* button = static_cast<QPushButton*>(w);
-        const QString text = qtText(c.text);
-        if (button->text() != text) button->setText(text);
-        break;
-    }
-    case Kind::Picture: setPictureBorder(static_cast<QLabel*>(w), c.flat); break;
-    case Kind::Label: {
-        auto* label = static_cast<QLabel*>(w);
-        const QString text = qtText(c.text);
-        if (label->text() == text) break;
-        label->setText(text);
-        if (QAccessible::isActive() && qobject_cast<FigureLabel*>(label)) {
-            // The figure is in the label's name too: both change.
-            QAccessibleValueChangeEvent changed(label, text);
-            QAccessible::updateAccessibility(&changed);
-            QAccessibleEvent renamed(label, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&renamed);
-        }
-        break;
-    }
-    }
+    showControl(*widgets_[i], id, c);
 }
 
-void MainWindow::refreshDiskArray()
+void MainWindow::refreshDialogs()
 {
-    // An open disk-array dialog follows the window's day total and total bitrate.
-    if (!diskArray_) return;
-    diskArrayForm().setWindowFigures(form().totaldaily, form().totalbitrate / kUnitStep);
-    diskArray_->refresh();
+    // An open disk-array dialog follows the window's day total and total
+    // bitrate, the measuring dialogs the channel shown and the disk.
+    if (diskArray_) {
+        session_->updateDiskArray();
+        diskArray_->refresh();
+    }
+    if (measure_) measure_->targetChanged();
+    if (siteAudit_) siteAudit_->targetChanged();
+    plans_->updateModified();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -559,7 +280,7 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!mayLeavePlan()) {
+    if (!plans_->mayLeavePlan()) {
         event->ignore(); // "Отмена": the window stays with everything in it
         return;
     }
@@ -575,73 +296,47 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!PlanCommands::draggedPlan(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = PlanCommands::draggedPlan(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    plans_->openDropped(path);
+}
+
 bool MainWindow::askYesNo(std::string_view title, std::string_view text)
 {
     return platform_.askYesNo(this, qtText(title), qtText(text));
 }
 
-ReportInput MainWindow::reportInput() const
-{
-    return reportInputOf(form());
-}
-
 void MainWindow::showReport()
 {
-    if (!report_) {
-        report_ = new ReportWindow(platform_);
-        report_->setObjectName("Form3");
-        report_->setWindowIcon(domeCameraIcon());
-        placeCentred(*report_, this); // later showings keep where the user put it
-        // The notes live in the session: the box shows them and hands back every change.
-        report_->setNotes(QString::fromStdString(session_->notes()));
-        connect(report_->notesBox(), &QPlainTextEdit::textChanged, this, [this] {
-            session_->setNotes(report_->notes().toStdString());
-            updateModified();
-        });
-    }
-    report_->fill(reportInput());
-    report_->show();
-    report_->raise();
-    report_->activateWindow();
+    if (!report_)
+        report_ = makeReportWindow(*this, platform_, *session_, [this] { plans_->updateModified(); });
+    report_->fill(reportInputOf(form()));
+    bringToFront(*report_);
 }
 
 void MainWindow::showAbout()
 {
     // An open About window is discarded; the user always gets a fresh one.
     delete about_.data();
-    about_ = new AboutWindow(platform_);
-    about_->setObjectName("Form2");
-    about_->setWindowIcon(domeCameraIcon());
-    placeCentred(*about_, this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    about_ = makeAboutWindow(*this, platform_);
+    bringToFront(*about_);
 }
 
 void MainWindow::showDiskArray()
 {
-    diskArrayForm().setWindowFigures(form().totaldaily, form().totalbitrate / kUnitStep);
-    if (!diskArray_) {
-        diskArray_ = new DiskArrayWindow(diskArrayForm(), this);
-        diskArray_->setObjectName("Form4");
-        diskArray_->setWindowIcon(domeCameraIcon());
-        placeCentred(*diskArray_, this); // later showings keep where the user put it
-        connect(diskArray_, &DiskArrayWindow::diskSizeApplied, this, &MainWindow::applyDiskSize);
-    }
+    session_->updateDiskArray();
+    if (!diskArray_)
+        diskArray_ = makeDiskArrayWindow(*this, *session_, [this] { refreshChanged(Ctl::Count); });
     diskArray_->refresh();
-    diskArray_->show();
-    diskArray_->raise();
-    diskArray_->activateWindow();
-}
-
-void MainWindow::applyDiskSize(const QString& size)
-{
-    // The same road as the user's own typing and picking, so the depth, its
-    // day word and the report follow through the window's handlers.
-    userAction(Ctl::Count, [&](MainForm& f) {
-        f.userEdit(Ctl::Text2, size.toStdString());
-        f.userSelect(Ctl::Combo5, kTerabyteUnit);
-    });
+    bringToFront(*diskArray_);
 }
 
 void MainWindow::showMeasure()
@@ -650,9 +345,7 @@ void MainWindow::showMeasure()
         measure_ = new MeasureDialog(platform_, *this, this);
         measure_->setWindowIcon(windowIcon());
     }
-    measure_->show();
-    measure_->raise();
-    measure_->activateWindow();
+    bringToFront(*measure_);
 }
 
 void MainWindow::showSiteAudit()
@@ -661,9 +354,7 @@ void MainWindow::showSiteAudit()
         siteAudit_ = new SiteAuditDialog(platform_, *this, this);
         siteAudit_->setWindowIcon(windowIcon());
     }
-    siteAudit_->show();
-    siteAudit_->raise();
-    siteAudit_->activateWindow();
+    bringToFront(*siteAudit_);
 }
 
 QString MainWindow::depthAt(const std::vector<double>& appliedKbps)
@@ -703,7 +394,6 @@ bool MainWindow::replaceChannels(const std::vector<MeasuredCamera>& cameras)
         return false;
     session_->fillChannels(cameras);
     refresh();
-    updateModified();
     return true;
 }
 

@@ -128,24 +128,15 @@ QString QtPlatform::askVideoPath(QWidget* parent)
                                         qtText(menutexts::kRecordingFilter));
 }
 
-namespace {
-
-// The user's settings file: ~/.config/velmora/velmora.conf.
-constexpr char kSettingsName[] = "velmora";
-constexpr char kRecentPlansKey[] = "recentPlans";
-
-} // namespace
-
-QStringList QtPlatform::recentPlans()
+QVariant QtPlatform::setting(QLatin1StringView key)
 {
-    const QSettings settings{QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName)};
-    return settings.value(QLatin1String(kRecentPlansKey)).toStringList();
+    // The user's settings file: ~/.config/velmora/velmora.conf.
+    return QSettings(QStringLiteral("velmora"), QStringLiteral("velmora")).value(key);
 }
 
-void QtPlatform::keepRecentPlans(const QStringList& plans)
+void QtPlatform::keepSetting(QLatin1StringView key, const QVariant& value)
 {
-    QSettings settings{QString::fromLatin1(kSettingsName), QString::fromLatin1(kSettingsName)};
-    settings.setValue(QLatin1String(kRecentPlansKey), plans);
+    QSettings(QStringLiteral("velmora"), QStringLiteral("velmora")).setValue(key, value);
 }
 
 } // namespace velmora

@@ -23,8 +23,8 @@ public:
     QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     // In the user's settings (QSettings: ~/.config/velmora/velmora.conf).
-    QStringList recentPlans() override;
-    void keepRecentPlans(const QStringList& plans) override;
+    QVariant setting(QLatin1StringView key) override;
+    void keepSetting(QLatin1StringView key, const QVariant& value) override;
 
     // The printing module defaultPrinter() loads (PrintModule.h).
     virtual QString printModule();

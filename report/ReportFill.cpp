@@ -5,6 +5,7 @@
 #include "NumberRules.h"
 #include "Options.h"
 #include "ReportLayout.h"
+#include "ReportTexts.h"
 #include "Single.h"
 
 #include <array>
@@ -13,10 +14,9 @@ namespace velmora {
 
 namespace {
 
-// A hand-typed (CBR) row has these words where profile, quality and frame rate stand.
-constexpr std::string_view kCbrProfile = "CBR";
-constexpr std::string_view kCbrQuality = "битрейт";
-constexpr std::string_view kCbrUnit = "Кбит/сек";
+using reporttexts::kCbrProfile;
+using reporttexts::kCbrQuality;
+using reporttexts::kCbrUnit;
 
 // Writes what `text` makes of the option at `position`; a position outside the
 // list leaves the text as it was.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlanSession.h"
 
+#include "Limits.h"
+#include "Options.h"
 #include "PlanFile.h"
 #include "PlanTexts.h"
 #include "Protocol.h"
@@ -99,6 +101,18 @@ bool PlanSession::fillLoses() const
     if (isModified()) return true;
     const auto started = makeForm_(host_);
     return form_->contents().channels != started->contents().channels;
+}
+
+void PlanSession::applyDiskSize(const std::string& size)
+{
+    form_->userEdit(Ctl::Text2, size);
+    form_->userSelect(Ctl::Combo5, kTerabyteUnit);
+}
+
+void PlanSession::updateDiskArray()
+{
+    diskArray_.setWindowFigures(form_->totaldaily, form_->totalbitrate / kUnitStep,
+                                form_->control(Ctl::Label35).text);
 }
 
 std::optional<std::string> PlanSession::leaveQuestion() const

@@ -61,6 +61,14 @@ public:
     // other than the one a window just started has.
     bool fillLoses() const;
 
+    // The disk-array dialog's "Применить": `size` goes into the disk-size
+    // field as if typed there, and the unit becomes "Тбайт", so that the
+    // depth, its day word and the report follow through the form's handlers.
+    void applyDiskSize(const std::string& size);
+    // The disk-array dialog's fields follow the form's day total, total
+    // stream and the day word of its depth.
+    void updateDiskArray();
+
     // Before the plan in use is left (another plan opened, the window
     // closed): the question to ask, or none when nothing would be lost.
     std::optional<std::string> leaveQuestion() const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DiskArrayForm.h"
 
+#include "Depth.h"
 #include "DiskArrayTexts.h"
 #include "Estimate.h"
 #include "Limits.h"
@@ -93,17 +94,6 @@ bool commaForPeriod(std::string_view text, std::string_view decimal, const Field
     for (char& c : withPeriod)
         if (c == ',') c = '.';
     return readArrayField(withPeriod, decimal, false).has_value();
-}
-
-// The window's words: the figure as its depth label shows it and the day
-// word it puts after it, taken from the whole part of the shown figure.
-std::string depthText(std::optional<float> days, std::string_view separator)
-{
-    if (!days) return std::string(texts::kInfinity);
-    DayWord word = dayWord(std::trunc(static_cast<double>(*days)));
-    if (word == DayWord::Keep) word = DayWord::Many;
-    return floatText(*days, separator) + " " +
-           std::string(texts::kDepthDayWords[static_cast<std::size_t>(word)]);
 }
 
 // What "Применить" types into the window's disk-size field for `usableTb`.
@@ -258,8 +248,9 @@ bool DiskArrayForm::selectLevel(int position)
     return true;
 }
 
-void DiskArrayForm::setWindowFigures(double dayTotalGb, double totalProgramMbit)
+void DiskArrayForm::setWindowFigures(double dayTotalGb, double totalProgramMbit, std::string_view keptDayWord)
 {
+    keptDayWord_ = keptDayWord;
     dayTotalGb_ = std::isfinite(dayTotalGb) ? dayTotalGb : 0;
     totalMbit_ = std::isfinite(totalProgramMbit) ? decimalMbit(totalProgramMbit) : 0;
     recompute();
@@ -316,7 +307,7 @@ void DiskArrayForm::recompute()
         // The depth comes from exactly the text "Применить" types, through the
         // window's arithmetic: after applying, the window shows the same.
         v.applyText = applyTextOf(c.usableTb);
-        v.depth = depthText(windowDepthDays(v.applyText, dayTotalGb_), decimal_);
+        v.depth = depthText(windowDepthDays(v.applyText, dayTotalGb_), decimal_, keptDayWord_);
         if (v.applyText == "0") {
             v.applyText.clear();
             lines.emplace_back(kTooSmallToApply);

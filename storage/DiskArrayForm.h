@@ -2,6 +2,7 @@
 #pragma once
 
 #include "DiskArray.h"
+#include "Texts.h"
 
 #include <array>
 #include <optional>
@@ -76,9 +77,11 @@ public:
     void edit(ArrayField field, std::string text);
     // False for a position outside the list.
     bool selectLevel(int position);
-    // The main window's day total (gigabytes) and total stream rate in the
-    // program's Мбит/с (2^20 bits a second).
-    void setWindowFigures(double dayTotalGb, double totalProgramMbit);
+    // The main window's day total (gigabytes), total stream rate in the
+    // program's Мбит/с (2^20 bits a second) and the day word its depth shows,
+    // which a depth of no day word of its own keeps.
+    void setWindowFigures(double dayTotalGb, double totalProgramMbit,
+                          std::string_view keptDayWord = texts::kDepthDayWords.back());
 
 private:
     void recompute();
@@ -87,6 +90,7 @@ private:
     DiskArraySettings settings_;
     double dayTotalGb_ = 0;
     double totalMbit_ = 0;
+    std::string keptDayWord_{texts::kDepthDayWords.back()};
     DiskArrayView view_;
 };
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariant>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -54,13 +56,13 @@ public:
     virtual void planSaved(const QString& path) { Q_UNUSED(path); }
     // Called after the plan in `path` was read and is shown.
     virtual void planOpened(const QString& path) { Q_UNUSED(path); }
-    // The last plans opened or saved, newest first, as kept between runs;
-    // here kept only while the program runs.
-    virtual QStringList recentPlans() { return recentPlans_; }
-    virtual void keepRecentPlans(const QStringList& plans) { recentPlans_ = plans; }
+    // A value kept between runs (Settings names them all), or an invalid
+    // one where none is kept; here kept only while the program runs.
+    virtual QVariant setting(QLatin1StringView key) { return settings_.value(key); }
+    virtual void keepSetting(QLatin1StringView key, const QVariant& value) { settings_.insert(key, value); }
 
 private:
-    QStringList recentPlans_;
+    QVariantMap settings_;
 };
 
 } // namespace velmora

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Depth.h"
 #include "FormFixture.h"
 
 #include "Texts.h"
 
 #include <cfloat>
 #include <cmath>
+#include <optional>
 
 namespace velmora::testing {
 namespace {
@@ -179,6 +181,39 @@ TEST(Depth, NothingRecordedIsInfinity)
     EXPECT_EQ(s.text(Ctl::Label34), "бесконечность");
     EXPECT_EQ(s.text(Ctl::Label35), "день."); // follows the depth left from before
     EXPECT_EQ(s.text(Ctl::Label43), "0");
+}
+
+// The window, the disk-array dialog and the site dialog word a depth alike:
+// the word from the whole part of the figure, a depth of no word of its own
+// keeping the word shown already.
+TEST(Depth, TheOneWordingOfADepth)
+{
+    struct Case {
+        std::optional<float> days;
+        const char* separator;
+        const char* kept;
+        const char* text;
+    } cases[] = {
+        {1.0F, ",", "дней.", "1 день."},
+        {21.0F, ".", "дней.", "21 день."},
+        {2.5F, ",", "день.", "2,5 дня."},
+        {104.0F, ".", "день.", "104 дня."},
+        {11.0F, ".", "день.", "11 дней."},
+        {112.0F, ".", "день.", "112 дней."},
+        {0.0F, ".", "день.", "0 дней."},
+        {-0.5F, ".", "день.", "-0.5 дней."}, // the whole part is 0
+        {-3.0F, ".", "день.", "-3 день."},   // no word of its own: the kept one
+        {-21.0F, ",", "дня.", "-21 дня."},
+        {std::nanf(""), ".", "дня.", "NaN дня."},
+        {std::nullopt, ",", "дня.", "бесконечность"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(depthText(c.days, c.separator, c.kept), c.text) << c.text;
+    // The window keeps its word the same way.
+    Started s;
+    s->userEdit(Ctl::Text2, "1");
+    EXPECT_EQ(s.text(Ctl::Label35), "день.");
+    s->userEdit(Ctl::Text2, "-3");
+    EXPECT_EQ(s.text(Ctl::Label35), "день.");
 }
 
 TEST(Period, DayWordsAndLimits)

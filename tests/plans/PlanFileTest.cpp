@@ -6,6 +6,7 @@
 #include "PlanFile.h"
 #include "../../fuzz/FormChecks.h"
 #include "CsvExport.h"
+#include "NumberRules.h"
 #include "Options.h"
 #include "PlanSession.h"
 #include "ReportFill.h"
@@ -151,6 +152,17 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         {"notes as a number", with("notes", 5), "notes"},
         {"a camera name as a number", bytesOf(withChannel(start, "name", 7)), "name"},
         {"a measurement not an object", bytesOf(withChannel(start, "measured", "4000")), "measured"},
+        {"a measured rate below zero",
+         bytesOf(withChannel(start, "measured",
+                             QJsonObject{{"source", "rtsp://cam/1"},
+                                         {"codec", "H.264"},
+                                         {"clock", "stream"},
+                                         {"measuredAt", "2026-12-09T04:48:40Z"},
+                                         {"width", 640},
+                                         {"height", 360},
+                                         {"videoKbps", -1},
+                                         {"seconds", 10}})),
+         "videoKbps"},
         {"a measurement without its rate",
          bytesOf(withChannel(start, "measured",
                              QJsonObject{{"source", "rtsp://cam/1"},
@@ -385,6 +397,38 @@ TEST(PlanFile, TypedBitratesComeBackExactly)
         EXPECT_EQ(opened.form().control(Ctl::Text1).text, c.typed);
         EXPECT_EQ(looks(opened.form()), looks(typed.form()));
         EXPECT_EQ(opened.plan(), typed.plan());
+    }
+    // A plan that keeps no typed text shows the bitrate as the window writes
+    // it, not the shortest text that reads back to it ("1e-05").
+    const PlanRead read = readPlan(bytesOf(withChannel(startPlan(), "bitrate", 1e-05)));
+    ASSERT_TRUE(read.plan) << read.error.toStdString();
+    Plan plan = *read.plan;
+    plan.bitrateText.clear();
+    AnsweringHost host;
+    PlanSession opened = sessionFor(Layout::Tall, ".", host);
+    opened.load(plan);
+    EXPECT_EQ(opened.form().control(Ctl::Text1).text, floatText(1e-05F, "."));
+    EXPECT_EQ(opened.form().control(Ctl::Text1).text, "0.00001");
+}
+
+// A name a spreadsheet would run as a formula stays text in the CSV, and
+// only such a name gets the apostrophe.
+TEST(PlanFile, CameraNamesStayTextInTheCsv)
+{
+    const struct {
+        const char* name;
+        const char* written;
+    } cases[] = {{"=1+1", ";'=1+1;"},
+                 {"-2", ";'-2;"},
+                 {"+3", ";'+3;"},
+                 {"@SUM(A1)", ";'@SUM(A1);"},
+                 {"Въезд-2", ";Въезд-2;"}};
+    for (const auto& c : cases) {
+        AnsweringHost host;
+        PlanSession session = sessionFor(Layout::Tall, ".", host);
+        session.form().cameras[1].name = c.name;
+        const std::string csv = channelTableCsv(session.form());
+        EXPECT_NE(csv.find(c.written), std::string::npos) << csv;
     }
 }
 

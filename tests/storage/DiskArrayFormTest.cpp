@@ -365,6 +365,15 @@ TEST(DiskArrayForm, DisksNeededIsTheFewestThatReachTheDays)
                         }
                     }
     EXPECT_EQ(checked, 6 * 3 * 3 * 3 * 4 * 5);
+    // A depth exactly at the days wanted reaches them: one disk of 1 TB holds
+    // "10 дней." at 93.18 Гбайт a day, so one disk is enough.
+    DiskArrayForm exact(".");
+    exact.edit(ArrayField::Reserve, "0");
+    exact.edit(ArrayField::DiskSize, "1");
+    exact.edit(ArrayField::TargetDays, "10");
+    exact.setWindowFigures(93.18, 0);
+    EXPECT_EQ(exact.view().depth, "10 дней.");
+    EXPECT_EQ(exact.view().disksNeeded, "1");
     // Far beyond any array: said so, never an endless search.
     DiskArrayForm form(".");
     form.edit(ArrayField::DiskSize, "0.001");

@@ -217,6 +217,12 @@ TEST(ContextMenu, TheReportSavesItsPageWithTheNotes)
     // The window is as it was: button shown, notes kept.
     EXPECT_TRUE(report->findChild<QWidget*>(QStringLiteral("Command1"))->isVisible());
     EXPECT_EQ(report->notes(), QStringLiteral("Объект: склад"));
+    // Closing the report keeps the notes: they are the plan's, and the next report shows them.
+    report->close();
+    delete report;
+    w->showReport();
+    ASSERT_NE(w->reportWindow(), nullptr);
+    EXPECT_EQ(w->reportWindow()->notes(), QStringLiteral("Объект: склад"));
 }
 
 // A text box keeps Qt's own menu, in Russian: Qt's texts are read from their

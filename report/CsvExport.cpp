@@ -4,6 +4,7 @@
 #include "NumberRules.h"
 #include "Options.h"
 #include "ReportFill.h"
+#include "ReportTexts.h"
 #include "Texts.h"
 
 #include <array>
@@ -14,7 +15,9 @@ namespace velmora {
 
 namespace {
 
-constexpr std::size_t kColumns = 9;
+namespace t = reporttexts;
+
+constexpr std::size_t kColumns = t::kCsvHeadings.size();
 using Row = std::vector<std::string>;
 
 std::string field(std::string_view text)
@@ -77,52 +80,57 @@ std::string channelTableCsv(const MainForm& form)
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k)
         named = named || !form.cameras[static_cast<std::size_t>(k)].name.empty();
     const std::size_t columns = named ? kColumns + 1 : kColumns;
-    Row heading{"Канал",         "Профиль",           "Качество",      "Разрешение", "Кадров в секунду",
-                "Часов в сутки", "Битрейт, Кбит/сек", "Объём в сутки", "Единица"};
-    if (named) heading.insert(heading.begin() + 1, "Камера");
+    Row heading(t::kCsvHeadings.begin(), t::kCsvHeadings.end());
+    if (named) heading.insert(heading.begin() + 1, std::string(t::kCsvCamera));
     addRow(out, heading, columns);
-    const ChannelTable& t = form.ch;
+    const ChannelTable& ch = form.ch;
     const std::string& decimal = form.decimal();
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k) {
         const auto s = static_cast<std::size_t>(k);
         Row row{intText(k)};
         if (named) row.push_back(typedText(form.cameras[s].name));
-        if (t.chmanual[s] != kFalse) {
+        if (ch.chmanual[s] != kFalse) {
             // A typed (CBR) bitrate: the picture settings did not make it.
-            row.insert(row.end(), {std::string("CBR"), std::string("битрейт"), "", ""});
+            row.insert(row.end(), {std::string(t::kCbrProfile), std::string(t::kCbrQuality), "", ""});
         } else {
-            const auto* resolution = optionAt(kResolutions, t.chresindex[s]);
-            const auto* rate = optionAt(kFrameRates, t.chfpsindex[s]);
-            row.push_back(captionAt(kProfiles, t.chprofile[s]));
-            row.push_back(captionAt(kQualities, t.chqualityindex[s]));
+            const auto* resolution = optionAt(kResolutions, ch.chresindex[s]);
+            const auto* rate = optionAt(kFrameRates, ch.chfpsindex[s]);
+            row.push_back(captionAt(kProfiles, ch.chprofile[s]));
+            row.push_back(captionAt(kQualities, ch.chqualityindex[s]));
             row.push_back(resolution ? std::string(resolution->reportText) : std::string());
             row.push_back(rate ? intText(rate->framesPerSecond) : std::string());
         }
-        const auto* hours = optionAt(kHours, t.chhoursindex[s]);
+        const auto* hours = optionAt(kHours, ch.chhoursindex[s]);
         row.push_back(hours ? intText(hours->hoursPerDay) : std::string());
-        row.push_back(floatText(okrug(t.chbitrate[s]), decimal));
-        row.push_back(floatText(okrug(t.chdaily[s]), decimal));
-        row.push_back(std::string(t.chdailygb[s] != kFalse ? texts::kGigabytes : texts::kMegabytes));
+        row.push_back(floatText(okrug(ch.chbitrate[s]), decimal));
+        row.push_back(floatText(okrug(ch.chdaily[s]), decimal));
+        row.push_back(std::string(ch.chdailygb[s] != kFalse ? texts::kGigabytes : texts::kMegabytes));
         addRow(out, row, columns);
     }
 
     // The totals as the report shows them.
     ReportFill report;
     report.fill(reportInputOf(form));
-    addRow(out, {"Всего в сутки", reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)},
-           columns);
+    addRow(
+        out,
+        {std::string(t::kCsvDayTotal), reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)},
+        columns);
     addRow(out,
-           {"За период", form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
+           {std::string(t::kCsvPeriod), form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
             intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)},
            columns);
     addRow(out,
-           {"Объём диска", reportText(report, ReportCtl::Label31), reportText(report, ReportCtl::Label32)},
+           {std::string(t::kCsvDisk), reportText(report, ReportCtl::Label31),
+            reportText(report, ReportCtl::Label32)},
            columns);
     addRow(out,
-           {"Глубина архива", reportText(report, ReportCtl::Label34),
+           {std::string(t::kCsvDepth), reportText(report, ReportCtl::Label34),
             bareWord(reportText(report, ReportCtl::Label35))},
            columns);
-    addRow(out, {"Суммарный битрейт", reportText(report, ReportCtl::Label37), "Мбит/с"}, columns);
+    addRow(out,
+           {std::string(t::kCsvTotalBitrate), reportText(report, ReportCtl::Label37),
+            std::string(t::kCsvMegabits)},
+           columns);
     return out;
 }
 
