@@ -43,6 +43,18 @@ def pump(seconds):
         time.sleep(0.01)
 
 
+def pump_until(done, seconds=10):
+    """Lets the bus deliver its events until done() holds, or for at most
+    `seconds`: a loaded machine delivers later, an idle one at once."""
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while not done() and time.time() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.01)
+    return done()
+
+
 def labelled_by(node):
     for relation in node.getRelationSet():
         if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
@@ -95,24 +107,27 @@ if shutil.which("xdotool"):
     # is announced with its new figure.
     subprocess.run(["xdotool", "key", "ctrl+a"], check=False)
     subprocess.run(["xdotool", "type", "2000"], check=False)
-    pump(0.5)
-    totals = [name for role, name, _ in heard if role == "label" and name.startswith("Общий объём архива за день:")]
-    check("Общий объём архива за день: 20.6 Гбайт" in totals, f"the new day total is announced ({totals})")
+
+    def totals():
+        return [name for role, name, _ in heard if role == "label" and name.startswith("Общий объём архива за день:")]
+
+    pump_until(lambda: "Общий объём архива за день: 20.6 Гбайт" in totals())
+    check("Общий объём архива за день: 20.6 Гбайт" in totals(), f"the new day total is announced ({totals()})")
     subprocess.run(["xdotool", "key", "Tab"], check=False)
     pump(0.3)
     for keys in ("shift+F10", "Menu"):
         heard.clear()
         subprocess.run(["xdotool", "key", keys], check=False)
-        pump(0.5)
+        pump_until(lambda: ("popup menu", "", 1) in heard)
         subprocess.run(["xdotool", "key", "Down"], check=False)
-        pump(0.5)
+        pump_until(lambda: ("menu item", "Открыть план…", 1) in heard)
         check(("popup menu", "", 1) in heard and ("menu item", "Открыть план…", 1) in heard,
               f"{keys} opens the context menu ({heard})")
         subprocess.run(["xdotool", "key", "Escape"], check=False)
-        pump(0.3)
+        pump_until(lambda: ("popup menu", "", 0) in heard, 1)
     subprocess.run(["xdotool", "key", "F1"], check=False)
     windows = []
-    for _ in range(30):
+    for _ in range(100):
         time.sleep(0.1)
         windows = [app.getChildAtIndex(i).name for i in range(app.childCount)]
         if "Velmora: справка" in windows:

@@ -16,10 +16,12 @@ done
 
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-display=:$((100 + RANDOM % 800))
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X${display#:} ]] && break; sleep 0.1; done
-[[ -e /tmp/.X11-unix/X${display#:} ]] || { echo "the X server did not start: skipped"; exit 77; }
+# The X server picks a free display itself and tells it on the descriptor:
+# tests side by side, and other X servers on the machine, never meet on one.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || { echo "the X server did not start: skipped"; exit 77; }
+display=:$(head -n1 "$work/display")
 mkdir -m 700 "$work/runtime" "$work/home"
 export DISPLAY=$display XDG_RUNTIME_DIR=$work/runtime HOME=$work/home QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_QPA_PLATFORM
