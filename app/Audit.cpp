@@ -3,9 +3,11 @@
 
 #include "AuditRunner.h"
 #include "CommandLineTexts.h"
+#include "NumberRules.h"
 #include "PlanFile.h"
 #include "PlanSession.h"
 #include "Protocol.h"
+#include "SiteAudit.h"
 #include "Source.h"
 #include "SourceList.h"
 #include "Startup.h"
@@ -70,7 +72,7 @@ QString phrase(std::string_view sentence)
     return text;
 }
 
-QString whyNot(const AuditRow& row)
+QString whyNot(const AuditedSource& row)
 {
     switch (row.trouble) {
     case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
@@ -154,9 +156,8 @@ private:
 int runAudit(const CommandLine& command, int argc, char* argv[])
 {
     const QString decimal = command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal;
-    const auto number = [&decimal](double value, int decimals) {
-        return QString::fromStdString(measure::decimalText(value, decimals))
-            .replace(QLatin1Char('.'), decimal);
+    const auto number = [separator = decimal.toStdString()](double value, int decimals) {
+        return qtText(decimalText(value, decimals, separator));
     };
 
     const measure::SourceList list =
@@ -192,36 +193,34 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
         if (runner.running()) loop.exec();
     }
 
+    const SiteAudit site = siteAudit(list.sources, runner.rows());
     std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
                                     qtText(t::kTableFrame), qtText(t::kTableKbps), qtText(t::kTableApplied)}};
-    std::vector<MeasuredCamera> cameras;
-    double appliedSum = 0;
-    for (std::size_t i = 0; i < list.sources.size(); ++i) {
-        const measure::ListedSource& source = list.sources[i];
-        const AuditRow& row = runner.rows()[i];
-        const QString name = QString::fromStdString(source.name);
-        if (row.state != AuditState::Measured || !row.result) {
+    for (std::size_t i = 0; i < site.rows.size(); ++i) {
+        const AuditedSource& row = site.rows[i];
+        const QString name = QString::fromStdString(row.source.name);
+        if (!row.record) {
             table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNot(row))});
-            complain(qtText(t::kSourceFailed)
-                         .arg(i + 1)
-                         .arg(qtText(t::kQuoted)
-                                  .arg(QString::fromStdString(measure::withoutCredentials(source.address))),
-                              whyNot(row)));
+            complain(
+                qtText(t::kSourceFailed)
+                    .arg(i + 1)
+                    .arg(qtText(t::kQuoted)
+                             .arg(QString::fromStdString(measure::withoutCredentials(row.source.address))),
+                         whyNot(row)));
             continue;
         }
-        const MeasuredStream& m = *row.result;
+        const MeasuredRecord& m = *row.record;
         QString frame = m.width > 0 && m.height > 0 ? qtText(t::kTableSize).arg(m.width).arg(m.height)
                                                     : qtText(t::kUnknown);
         if (m.fps) frame += QStringLiteral(", ") + qtText(t::kTableFps).arg(number(*m.fps, 2));
-        table.push_back({QString::number(i + 1), name, m.codec, frame, number(m.totalKbps(), 1),
-                         number(m.appliedKbps, 2)});
-        cameras.push_back({source.name, measuredRecord(m, row.measuredAt), m.appliedKbps});
-        appliedSum += m.appliedKbps;
+        table.push_back({QString::number(i + 1), name, QString::fromStdString(m.codec), frame,
+                         number(m.videoKbps + m.audioKbps.value_or(0), 1), number(row.appliedKbps, 2)});
     }
+    const std::vector<MeasuredCamera> cameras = site.cameras();
     table.push_back({qtText(t::kTableTotal)
                          .arg(cameras.size())
-                         .arg(list.sources.size())
-                         .arg(number(appliedSum / 1024, 2))});
+                         .arg(site.rows.size())
+                         .arg(number(site.appliedSumMbit(), 2))});
     printTable(table);
     std::fflush(stdout);
     if (cameras.empty()) {
@@ -238,7 +237,7 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
         complain(qtText(t::kFileFailed).arg(command.plan, qtText(reason)));
         return kExportFailed;
     }
-    return cameras.size() == list.sources.size() ? 0 : kExportFailed;
+    return cameras.size() == site.rows.size() ? 0 : kExportFailed;
 }
 
 } // namespace velmora

@@ -2,8 +2,8 @@
 #include "CommandLine.h"
 
 #include "CommandLineTexts.h"
+#include "Protocol.h"
 #include "SourceList.h"
-#include "Tally.h"
 #include "TextDoor.h"
 
 #include <QCommandLineOption>
@@ -86,40 +86,84 @@ QString errorLine(const QCommandLineParser& parser, const QStringList& arguments
     return text;
 }
 
-QCommandLineOption makeOption(const QStringList& names, const QString& description,
-                              std::string_view value = {})
+// The program's own options, one row each, in the order --help lists them.
+enum class Opt { Help, Version, Measure, Audit, Save, Seconds, Jobs, ExportPdf, ExportCsv, Decimal };
+struct OptionRow {
+    Opt id;
+    std::string_view name;   // without its dashes
+    std::string_view letter; // a one-letter name as well, or none
+    std::string_view description;
+    std::string_view value; // the value's name; none: a switch
+};
+constexpr OptionRow kOptions[] = {
+    {Opt::Help, "help", "h", t::kHelpOption, {}},
+    {Opt::Version, "version", "v", t::kVersionOption, {}},
+    {Opt::Measure, "measure", {}, t::kMeasureOption, t::kMeasureValue},
+    {Opt::Audit, "audit", {}, t::kAuditOption, t::kAuditValue},
+    {Opt::Save, "save", {}, t::kSaveOption, t::kSaveValue},
+    {Opt::Seconds, "seconds", {}, t::kSecondsOption, t::kSecondsValue},
+    {Opt::Jobs, "jobs", {}, t::kJobsOption, t::kJobsValue},
+    {Opt::ExportPdf, "export-pdf", {}, t::kExportPdfOption, t::kFileValue},
+    {Opt::ExportCsv, "export-csv", {}, t::kExportCsvOption, t::kFileValue},
+    {Opt::Decimal, "decimal", {}, t::kDecimalOption, t::kDecimalValue},
+};
+
+const OptionRow& row(Opt id)
 {
-    return value.empty() ? QCommandLineOption(names, description)
-                         : QCommandLineOption(names, description, qtText(value));
-}
-QCommandLineOption makeOption(const QStringList& names, std::string_view description,
-                              std::string_view value = {})
-{
-    return makeOption(names, qtText(description), value);
+    for (const OptionRow& r : kOptions)
+        if (r.id == id) return r;
+    return kOptions[0];
 }
 
-// The program's own options, as --help lists them.
+QString nameOf(Opt id)
+{
+    return QString::fromLatin1(row(id).name.data(), static_cast<qsizetype>(row(id).name.size()));
+}
+
+// As the user types it: "--seconds".
+QString typed(Opt id)
+{
+    return QStringLiteral("--") + nameOf(id);
+}
+
+// The description, with the limits it states filled in from where they are defined.
+QString description(const OptionRow& r)
+{
+    const QString text = qtText(r.description);
+    switch (r.id) {
+    case Opt::Seconds:
+        return text.arg(measure::kMinSeconds).arg(measure::kMaxSeconds).arg(measure::kDefaultSeconds);
+    case Opt::Jobs: return text.arg(measure::kMaxJobs).arg(measure::kDefaultJobs);
+    default: return text;
+    }
+}
+
 QList<QCommandLineOption> programOptions()
 {
-    return {
-        makeOption({QStringLiteral("h"), QStringLiteral("help")}, t::kHelpOption),
-        makeOption({QStringLiteral("v"), QStringLiteral("version")}, t::kVersionOption),
-        makeOption({QStringLiteral("measure")}, t::kMeasureOption, t::kMeasureValue),
-        makeOption({QStringLiteral("audit")}, t::kAuditOption, t::kAuditValue),
-        makeOption({QStringLiteral("save")}, t::kSaveOption, t::kSaveValue),
-        makeOption({QStringLiteral("seconds")},
-                   qtText(t::kSecondsOption)
-                       .arg(measure::kMinSeconds)
-                       .arg(measure::kMaxSeconds)
-                       .arg(measure::kDefaultSeconds),
-                   t::kSecondsValue),
-        makeOption({QStringLiteral("jobs")},
-                   qtText(t::kJobsOption).arg(measure::kMaxJobs).arg(measure::kDefaultJobs), t::kJobsValue),
-        makeOption({QStringLiteral("export-pdf")}, t::kExportPdfOption, t::kFileValue),
-        makeOption({QStringLiteral("export-csv")}, t::kExportCsvOption, t::kFileValue),
-        makeOption({QStringLiteral("decimal")}, t::kDecimalOption, t::kDecimalValue),
-    };
+    QList<QCommandLineOption> options;
+    for (const OptionRow& r : kOptions) {
+        QStringList names;
+        if (!r.letter.empty())
+            names << QString::fromLatin1(r.letter.data(), static_cast<qsizetype>(r.letter.size()));
+        names << nameOf(r.id);
+        options << (r.value.empty() ? QCommandLineOption(names, description(r))
+                                    : QCommandLineOption(names, description(r), qtText(r.value)));
+    }
+    return options;
 }
+
+// The parsed arguments, asked by option.
+class Given {
+public:
+    explicit Given(const QCommandLineParser& parser) : parser_(parser) {}
+    bool has(Opt id) const { return parser_.isSet(nameOf(id)); }
+    QString value(Opt id) const { return parser_.value(nameOf(id)); }
+    const QStringList& positional() const { return positional_; }
+
+private:
+    const QCommandLineParser& parser_;
+    QStringList positional_ = parser_.positionalArguments();
+};
 
 QString error(std::string_view text)
 {
@@ -135,44 +179,46 @@ std::optional<int> wholeNumber(const QString& text, int low, int high)
     return value;
 }
 
+// --decimal takes a period or a comma; the error line for anything else.
+std::optional<QString> badDecimal(const Given& given)
+{
+    const QString decimal = given.value(Opt::Decimal);
+    if (!given.has(Opt::Decimal) || decimal == QLatin1String(".") || decimal == QLatin1String(","))
+        return std::nullopt;
+    return error(t::kBadDecimal).arg(quoted(decimal));
+}
+
 // --audit and its options: the list, the plan, the seconds and the jobs.
-void readAudit(const QCommandLineParser& parser, CommandLine& command)
+void readAudit(const Given& given, CommandLine& command)
 {
     command.mode = Mode::Audit;
-    command.auditList = parser.value(QStringLiteral("audit"));
-    command.plan = parser.value(QStringLiteral("save"));
+    command.auditList = given.value(Opt::Audit);
+    command.plan = given.value(Opt::Save);
     const auto fail = [&command](const QString& line) {
         command.mode = Mode::Error;
         command.error = line;
     };
-    if (parser.isSet(QStringLiteral("measure")) || parser.isSet(QStringLiteral("export-pdf")) ||
-        parser.isSet(QStringLiteral("export-csv"))) {
+    const auto seconds = wholeNumber(given.value(Opt::Seconds), measure::kMinSeconds, measure::kMaxSeconds);
+    const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
+    if (given.has(Opt::Measure) || given.has(Opt::ExportPdf) || given.has(Opt::ExportCsv)) {
         fail(error(t::kAuditAlone));
-    } else if (!parser.positionalArguments().isEmpty()) {
-        fail(error(t::kExtraArgument).arg(quoted(parser.positionalArguments().first())));
+    } else if (!given.positional().isEmpty()) {
+        fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
     } else if (command.plan.isEmpty()) {
         fail(error(t::kAuditNeedsSave));
-    } else if (parser.isSet(QStringLiteral("seconds")) &&
-               !wholeNumber(parser.value(QStringLiteral("seconds")), measure::kMinSeconds,
-                            measure::kMaxSeconds)) {
+    } else if (given.has(Opt::Seconds) && !seconds) {
         fail(error(t::kBadSeconds)
                  .arg(measure::kMinSeconds)
                  .arg(measure::kMaxSeconds)
-                 .arg(quoted(parser.value(QStringLiteral("seconds")))));
-    } else if (parser.isSet(QStringLiteral("jobs")) &&
-               !wholeNumber(parser.value(QStringLiteral("jobs")), 1, measure::kMaxJobs)) {
-        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(parser.value(QStringLiteral("jobs")))));
-    } else if (parser.isSet(QStringLiteral("decimal")) &&
-               parser.value(QStringLiteral("decimal")) != QLatin1String(".") &&
-               parser.value(QStringLiteral("decimal")) != QLatin1String(",")) {
-        fail(error(t::kBadDecimal).arg(quoted(parser.value(QStringLiteral("decimal")))));
+                 .arg(quoted(given.value(Opt::Seconds))));
+    } else if (given.has(Opt::Jobs) && !jobs) {
+        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(given.value(Opt::Jobs))));
+    } else if (const auto bad = badDecimal(given)) {
+        fail(*bad);
     } else {
-        command.auditSeconds =
-            wholeNumber(parser.value(QStringLiteral("seconds")), measure::kMinSeconds, measure::kMaxSeconds)
-                .value_or(measure::kDefaultSeconds);
-        command.auditJobs = wholeNumber(parser.value(QStringLiteral("jobs")), 1, measure::kMaxJobs)
-                                .value_or(measure::kDefaultJobs);
-        command.decimal = parser.value(QStringLiteral("decimal"));
+        command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
+        command.auditJobs = jobs.value_or(measure::kDefaultJobs);
+        command.decimal = given.value(Opt::Decimal);
     }
 }
 
@@ -203,49 +249,43 @@ CommandLine readCommandLine(const QStringList& arguments)
         return command;
     }
     command.platformChosen = parser.isSet(QStringLiteral("platform"));
-    if (parser.isSet(QStringLiteral("help"))) {
+    const Given given(parser);
+    const auto fail = [&command](const QString& line) {
+        command.mode = Mode::Error;
+        command.error = line;
+    };
+    if (given.has(Opt::Help)) {
         command.mode = Mode::Help;
-    } else if (parser.isSet(QStringLiteral("version"))) {
+    } else if (given.has(Opt::Version)) {
         command.mode = Mode::Version;
-    } else if (parser.isSet(QStringLiteral("audit"))) {
-        readAudit(parser, command);
-    } else if (parser.isSet(QStringLiteral("save")) || parser.isSet(QStringLiteral("jobs"))) {
-        command.mode = Mode::Error;
-        command.error = error(t::kOnlyWithAudit)
-                            .arg(quoted(parser.isSet(QStringLiteral("save")) ? QStringLiteral("--save")
-                                                                             : QStringLiteral("--jobs")));
-    } else if (parser.positionalArguments().size() > 1) {
-        command.mode = Mode::Error;
-        command.error = error(t::kExtraArgument).arg(quoted(parser.positionalArguments().at(1)));
-    } else if (parser.isSet(QStringLiteral("measure")) && !parser.positionalArguments().isEmpty()) {
-        command.mode = Mode::Error;
-        command.error = error(t::kExtraArgument).arg(quoted(parser.positionalArguments().first()));
-    } else if (parser.isSet(QStringLiteral("measure"))) {
+    } else if (given.has(Opt::Audit)) {
+        readAudit(given, command);
+    } else if (given.has(Opt::Save) || given.has(Opt::Jobs)) {
+        fail(error(t::kOnlyWithAudit).arg(quoted(typed(given.has(Opt::Save) ? Opt::Save : Opt::Jobs))));
+    } else if (given.positional().size() > 1) {
+        fail(error(t::kExtraArgument).arg(quoted(given.positional().at(1))));
+    } else if (given.has(Opt::Measure) && !given.positional().isEmpty()) {
+        fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
+    } else if (given.has(Opt::Measure)) {
         command.mode = Mode::Measure;
-        command.measureSource = parser.value(QStringLiteral("measure"));
-        command.measureSeconds = parser.value(QStringLiteral("seconds"));
-    } else if (parser.isSet(QStringLiteral("seconds"))) {
-        command.mode = Mode::Error;
-        command.error = error(t::kSecondsAlone);
+        command.measureSource = given.value(Opt::Measure);
+        command.measureSeconds = given.value(Opt::Seconds);
+    } else if (given.has(Opt::Seconds)) {
+        fail(error(t::kSecondsAlone));
     } else {
-        if (!parser.positionalArguments().isEmpty()) command.plan = parser.positionalArguments().first();
-        command.pdfOut = parser.value(QStringLiteral("export-pdf"));
-        command.csvOut = parser.value(QStringLiteral("export-csv"));
-        command.decimal = parser.value(QStringLiteral("decimal"));
-        const bool exporting =
-            parser.isSet(QStringLiteral("export-pdf")) || parser.isSet(QStringLiteral("export-csv"));
+        if (!given.positional().isEmpty()) command.plan = given.positional().first();
+        command.pdfOut = given.value(Opt::ExportPdf);
+        command.csvOut = given.value(Opt::ExportCsv);
+        command.decimal = given.value(Opt::Decimal);
+        const bool exporting = given.has(Opt::ExportPdf) || given.has(Opt::ExportCsv);
         if (exporting) command.mode = Mode::Export;
-        if (parser.isSet(QStringLiteral("decimal")) && command.decimal != QLatin1String(".") &&
-            command.decimal != QLatin1String(",")) {
-            command.mode = Mode::Error;
-            command.error = error(t::kBadDecimal).arg(quoted(command.decimal));
+        if (const auto bad = badDecimal(given)) {
+            fail(*bad);
         } else if (exporting && command.plan.isEmpty()) {
-            command.mode = Mode::Error;
-            command.error = error(t::kNoPlanToExport);
-        } else if (exporting && ((parser.isSet(QStringLiteral("export-pdf")) && command.pdfOut.isEmpty()) ||
-                                 (parser.isSet(QStringLiteral("export-csv")) && command.csvOut.isEmpty()))) {
-            command.mode = Mode::Error;
-            command.error = error(t::kNoExportFile);
+            fail(error(t::kNoPlanToExport));
+        } else if (exporting && ((given.has(Opt::ExportPdf) && command.pdfOut.isEmpty()) ||
+                                 (given.has(Opt::ExportCsv) && command.csvOut.isEmpty()))) {
+            fail(error(t::kNoExportFile));
         }
     }
     return command;

@@ -34,7 +34,7 @@ struct ChannelCamera {
     bool operator==(const ChannelCamera&) const = default;
 };
 
-// A camera the stream meter measured, made into a channel of its own (PlanSession::fillChannels()).
+// A camera the stream meter measured, made into a channel of its own (measuredChannels()).
 struct MeasuredCamera {
     std::string name;
     MeasuredRecord record;

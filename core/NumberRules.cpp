@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace velmora {
@@ -38,6 +39,22 @@ double roundHalfEven(double x)
 std::string intText(long long n)
 {
     return std::to_string(n);
+}
+
+std::string decimalText(double value, int decimals, std::string_view separator)
+{
+    if (!std::isfinite(value)) return "null";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    std::string out(text);
+    const std::size_t point = out.find('.');
+    if (point != std::string::npos) {
+        while (out.back() == '0') out.pop_back();
+        if (out.back() == '.') out.pop_back();
+    }
+    if (out == "-0") out = "0";
+    if (point != std::string::npos && point < out.size()) out.replace(point, 1, separator);
+    return out;
 }
 
 namespace {

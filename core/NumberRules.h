@@ -19,6 +19,11 @@ double roundHalfEven(double x);
 // written in exponent form ("1.234568E+07", "1E-06").
 std::string floatText(float x, std::string_view separator);
 
+// A double with at most `decimals` decimals, no trailing zeros and never
+// "-0", `separator` as the decimal point (a period unless told). Not a finite
+// number: "null", as the measuring program's output writes an absent figure.
+std::string decimalText(double value, int decimals, std::string_view separator = ".");
+
 // Plain decimal integer text.
 std::string intText(long long n);
 

@@ -4,7 +4,6 @@
 #include "Estimate.h"
 #include "NumberRules.h"
 #include "Single.h"
-#include "SiteAuditTexts.h"
 #include "Texts.h"
 
 #include "ChildWindows.h"
@@ -221,8 +220,8 @@ void MainWindow::refreshDialogs()
         session_->updateDiskArray();
         diskArray_->refresh();
     }
-    if (measure_) measure_->targetChanged();
-    if (siteAudit_) siteAudit_->targetChanged();
+    if (measure_) measure_->planChanged();
+    if (siteAudit_) siteAudit_->planChanged();
     plans_->updateModified();
 }
 
@@ -342,8 +341,9 @@ void MainWindow::showDiskArray()
 void MainWindow::showMeasure()
 {
     if (!measure_) {
-        measure_ = new MeasureDialog(platform_, *this, this);
+        measure_ = new MeasureDialog(platform_, *session_, this);
         measure_->setWindowIcon(windowIcon());
+        connect(measure_, &MeasureDialog::rateApplied, this, [this] { refreshChanged(Ctl::Text1); });
     }
     bringToFront(*measure_);
 }
@@ -351,72 +351,11 @@ void MainWindow::showMeasure()
 void MainWindow::showSiteAudit()
 {
     if (!siteAudit_) {
-        siteAudit_ = new SiteAuditDialog(platform_, *this, this);
+        siteAudit_ = new SiteAuditDialog(platform_, *session_, this);
         siteAudit_->setWindowIcon(windowIcon());
+        connect(siteAudit_, &SiteAuditDialog::channelsFilled, this, &MainWindow::refresh);
     }
     bringToFront(*siteAudit_);
-}
-
-QString MainWindow::depthAt(const std::vector<double>& appliedKbps)
-{
-    // The window's own arithmetic: each camera a 24-hour channel, the day
-    // total over them, the depth on the disk size the field reads.
-    const MainForm& f = form();
-    const double disk = f.control(Ctl::Text2).number;
-    if (!(disk > 0) || !fitsSingle(disk) || appliedKbps.empty()) return {};
-    ChannelTable table;
-    int count = 0;
-    for (const double kbps : appliedKbps) {
-        if (count == kMaxChannels) break;
-        const auto slot = static_cast<std::size_t>(++count);
-        const ChannelVolumes v = channelVolumes(single(kbps), 24);
-        table.chdaily[slot] = v.daily;
-        table.chdailygb[slot] = v.dailyInGigabytes ? kTrue : kFalse;
-    }
-    const float daily = dayTotal(table, count);
-    if (!(daily > 0)) return {};
-    const float days = depthDays(single(disk), f.control(Ctl::Combo5).index, daily);
-    QString word;
-    if (const DayWord w = dayWord(std::trunc(static_cast<double>(days))); w != DayWord::Keep)
-        word = qtText(texts::kDepthDayWords[static_cast<std::size_t>(w)]);
-    if (word.endsWith(QLatin1Char('.'))) word.chop(1);
-    return (QString::fromStdString(floatText(okrug(days), f.decimal())) + QLatin1Char(' ') + word).trimmed();
-}
-
-bool MainWindow::replaceChannels(const std::vector<MeasuredCamera>& cameras)
-{
-    if (cameras.empty()) return false;
-    // Asked first where something of the window would be lost.
-    if (session_->fillLoses() &&
-        !platform_.askYesNo(siteAudit_ ? static_cast<QWidget*>(siteAudit_) : this,
-                            qtText(measure::audittext::kQuestionTitle),
-                            qtText(measure::audittext::kQuestion).arg(cameras.size())))
-        return false;
-    session_->fillChannels(cameras);
-    refresh();
-    return true;
-}
-
-int MainWindow::shownChannel() const
-{
-    return form().curchannel;
-}
-
-float MainWindow::shownBitrate() const
-{
-    return form().ch.chbitrate[static_cast<std::size_t>(form().curchannel)];
-}
-
-bool MainWindow::shownHandTyped() const
-{
-    return form().ch.chmanual[static_cast<std::size_t>(form().curchannel)] != 0;
-}
-
-void MainWindow::typeBitrate(const QString& text)
-{
-    // The same road as the user's typing: the field's change handler makes
-    // the channel hand-typed and every figure follows.
-    userAction(Ctl::Text1, [&](MainForm& f) { f.userEdit(Ctl::Text1, text.toStdString()); });
 }
 
 } // namespace velmora

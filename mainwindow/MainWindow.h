@@ -29,7 +29,7 @@ class Platform;
 // each user action handed to the form, and the form's control model copied
 // back into the widgets afterwards with their signals blocked. The plan is
 // the session's; the plan commands ask about files and hand the answers on.
-class MainWindow : public QWidget, public FormHost, private MeasureTarget, private SiteAuditTarget {
+class MainWindow : public QWidget, public FormHost {
     Q_OBJECT
 
 public:
@@ -69,6 +69,7 @@ public:
     void showDiskArray();
     // "Измерить поток камеры…" (Ctrl+M): the one measuring dialog, shown.
     void showMeasure();
+    // "Измерить камеры объекта…": the one site-measuring dialog, shown.
     void showSiteAudit();
     // "Справка" (F1): the program's manual in a window of its own.
     void showHelp();
@@ -104,13 +105,6 @@ private:
     void refreshControl(Ctl id);
     // The open dialogs follow the window's figures.
     void refreshDialogs();
-    int shownChannel() const override;
-    float shownBitrate() const override;
-    bool shownHandTyped() const override;
-    void typeBitrate(const QString& text) override;
-    // The site-measuring dialog's: the depth at its cameras' rates, and its channels put in.
-    QString depthAt(const std::vector<double>& appliedKbps) override;
-    bool replaceChannels(const std::vector<MeasuredCamera>& cameras) override;
 
     Layout layout_;
     Platform& platform_;

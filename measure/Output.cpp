@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Output.h"
 
+#include "NumberRules.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace velmora::measure {
 
@@ -19,28 +20,6 @@ std::string orNull(const std::optional<std::string>& value)
     return value ? jsonString(*value) : "null";
 }
 
-// Length of the UTF-8 sequence at `i`, or 0 when it is not a valid one.
-std::size_t utf8Length(std::string_view s, std::size_t i)
-{
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80) return 1;
-    const std::size_t n = b >= 0xC2 && b <= 0xDF   ? 2
-                          : b >= 0xE0 && b <= 0xEF ? 3
-                          : b >= 0xF0 && b <= 0xF4 ? 4
-                                                   : 0;
-    if (n == 0) return 0;
-    const unsigned min = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
-    if (i + n > s.size()) return 0;
-    unsigned cp = b & (0x7F >> n);
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto c = static_cast<unsigned char>(s[i + k]);
-        if ((c & 0xC0) != 0x80) return 0;
-        cp = cp << 6 | (c & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return n;
-}
-
 } // namespace
 
 std::string_view timeSourceName(TimeSource clock)
@@ -50,42 +29,6 @@ std::string_view timeSourceName(TimeSource clock)
     case TimeSource::Given: return "given";
     default: return "stream";
     }
-}
-
-bool validUtf8(std::string_view text)
-{
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t n = utf8Length(text, i);
-        if (n == 0) return false;
-        i += n;
-    }
-    return true;
-}
-
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t n = utf8Length(text, i);
-        if (n == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
-            continue;
-        }
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out.append(text.substr(i, n));
-        }
-        i += n;
-    }
-    return out + "\"";
 }
 
 std::string resultJson(const Measurement& m)

@@ -16,10 +16,4 @@ std::string resultJson(const Measurement& m);
 // The failure as one English line: "velmora-measure: CAUSE: SOURCE".
 std::string failureMessage(Cause cause, std::string_view shownSource);
 
-// Text as a JSON string, quotes included; bytes that are not valid UTF-8 become U+FFFD.
-std::string jsonString(std::string_view text);
-
-// Whether every byte of `text` belongs to a valid UTF-8 sequence.
-bool validUtf8(std::string_view text);
-
 } // namespace velmora::measure

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Causes.h"
+#include "Protocol.h"
 #include "Source.h"
 #include "Tally.h"
 

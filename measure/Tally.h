@@ -7,12 +7,6 @@
 
 namespace velmora::measure {
 
-// How many seconds of stream a measurement takes: the shortest, the longest
-// and the one offered first.
-inline constexpr int kMinSeconds = 3;
-inline constexpr int kMaxSeconds = 3600;
-inline constexpr int kDefaultSeconds = 10;
-
 // Rates are in kbit/s of 1000 bits.
 inline constexpr double kBitsPerKilobit = 1000.0;
 

@@ -5,7 +5,8 @@
 #include "Options.h"
 #include "PlanFile.h"
 #include "PlanTexts.h"
-#include "Protocol.h"
+#include "Single.h"
+#include "SiteAudit.h"
 #include "TextDoor.h"
 
 #include <QFileInfo>
@@ -69,31 +70,45 @@ bool PlanSession::saveAs(const std::string& path, std::string* why)
     return true;
 }
 
+Plan PlanSession::filledPlan(const std::vector<MeasuredCamera>& cameras) const
+{
+    Plan filled = plan();
+    // Each channel as a user makes it in a window just started.
+    filled.channels = measuredChannels(cameras, makeForm_(host_)->contents().channels.front());
+    filled.channelShown = 1;
+    filled.bitrateText = appliedText(cameras.front().appliedKbps);
+    return filled;
+}
+
 void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
 {
     if (cameras.empty()) return;
-    Plan filled = plan();
-    filled.channels.clear();
-    std::string firstText;
-    for (const MeasuredCamera& camera : cameras) {
-        if (static_cast<int>(filled.channels.size()) == kMaxChannels) break;
-        // Each channel as a user makes it in a window just started.
-        const auto scratch = makeForm_(host_);
-        // With a period, as "Применить" types it: the field reads it whole under either separator.
-        const std::string typed = measure::decimalText(camera.appliedKbps, 2);
-        scratch->userSelect(Ctl::Combo1, 0); // 24 hours a day
-        scratch->userEdit(Ctl::Text1, typed);
-        PlanChannel channel = scratch->contents().channels.front();
-        channel.camera = {camera.name, camera.record};
-        if (filled.channels.empty()) firstText = typed;
-        filled.channels.push_back(std::move(channel));
-    }
-    filled.channelShown = 1;
-    filled.bitrateText = firstText;
+    const Plan filled = filledPlan(cameras);
     // Measured channels are work that leaving would lose: a plan never saved
     // counts from here as a new plan, changed since the window as it was.
     if (!kept_) kept_ = plan();
     load(filled);
+}
+
+std::optional<float> PlanSession::depthWith(const std::vector<MeasuredCamera>& cameras) const
+{
+    if (cameras.empty()) return std::nullopt;
+    const auto form = makeForm_(host_);
+    form->load(filledPlan(cameras));
+    const double disk = form->control(Ctl::Text2).number;
+    if (!(disk > 0) || !fitsSingle(disk) || !(form->totaldaily > 0)) return std::nullopt;
+    return form->depthdays;
+}
+
+PlanSession::ChannelShown PlanSession::channelShown() const
+{
+    const auto c = static_cast<std::size_t>(form_->curchannel);
+    return {form_->curchannel, form_->ch.chbitrate[c], form_->ch.chmanual[c] != 0};
+}
+
+void PlanSession::applyMeasuredRate(double appliedKbps)
+{
+    form_->userEdit(Ctl::Text1, appliedText(appliedKbps));
 }
 
 bool PlanSession::fillLoses() const

@@ -51,12 +51,14 @@ public:
     void load(const Plan& plan);
     bool saveAs(const std::string& path, std::string* why);
 
-    // The channels give way to one channel per camera, in their order: the
-    // start-up channel with the measured rate typed into its bitrate field
-    // as "Применить" types it (so hand-typed), 24 hours a day, with the
-    // camera's name and measurement. The period, the disk size, the notes
-    // and the disk-array dialog stay. One to kMaxChannels cameras.
+    // The channels give way to the channels the cameras become
+    // (measuredChannels()), the first one shown. The period, the disk size,
+    // the notes and the disk-array dialog stay. One to kMaxChannels cameras.
     void fillChannels(const std::vector<MeasuredCamera>& cameras);
+    // The days the plan's disk would hold with its channels given way to
+    // these cameras', by the window's own arithmetic; none where the window
+    // would show no depth (no disk size, no camera, a day total of nothing).
+    std::optional<float> depthWith(const std::vector<MeasuredCamera>& cameras) const;
     // Whether filling would lose something: changes not saved, or channels
     // other than the one a window just started has.
     bool fillLoses() const;
@@ -69,11 +71,26 @@ public:
     // stream and the day word of its depth.
     void updateDiskArray();
 
+    // The channel shown, as the measuring dialog compares it.
+    struct ChannelShown {
+        int number = 1;
+        float bitrate = 0; // kbit/s
+        bool handTyped = false;
+    };
+    ChannelShown channelShown() const;
+    // The measuring dialog's "Применить": the rate typed into the bitrate
+    // field as appliedText() writes it, as a user types it, so the channel is
+    // hand-typed and every figure follows.
+    void applyMeasuredRate(double appliedKbps);
+
     // Before the plan in use is left (another plan opened, the window
     // closed): the question to ask, or none when nothing would be lost.
     std::optional<std::string> leaveQuestion() const;
 
 private:
+    // The plan with its channels given way to the cameras'.
+    Plan filledPlan(const std::vector<MeasuredCamera>& cameras) const;
+
     FormFactory makeForm_;
     FormHost& host_;
     std::unique_ptr<MainForm> form_;

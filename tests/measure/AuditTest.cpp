@@ -4,6 +4,7 @@
 // over two clips and several connections to the live test server at once.
 #include "AuditRunner.h"
 #include "MeasureTestKit.h"
+#include "NumberRules.h"
 #include "Protocol.h"
 
 #include <QCoreApplication>
@@ -61,6 +62,11 @@ TEST(AuditRunner, MeasuresJobsAtATimeInTheListsOrder)
          std::vector<AuditState>(5, AuditState::Measured),
          2},
         {"more jobs than sources", {"a", "b"}, 8, {AuditState::Measured, AuditState::Measured}, 2},
+        {"a result followed by a failing exit is not a measurement",
+         {"late", "a"},
+         2,
+         {AuditState::Failed, AuditState::Measured},
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,6 +90,9 @@ TEST(AuditRunner, MeasuresJobsAtATimeInTheListsOrder)
             if (row.state == AuditState::Measured) {
                 ASSERT_TRUE(row.result);
                 EXPECT_EQ(row.result->source, c.sources[static_cast<qsizetype>(i)]) << "each its own address";
+            } else if (c.sources[static_cast<qsizetype>(i)] == "late") {
+                EXPECT_FALSE(row.result);
+                EXPECT_EQ(row.trouble, AuditTrouble::Crashed);
             } else {
                 EXPECT_EQ(row.trouble, AuditTrouble::Cause);
                 EXPECT_EQ(row.cause, measure::Cause::NoSuchFile);
@@ -164,6 +173,18 @@ TEST(Audit, ASiteOfClipsAndLiveCamerasBecomesItsPlan)
     EXPECT_EQ(audit.exitCode, 1) << audit.err;
     EXPECT_EQ(audit.err,
               "velmora: источник 7 «" + dir.filePath("missing.mp4").toStdString() + "»: файл не найден\n");
+    // The total's Мбит/с are the rows' Кбит/с, as printed, over 1024.
+    double applied = 0;
+    std::string total;
+    std::istringstream table(audit.out);
+    for (std::string line; std::getline(table, line);) {
+        if (line.starts_with("Измерено"))
+            total = line;
+        else if (!line.starts_with("№") && line.find("не измерен") == std::string::npos)
+            applied += std::stod(line.substr(line.rfind(' ') + 1));
+    }
+    EXPECT_EQ(total, "Измерено 6 из 7; поток каналов " + decimalText(applied / 1024, 2) + " Мбит/с")
+        << audit.out;
     const std::string saved = readAll(plan);
     for (const std::string& output : {audit.out, audit.err, saved})
         EXPECT_EQ(output.find(LiveServer::kPassword), std::string::npos);

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Stands in for velmora-measure in the runner's tests, by the words in the
 # address it reads: "fail" names a cause, "slow" takes 2 s, "hang" measures
-# until told to stop, "deaf" hears nothing and never ends; any other is
-# measured in a moment. The result's source is the address read.
+# until told to stop, "deaf" hears nothing and never ends, "late" prints its
+# result and then fails; any other is measured in a moment. The result's
+# source is the address read.
 read -r address
 result() {
     echo "progress $1 100"
@@ -18,5 +19,6 @@ case "$address" in
     while read -r line; do [ "$line" = stop ] && break; done
     result 0.5 ;;
 *slow*) sleep 2; result 3 ;;
+*late*) result 3; exit 1 ;;
 *) sleep 0.2; result 3 ;;
 esac

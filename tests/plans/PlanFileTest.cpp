@@ -450,7 +450,16 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     yard.source = "/video/yard.mp4";
     yard.audioKbps.reset();
     yard.fps.reset();
-    session.fillChannels({{"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"=HYPERLINK(\"x\")", yard, 12}});
+    const std::vector<MeasuredCamera> cameras{
+        {"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"=HYPERLINK(\"x\")", yard, 12}};
+    session.form().userEdit(Ctl::Text2, "0");
+    EXPECT_FALSE(session.depthWith(cameras)) << "no disk size, no depth";
+    session.form().userEdit(Ctl::Text2, "2");
+    // The site dialog's depth is the one the window shows once the channels are filled.
+    const std::optional<float> depth = session.depthWith(cameras);
+    session.fillChannels(cameras);
+    ASSERT_TRUE(depth);
+    EXPECT_EQ(*depth, session.form().depthdays);
     const Plan filled = session.plan();
     ASSERT_EQ(filled.channels.size(), 3U);
     // Measured channels never saved are not left without a word.
@@ -459,6 +468,9 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     EXPECT_TRUE(filled.channels[0].handTyped);
     EXPECT_EQ(filled.channels[1].hoursIndex, 0) << "24 hours a day";
     EXPECT_EQ(filled.channels[1].camera.name, "Двор");
+    EXPECT_EQ(session.channelShown().number, 1);
+    EXPECT_EQ(session.channelShown().bitrate, 4078.81F);
+    EXPECT_TRUE(session.channelShown().handTyped);
     // A name a spreadsheet would run as a formula stays text in the CSV.
     EXPECT_NE(channelTableCsv(session.form()).find(";\"'=HYPERLINK(\"\"x\"\")\";"), std::string::npos)
         << channelTableCsv(session.form());
@@ -482,6 +494,14 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     form.userEdit(Ctl::Text1, "1200");
     EXPECT_EQ(form.cameras[1].name, "Двор");
     EXPECT_FALSE(form.cameras[1].measured);
+
+    // The measuring dialog's "Применить" types with a period, which the field
+    // reads whole under a comma too (a comma would give 2016).
+    PlanSession comma = sessionFor(Layout::Tall, ",", host);
+    comma.applyMeasuredRate(2016.36);
+    EXPECT_EQ(comma.form().control(Ctl::Text1).text, "2016.36");
+    EXPECT_EQ(comma.channelShown().bitrate, 2016.36F);
+    EXPECT_TRUE(comma.channelShown().handTyped);
 }
 
 // The session's plan in use: a new plan saved as a file is the plan in use,

@@ -33,7 +33,7 @@ namespace {
 
 constexpr const char* kResult =
     R"({"source":"rtsp://10.0.0.5/live","codec":"H.264","profile":"High","width":1920,"height":1080,)"
-    R"("fps":25,"gop":50,"seconds":10,"video_kbps":2000.5,"peak_kbps":2400.25,"audio_codec":"AAC","audio_kbps":64.25})";
+    R"("fps":25,"gop":50,"gop_min":48,"gop_max":52,"seconds":10,"video_kbps":2000.5,"peak_kbps":2400.25,"audio_codec":"AAC","audio_kbps":64.25})";
 
 // The text with each '#' as the decimal separator.
 QString withSeparator(const char* text, const QString& decimal)
@@ -157,7 +157,8 @@ TEST(MeasureDialog, MeasuresShowsAndAppliesAsIfTyped)
         EXPECT_NE(m.in<QLineEdit>("password")->displayText(), "Pa55");
         const QString figures = m.text("figures");
         EXPECT_TRUE(figures.contains("H.264, профиль High")) << figures.toStdString();
-        EXPECT_TRUE(figures.contains("1920x1080, 25 кадр/с, ключевой кадр через 50 кадр."));
+        EXPECT_TRUE(figures.contains("1920x1080, 25 кадр/с, ключевой кадр через 50 кадр. (от 48 до 52)"))
+            << figures.toStdString();
         EXPECT_TRUE(
             figures.contains(withSeparator("в среднем 2000#5 кбит/с, пик за секунду 2400#2 кбит/с", decimal)))
             << figures.toStdString();

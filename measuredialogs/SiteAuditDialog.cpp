@@ -3,16 +3,20 @@
 
 #include "AuditRunner.h"
 #include "Causes.h"
+#include "Depth.h"
+#include "NumberRules.h"
 #include "PlainTextBox.h"
+#include "PlanSession.h"
 #include "Platform.h"
 #include "Protocol.h"
 #include "RateChart.h"
+#include "ShownNumber.h"
 #include "SiteAuditTexts.h"
 #include "Source.h"
 #include "SourceList.h"
-#include "Tally.h"
 #include "TextDoor.h"
 #include "WindowBuilder.h"
+#include "WindowKit.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -108,8 +112,8 @@ QTableWidgetItem* cell(const QString& shown, bool editable = false)
 
 } // namespace
 
-SiteAuditDialog::SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QWidget* parent)
-    : QDialog(parent), platform_(platform), target_(target),
+SiteAuditDialog::SiteAuditDialog(Platform& platform, PlanSession& session, QWidget* parent)
+    : QDialog(parent), platform_(platform), session_(session),
       runner_(new AuditRunner(platform.measureProgram(), this))
 {
     setObjectName(QStringLiteral("SiteAuditDialog"));
@@ -161,7 +165,7 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QW
     results_->setWordWrap(false);
     chart_ = static_cast<RateChart*>(at(kChart));
     chart_->setAccessibleName(qtText(text::kChartName));
-    chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
+    chart_->setNumberText([this](double kbps) { return shownNumber(kbps, 0, platform_); });
     total_ = static_cast<QLabel*>(at(kTotalLine));
     status_ = static_cast<QLabel*>(at(kStatus));
     fill_ = static_cast<QPushButton*>(at(kFill));
@@ -218,16 +222,12 @@ bool SiteAuditDialog::running() const
     return runner_->running();
 }
 
-QString SiteAuditDialog::number(double value, int decimals) const
-{
-    return QString::fromStdString(measure::decimalText(value, decimals))
-        .replace(QLatin1Char('.'), platform_.decimalSeparator());
-}
-
 void SiteAuditDialog::setStatus(const QString& shown, bool error)
 {
     status_->setText(shown);
-    status_->setStyleSheet(error ? QStringLiteral("color: #b00000;") : QString());
+    // A warning in red that reads on the desktop's face; otherwise its own text colour.
+    status_->setPalette(QPalette());
+    if (error) setLegibleTextColour(*status_, kDarkRed);
 }
 
 // The rows follow the list as it is typed; what was measured for an earlier list goes.
@@ -311,7 +311,7 @@ void SiteAuditDialog::setRunning(bool running)
     for (QWidget* w : std::initializer_list<QWidget*>{openList_, seconds_, jobs_, start_})
         w->setEnabled(!running);
     cancel_->setEnabled(running);
-    fill_->setEnabled(!running && !measuredCameras().empty());
+    fill_->setEnabled(!running && !site().cameras().empty());
 }
 
 void SiteAuditDialog::rowChanged(int row)
@@ -324,13 +324,13 @@ void SiteAuditDialog::rowChanged(int row)
     case AuditState::Waiting: progress = qtText(text::kWaiting); break;
     case AuditState::Running:
         progress = qtText(text::kRunning)
-                       .arg(number(r.secondsDone, 1))
+                       .arg(shownNumber(r.secondsDone, 1, platform_))
                        .arg(askedSeconds_)
-                       .arg(number(r.runningKbps, 1));
+                       .arg(shownNumber(r.runningKbps, 1, platform_));
         break;
     case AuditState::Measured:
         progress = r.result && r.result->seconds + 0.05 < askedSeconds_
-                       ? qtText(text::kStopped).arg(number(r.result->seconds, 1))
+                       ? qtText(text::kStopped).arg(shownNumber(r.result->seconds, 1, platform_))
                        : qtText(text::kDone);
         break;
     case AuditState::Failed:
@@ -352,12 +352,14 @@ void SiteAuditDialog::rowChanged(int row)
         const MeasuredStream& m = *r.result;
         frame = m.width > 0 && m.height > 0 ? qtText(text::kSize).arg(m.width).arg(m.height)
                                             : QStringLiteral("?");
-        if (m.fps) frame += qtText(text::kFps).arg(number(*m.fps, 2));
+        if (m.fps) frame += qtText(text::kFps).arg(shownNumber(*m.fps, 2, platform_));
     }
     results_->item(row, Codec)->setText(measured ? r.result->codec : QString());
     results_->item(row, Frame)->setText(frame);
-    results_->item(row, Kbps)->setText(measured ? number(r.result->totalKbps(), 1) : QString());
-    results_->item(row, Applied)->setText(measured ? number(r.result->appliedKbps, 2) : QString());
+    results_->item(row, Kbps)->setText(measured ? shownNumber(r.result->totalKbps(), 1, platform_)
+                                                : QString());
+    results_->item(row, Applied)
+        ->setText(measured ? shownNumber(r.result->appliedKbps, 2, platform_) : QString());
     if (results_->currentRow() == row) showChart();
     showTotal();
 }
@@ -379,41 +381,37 @@ void SiteAuditDialog::showChart()
     if (r.result) chart_->setAverage(r.result->videoKbps);
 }
 
-std::vector<MeasuredCamera> SiteAuditDialog::measuredCameras() const
+SiteAudit SiteAuditDialog::site() const
 {
-    std::vector<MeasuredCamera> cameras;
-    const auto& rows = runner_->rows();
-    for (std::size_t i = 0; i < rows.size() && static_cast<int>(i) < results_->rowCount(); ++i) {
-        if (rows[i].state != AuditState::Measured || !rows[i].result) continue;
-        QString name = results_->item(static_cast<int>(i), Name)->text().trimmed();
-        // As a list without a name: the address without credentials.
-        if (name.isEmpty())
-            name = QString::fromStdString(
-                measure::withoutCredentials(addresses_.at(static_cast<qsizetype>(i)).toStdString()));
-        cameras.push_back({name.toStdString(), measuredRecord(*rows[i].result, rows[i].measuredAt),
-                           rows[i].result->appliedKbps});
-    }
-    return cameras;
+    std::vector<measure::ListedSource> sources;
+    for (qsizetype i = 0; i < addresses_.size() && i < results_->rowCount(); ++i)
+        sources.push_back({.address = addresses_.at(i).toStdString(),
+                           .name = results_->item(static_cast<int>(i), Name)->text().trimmed().toStdString(),
+                           .line = static_cast<int>(i) + 1});
+    return siteAudit(sources, runner_->rows());
 }
 
+// What has come in so far, and the days the plan's disk holds at it: the
+// window's own depth, without the final period, inside the line.
 void SiteAuditDialog::showTotal()
 {
-    std::vector<double> rates;
-    for (const MeasuredCamera& camera : measuredCameras()) rates.push_back(camera.appliedKbps);
-    double sum = 0;
-    for (const double r : rates) sum += r;
+    const SiteAudit audit = site();
+    const std::vector<MeasuredCamera> cameras = audit.cameras();
     QString line = qtText(text::kTotal)
-                       .arg(rates.size())
+                       .arg(cameras.size())
                        .arg(results_->rowCount())
-                       .arg(number(sum, 2), number(sum / 1024, 2));
-    if (!rates.empty()) {
-        const QString depth = target_.depthAt(rates);
-        if (!depth.isEmpty()) line += qtText(text::kDepth).arg(depth);
+                       .arg(shownNumber(audit.appliedSum(), 2, platform_),
+                            shownNumber(audit.appliedSumMbit(), 2, platform_));
+    if (const std::optional<float> days = session_.depthWith(cameras)) {
+        // Two decimals, as the sum beside it.
+        QString depth = qtText(depthText(okrug(*days), session_.form().decimal(), {}));
+        if (depth.endsWith(QLatin1Char('.'))) depth.chop(1);
+        line += qtText(text::kDepth).arg(depth.trimmed());
     }
     total_->setText(line + QLatin1Char('.'));
 }
 
-void SiteAuditDialog::targetChanged()
+void SiteAuditDialog::planChanged()
 {
     showTotal();
 }
@@ -421,9 +419,15 @@ void SiteAuditDialog::targetChanged()
 void SiteAuditDialog::fill()
 {
     if (running()) return;
-    const std::vector<MeasuredCamera> cameras = measuredCameras();
+    const std::vector<MeasuredCamera> cameras = site().cameras();
     if (cameras.empty()) return;
-    if (target_.replaceChannels(cameras)) setStatus(qtText(text::kFilled).arg(cameras.size()), false);
+    // Asked first where something of the plan would be lost.
+    if (session_.fillLoses() &&
+        !platform_.askYesNo(this, qtText(text::kQuestionTitle), qtText(text::kQuestion).arg(cameras.size())))
+        return;
+    session_.fillChannels(cameras);
+    emit channelsFilled();
+    setStatus(qtText(text::kFilled).arg(cameras.size()), false);
 }
 
 // The close box and Escape both end here: closing ends every measurement at once.

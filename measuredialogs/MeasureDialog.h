@@ -18,37 +18,31 @@ class QTimer;
 
 namespace velmora {
 
+class PlanSession;
 class Platform;
 class RateChart;
-
-// What the dialog needs of the main window: the channel shown, its bitrate,
-// and the bitrate field to type into.
-class MeasureTarget {
-public:
-    virtual ~MeasureTarget() = default;
-    virtual int shownChannel() const = 0;
-    virtual float shownBitrate() const = 0;
-    virtual bool shownHandTyped() const = 0;
-    // Types the text into the bitrate field as the user would.
-    virtual void typeBitrate(const QString& text) = 0;
-};
 
 // "Измерить поток камеры…": runs velmora-measure as a process of its own
 // (FFmpeg never runs in the window), follows its progress lines and draws
 // the rate of each second as it comes, shows the figures beside the
 // channel's own bitrate and can type the measured rate into the channel's
-// bitrate field. Not modal: the main window stays usable.
+// bitrate field. It works on the plan session, never on the window. Not
+// modal: the main window stays usable.
 class MeasureDialog : public QDialog {
     Q_OBJECT
 
 public:
-    MeasureDialog(Platform& platform, MeasureTarget& target, QWidget* parent = nullptr);
+    MeasureDialog(Platform& platform, PlanSession& session, QWidget* parent = nullptr);
     ~MeasureDialog() override;
 
     bool running() const;
     const std::optional<MeasuredStream>& result() const { return result_; }
     // The channel shown or its bitrate changed: the comparison follows.
-    void targetChanged();
+    void planChanged();
+
+signals:
+    // "Применить" typed the measured rate into the bitrate field.
+    void rateApplied();
 
 public slots:
     void reject() override;
@@ -70,11 +64,10 @@ private:
     void setStatus(const QString& text, bool error = false);
     void showResult();
     int askedSeconds() const;
-    QString number(double value, int decimals) const;
     QString appliedText() const;
 
     Platform& platform_;
-    MeasureTarget& target_;
+    PlanSession& session_;
     QLineEdit* address_;
     QLineEdit* name_;
     QLineEdit* password_;

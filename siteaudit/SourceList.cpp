@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SourceList.h"
 
-#include "Output.h"
+#include "Protocol.h"
 #include "Source.h"
 
 #include <sys/stat.h>

@@ -30,6 +30,12 @@ inline constexpr std::string_view kProgressOption = "--progress";
 inline constexpr std::string_view kSecondsOption = "--seconds";
 inline constexpr std::string_view kFpsOption = "--fps";
 inline constexpr std::string_view kStopLine = "stop";
+// How many seconds of stream a measurement takes: the shortest, the longest
+// and the one offered first.
+inline constexpr int kMinSeconds = 3;
+inline constexpr int kMaxSeconds = 3600;
+inline constexpr int kDefaultSeconds = 10;
+
 // How long a caller waits for a line before it gives the process up, and,
 // after `stop`, for the figures before it kills the process.
 inline constexpr int kSilenceLimitSeconds = 20;
@@ -62,13 +68,15 @@ inline constexpr const char* kAppliedKbps =
 inline constexpr const char* kPerSecondKbps = "per_second_kbps"; // the video rate of each whole second
 } // namespace key
 
-// A number with at most `decimals` decimals, no trailing zeros and never
-// "-0"; a period whatever the locale. Not a finite number: "null".
-std::string decimalText(double value, int decimals);
-
 // What "Применить" types into a channel: video and sound in the program's own
 // Кбит/с (bits per second / 1024), rounded to two decimals.
 double appliedKbps(double videoKbps, std::optional<double> audioKbps);
+
+// Text as a JSON string, quotes included; bytes that are not valid UTF-8 become U+FFFD.
+std::string jsonString(std::string_view text);
+
+// Whether every byte of `text` belongs to a valid UTF-8 sequence.
+bool validUtf8(std::string_view text);
 
 std::string progressLine(double seconds, double kbps);
 std::string secondLine(int second, double kbps);

@@ -3,8 +3,9 @@
 
 #include "Causes.h"
 #include "MeasuredStream.h"
+#include "Protocol.h"
+#include "SiteAudit.h"
 #include "SourceList.h"
-#include "Tally.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -19,16 +20,6 @@ namespace velmora {
 
 // Where one source of a run stands.
 enum class AuditState { Waiting, Running, Measured, Failed };
-
-// Why a source gave no figures.
-enum class AuditTrouble {
-    None,
-    Cause,      // the measuring program named the cause (`cause`)
-    NotStarted, // the measuring program could not be started
-    Crashed,    // it ended without a result or a cause
-    Silent,     // it said nothing for measure::kSilenceLimitMs and was stopped
-    Cancelled,  // the run was cancelled before this source had figures
-};
 
 struct AuditRow {
     AuditState state = AuditState::Waiting;
@@ -99,5 +90,9 @@ private:
     std::vector<AuditRow> rows_;
     std::vector<std::unique_ptr<Job>> jobsRunning_;
 };
+
+// The site as measured: each of `sources` with its row's figures, or why
+// there are none (a row the runner has not got to is not measured).
+SiteAudit siteAudit(const std::vector<measure::ListedSource>& sources, const std::vector<AuditRow>& rows);
 
 } // namespace velmora

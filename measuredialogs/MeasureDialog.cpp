@@ -3,11 +3,13 @@
 
 #include "Causes.h"
 #include "MeasureTexts.h"
+#include "NumberRules.h"
+#include "PlanSession.h"
 #include "Platform.h"
 #include "Protocol.h"
 #include "RateChart.h"
+#include "ShownNumber.h"
 #include "Source.h"
-#include "Tally.h"
 #include "WindowBuilder.h"
 #include "WindowKit.h"
 
@@ -125,8 +127,8 @@ QWidget* ownControl(const ControlRow& row, QWidget& window)
 
 } // namespace
 
-MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget* parent)
-    : QDialog(parent), platform_(platform), target_(target)
+MeasureDialog::MeasureDialog(Platform& platform, PlanSession& session, QWidget* parent)
+    : QDialog(parent), platform_(platform), session_(session)
 {
     setObjectName(QStringLiteral("MeasureDialog"));
     setWindowTitle(qtText(text::kTitle));
@@ -159,7 +161,7 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     progress_->setTextVisible(true);
     status_ = static_cast<QLabel*>(at(kStatus));
     chart_ = static_cast<RateChart*>(at(kChart));
-    chart_->setNumberText([this](double kbps) { return number(kbps, 0); });
+    chart_->setNumberText([this](double kbps) { return shownNumber(kbps, 0, platform_); });
     source_ = static_cast<QLabel*>(at(kSource));
     source_->setMinimumWidth(1); // elided to the width it gets, never widening the window
     figures_ = static_cast<QLabel*>(at(kFigures));
@@ -233,7 +235,7 @@ MeasureDialog::MeasureDialog(Platform& platform, MeasureTarget& target, QWidget*
     connect(apply_, &QPushButton::clicked, this, &MeasureDialog::apply);
     connect(chooseFile_, &QPushButton::clicked, this, &MeasureDialog::chooseFile);
     connect(close_, &QPushButton::clicked, this, &QDialog::close);
-    targetChanged();
+    planChanged();
 }
 
 MeasureDialog::~MeasureDialog()
@@ -251,12 +253,6 @@ int MeasureDialog::askedSeconds() const
     const int i =
         std::clamp(duration_->currentIndex(), 0, static_cast<int>(text::kDurationSeconds.size()) - 1);
     return text::kDurationSeconds[static_cast<std::size_t>(i)];
-}
-
-QString MeasureDialog::number(double value, int decimals) const
-{
-    return QString::fromStdString(measure::decimalText(value, decimals))
-        .replace(QLatin1Char('.'), platform_.decimalSeparator());
 }
 
 void MeasureDialog::setStatus(const QString& message, bool error)
@@ -316,7 +312,7 @@ void MeasureDialog::start()
             return;
         }
         arguments << QString::fromLatin1(measure::kFpsOption.data())
-                  << QString::fromStdString(measure::decimalText(value, 3));
+                  << QString::fromStdString(decimalText(value, 3));
     }
     const QString program = platform_.measureProgram();
     if (program.isEmpty() || !QFileInfo(program).isExecutable()) {
@@ -373,10 +369,12 @@ void MeasureDialog::readOutput()
         if (const auto* p = std::get_if<measure::ProgressLine>(&read)) {
             const double done = std::clamp(p->seconds, 0.0, double{measure::kMaxSeconds});
             progress_->setValue(static_cast<int>(std::lround(done * 100)));
-            progress_->setFormat(qtText(text::kBar).arg(number(done, 1)).arg(askedSeconds()));
+            progress_->setFormat(qtText(text::kBar).arg(shownNumber(done, 1, platform_)).arg(askedSeconds()));
             if (!stopping_)
-                setStatus(
-                    qtText(text::kRunning).arg(number(done, 1)).arg(askedSeconds()).arg(number(p->kbps, 1)));
+                setStatus(qtText(text::kRunning)
+                              .arg(shownNumber(done, 1, platform_))
+                              .arg(askedSeconds())
+                              .arg(shownNumber(p->kbps, 1, platform_)));
         } else if (const auto* s = std::get_if<measure::SecondLine>(&read)) {
             chart_->addSecond(s->second, s->kbps);
         } else if (const auto* f = std::get_if<measure::FailureLine>(&read)) {
@@ -402,11 +400,13 @@ void MeasureDialog::processEnded(int exitCode, int exitStatus)
         progress_->setValue(
             stopped ? static_cast<int>(std::lround(std::min(result_->seconds, 1.0 * askedSeconds()) * 100))
                     : progress_->maximum());
-        progress_->setFormat(qtText(text::kBar).arg(number(result_->seconds, 1)).arg(askedSeconds()));
+        progress_->setFormat(
+            qtText(text::kBar).arg(shownNumber(result_->seconds, 1, platform_)).arg(askedSeconds()));
         if (stopped)
-            setStatus(qtText(text::kStopped).arg(number(result_->seconds, 1)).arg(askedSeconds()));
+            setStatus(
+                qtText(text::kStopped).arg(shownNumber(result_->seconds, 1, platform_)).arg(askedSeconds()));
         else if (result_->seconds + 0.05 < askedSeconds())
-            setStatus(qtText(text::kEndedEarly).arg(number(result_->seconds, 1)));
+            setStatus(qtText(text::kEndedEarly).arg(shownNumber(result_->seconds, 1, platform_)));
         else
             setStatus(qtText(text::kDone));
         for (std::size_t i = 0; i < result_->perSecondKbps.size(); ++i)
@@ -516,17 +516,16 @@ void MeasureDialog::chooseFile()
 QString MeasureDialog::appliedText() const
 {
     if (!result_) return {};
-    return number(result_->appliedKbps, 2);
+    return shownNumber(result_->appliedKbps, 2, platform_);
 }
 
 void MeasureDialog::apply()
 {
     if (!result_ || running()) return;
-    // Typed with a period, which the bitrate field reads whole under either
-    // separator: with a comma it would read only the part before it.
-    target_.typeBitrate(QString::fromStdString(measure::decimalText(result_->appliedKbps, 2)));
-    setStatus(qtText(text::kApplied).arg(target_.shownChannel()).arg(appliedText()));
-    targetChanged();
+    session_.applyMeasuredRate(result_->appliedKbps);
+    emit rateApplied();
+    setStatus(qtText(text::kApplied).arg(session_.channelShown().number).arg(appliedText()));
+    planChanged();
 }
 
 void MeasureDialog::showResult()
@@ -537,7 +536,7 @@ void MeasureDialog::showResult()
         figures_->clear();
         comparison_->clear();
         apply_->setEnabled(false);
-        targetChanged();
+        planChanged();
         return;
     }
     const MeasuredStream& m = *result_;
@@ -550,27 +549,30 @@ void MeasureDialog::showResult()
     lines << qtText(text::kCodec) + codec;
     QString frame = m.width > 0 && m.height > 0 ? QStringLiteral("%1x%2").arg(m.width).arg(m.height)
                                                 : qtText(text::kSizeUnknown);
-    if (m.fps) frame += qtText(text::kFps).arg(number(*m.fps, 2));
+    if (m.fps) frame += qtText(text::kFps).arg(shownNumber(*m.fps, 2, platform_));
     if (m.gop) {
-        frame += qtText(text::kGop).arg(number(*m.gop, 1));
+        frame += qtText(text::kGop).arg(shownNumber(*m.gop, 1, platform_));
         if (m.gopMin && m.gopMax && *m.gopMin != *m.gopMax)
             frame += qtText(text::kGopRange).arg(*m.gopMin).arg(*m.gopMax);
     } else {
         frame += qtText(text::kNoGop);
     }
     lines << qtText(text::kFrame) + frame;
-    QString video = qtText(text::kVideo).arg(number(m.videoKbps, 1));
-    if (m.peakKbps) video += qtText(text::kPeak).arg(number(*m.peakKbps, 1));
-    if (m.keyframePercent > 0) video += qtText(text::kKeyShare).arg(number(m.keyframePercent, 0));
+    QString video = qtText(text::kVideo).arg(shownNumber(m.videoKbps, 1, platform_));
+    if (m.peakKbps) video += qtText(text::kPeak).arg(shownNumber(*m.peakKbps, 1, platform_));
+    if (m.keyframePercent > 0)
+        video += qtText(text::kKeyShare).arg(shownNumber(m.keyframePercent, 0, platform_));
     lines << video;
     if (!m.audioCodec.isEmpty())
         lines << qtText(text::kAudio)
-                     .arg(m.audioCodec, m.audioKbps ? number(*m.audioKbps, 1) + qtText(text::kKbps)
-                                                    : qtText(text::kAudioUnmeasured));
+                     .arg(m.audioCodec, m.audioKbps
+                                            ? shownNumber(*m.audioKbps, 1, platform_) + qtText(text::kKbps)
+                                            : qtText(text::kAudioUnmeasured));
     else
         lines << qtText(text::kNoAudio);
-    lines << qtText(text::kTotal).arg(number(m.totalKbps(), 1), number(m.seconds, 1));
-    lines << qtText(text::kApplied1024).arg(number(m.appliedKbps, 2));
+    lines << qtText(text::kTotal)
+                 .arg(shownNumber(m.totalKbps(), 1, platform_), shownNumber(m.seconds, 1, platform_));
+    lines << qtText(text::kApplied1024).arg(shownNumber(m.appliedKbps, 2, platform_));
     lines << qtText(m.clock == QLatin1String("arrival") ? text::kClockArrival
                     : m.clock == QLatin1String("given") ? text::kClockGiven
                                                         : text::kClockStream);
@@ -580,28 +582,29 @@ void MeasureDialog::showResult()
     }
     figures_->setText(lines.join(QLatin1Char('\n')));
     apply_->setEnabled(!running());
-    targetChanged();
+    planChanged();
 }
 
-void MeasureDialog::targetChanged()
+void MeasureDialog::planChanged()
 {
-    const int channel = target_.shownChannel();
+    const PlanSession::ChannelShown shown = session_.channelShown();
+    const int channel = shown.number;
     apply_->setText(qtText(text::kApply).arg(channel));
     if (!result_) {
         comparison_->clear();
         return;
     }
     // Both in the program's Кбит/с: what the channel holds and what "Применить" would type.
-    const double own = target_.shownBitrate();
+    const double own = shown.bitrate;
     const double measured = result_->appliedKbps;
     QString line = qtText(text::kComparison)
                        .arg(channel)
-                       .arg(qtText(target_.shownHandTyped() ? text::kHandTyped : text::kEstimate))
-                       .arg(number(own, 2), number(measured, 2));
+                       .arg(qtText(shown.handTyped ? text::kHandTyped : text::kEstimate))
+                       .arg(shownNumber(own, 2, platform_), shownNumber(measured, 2, platform_));
     if (std::isfinite(own) && own > 0) {
         const double percent = (measured - own) / own * 100;
-        line +=
-            qtText(text::kDifference).arg(percent > 0 ? QStringLiteral("+") : QString(), number(percent, 1));
+        line += qtText(text::kDifference)
+                    .arg(percent > 0 ? QStringLiteral("+") : QString(), shownNumber(percent, 1, platform_));
     }
     comparison_->setText(line + QLatin1Char('.'));
 }

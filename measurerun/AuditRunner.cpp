@@ -238,4 +238,25 @@ void AuditRunner::killAll()
     active_ = false;
 }
 
+SiteAudit siteAudit(const std::vector<measure::ListedSource>& sources, const std::vector<AuditRow>& rows)
+{
+    SiteAudit audit;
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        AuditedSource row;
+        row.source = sources[i];
+        if (i < rows.size()) {
+            const AuditRow& r = rows[i];
+            if (r.state == AuditState::Measured && r.result) {
+                row.record = measuredRecord(*r.result, r.measuredAt);
+                row.appliedKbps = r.result->appliedKbps;
+            } else {
+                row.trouble = r.trouble;
+                row.cause = r.cause;
+            }
+        }
+        audit.rows.push_back(std::move(row));
+    }
+    return audit;
+}
+
 } // namespace velmora

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ChannelCamera.h"
+#include "SiteAudit.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,38 +17,31 @@ namespace velmora {
 
 class AuditRunner;
 class PlainTextBox;
+class PlanSession;
 class Platform;
 class RateChart;
-
-// What the dialog needs of the main window.
-class SiteAuditTarget {
-public:
-    virtual ~SiteAuditTarget() = default;
-    // The days the window's disk holds with one 24-hour channel at each of
-    // these rates (the program's Кбит/с), as the window writes a depth, with
-    // its day word; empty where the window shows no depth.
-    virtual QString depthAt(const std::vector<double>& appliedKbps) = 0;
-    // The window's channels replaced by these cameras' (after asking, where
-    // something would be lost); false when the user kept them.
-    virtual bool replaceChannels(const std::vector<MeasuredCamera>& cameras) = 0;
-};
 
 // "Измерить камеры объекта…": a site's list of cameras (typed, pasted as
 // lines or read from a list file), each measured by a velmora-measure
 // process of its own, several at once, with each row's progress and figures,
 // the chart of the row selected, the sum and the days the window's disk
-// holds at it; "Заполнить каналы" makes the window's channels of them, as
-// `velmora --audit` writes them. Not modal; closing it stops the processes.
+// holds at it; "Заполнить каналы" makes the plan's channels of them, as
+// `velmora --audit` writes them. It works on the plan session, never on the
+// window. Not modal; closing it stops the processes.
 class SiteAuditDialog : public QDialog {
     Q_OBJECT
 
 public:
-    SiteAuditDialog(Platform& platform, SiteAuditTarget& target, QWidget* parent = nullptr);
+    SiteAuditDialog(Platform& platform, PlanSession& session, QWidget* parent = nullptr);
     ~SiteAuditDialog() override;
 
     bool running() const;
-    // The window's disk or period changed: the depth follows.
-    void targetChanged();
+    // The plan's disk or period changed: the depth follows.
+    void planChanged();
+
+signals:
+    // "Заполнить каналы" replaced the plan's channels.
+    void channelsFilled();
 
 public slots:
     void reject() override;
@@ -64,11 +57,11 @@ private:
     void showTotal();
     void setRunning(bool running);
     void setStatus(const QString& text, bool error);
-    QString number(double value, int decimals) const;
-    std::vector<MeasuredCamera> measuredCameras() const;
+    // The list's rows as they stand: the names as the table holds them.
+    SiteAudit site() const;
 
     Platform& platform_;
-    SiteAuditTarget& target_;
+    PlanSession& session_;
     AuditRunner* runner_;
     PlainTextBox* list_;
     QPushButton* openList_;
