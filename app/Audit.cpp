@@ -39,30 +39,6 @@ void printLine(std::FILE* stream, const QString& line)
     std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
 }
 
-void complain(const QString& line)
-{
-    printLine(stderr, qtText(t::kPrefix) + line);
-}
-
-QString listProblem(const measure::SourceList& list)
-{
-    switch (list.problem) {
-    case measure::ListProblem::NoSuchFile: return qtText(t::kListNoSuchFile);
-    case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
-    case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge).arg(measure::kMaxListMegabytes);
-    case measure::ListProblem::TooMany:
-        return qtText(t::kListTooMany)
-            .arg(measure::kMaxListedSources)
-            .arg(list.line)
-            .arg(measure::kMaxListedSources + 1);
-    case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
-    case measure::ListProblem::NotUtf8: return qtText(t::kListNotUtf8).arg(list.line);
-    case measure::ListProblem::Empty: return qtText(t::kListEmpty);
-    case measure::ListProblem::None: break;
-    }
-    return {};
-}
-
 // The cause as part of a line: "файл не найден", not "Файл не найден.".
 QString phrase(std::string_view sentence)
 {
@@ -70,40 +46,6 @@ QString phrase(std::string_view sentence)
     if (text.endsWith(QLatin1Char('.'))) text.chop(1);
     if (!text.isEmpty()) text[0] = text[0].toLower();
     return text;
-}
-
-QString whyNot(const AuditedSource& row)
-{
-    switch (row.trouble) {
-    case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
-    case AuditTrouble::NotStarted: return qtText(t::kAuditNotStarted);
-    case AuditTrouble::Silent: return qtText(t::kAuditSilent).arg(measure::kSilenceLimitSeconds);
-    case AuditTrouble::Cancelled: return qtText(t::kAuditCancelled);
-    case AuditTrouble::Crashed:
-    case AuditTrouble::None: break;
-    }
-    return qtText(t::kAuditCrashed);
-}
-
-// The table: every column as wide as its widest entry, two blanks between.
-// A row's last entry runs on (a cause, the total) and widens nothing.
-void printTable(const std::vector<QStringList>& rows)
-{
-    std::vector<qsizetype> widths;
-    for (const QStringList& row : rows)
-        for (qsizetype i = 0; i + 1 < row.size(); ++i) {
-            if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
-            widths[static_cast<std::size_t>(i)] =
-                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
-        }
-    for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype i = 0; i < row.size(); ++i) {
-            if (i) line += QStringLiteral("  ");
-            line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)]) : row[i];
-        }
-        printLine(stdout, line);
-    }
 }
 
 // A signal that ends the program (kill, Ctrl+C, a closed terminal) reaches
@@ -153,27 +95,66 @@ private:
 
 } // namespace
 
-int runAudit(const CommandLine& command, int argc, char* argv[])
+void complain(const QString& line)
 {
-    const QString decimal = command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal;
-    const auto number = [separator = decimal.toStdString()](double value, int decimals) {
-        return qtText(decimalText(value, decimals, separator));
-    };
+    printLine(stderr, qtText(t::kPrefix) + line);
+}
 
-    const measure::SourceList list =
-        measure::readSourceListFile(command.auditList.toLocal8Bit().toStdString());
-    if (list.problem != measure::ListProblem::None) {
-        complain(qtText(t::kFileFailed).arg(command.auditList, listProblem(list)));
-        return kUsageError;
+QString listProblemText(const measure::SourceList& list)
+{
+    switch (list.problem) {
+    case measure::ListProblem::NoSuchFile: return qtText(t::kListNoSuchFile);
+    case measure::ListProblem::NotReadable: return qtText(t::kListNotReadable);
+    case measure::ListProblem::TooLarge: return qtText(t::kListTooLarge).arg(measure::kMaxListMegabytes);
+    case measure::ListProblem::TooMany:
+        return qtText(t::kListTooMany)
+            .arg(measure::kMaxListedSources)
+            .arg(list.line)
+            .arg(measure::kMaxListedSources + 1);
+    case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
+    case measure::ListProblem::NotUtf8: return qtText(t::kListNotUtf8).arg(list.line);
+    case measure::ListProblem::Empty: return qtText(t::kListEmpty);
+    case measure::ListProblem::None: break;
     }
-    // Minutes of measuring must not end in a plan that cannot be written.
-    QString why;
-    if (!canWriteFile(command.plan, &why)) {
-        complain(qtText(t::kFileFailed).arg(command.plan, why));
-        return kExportFailed;
-    }
+    return {};
+}
 
-    QCoreApplication app(argc, argv);
+QString whyNotMeasured(const AuditedSource& row)
+{
+    switch (row.trouble) {
+    case AuditTrouble::Cause: return phrase(measure::causeText(row.cause).russian);
+    case AuditTrouble::NotStarted: return qtText(t::kAuditNotStarted);
+    case AuditTrouble::Silent: return qtText(t::kAuditSilent).arg(measure::kSilenceLimitSeconds);
+    case AuditTrouble::Cancelled: return qtText(t::kAuditCancelled);
+    case AuditTrouble::Crashed:
+    case AuditTrouble::None: break;
+    }
+    return qtText(t::kAuditCrashed);
+}
+
+// The table: every column as wide as its widest entry, two blanks between.
+// A row's last entry runs on (a cause, the total) and widens nothing.
+void printTable(const std::vector<QStringList>& rows)
+{
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : rows)
+        for (qsizetype i = 0; i + 1 < row.size(); ++i) {
+            if (widths.size() <= static_cast<std::size_t>(i)) widths.push_back(0);
+            widths[static_cast<std::size_t>(i)] =
+                std::max(widths[static_cast<std::size_t>(i)], row[i].size());
+        }
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i) line += QStringLiteral("  ");
+            line += i + 1 < row.size() ? row[i].leftJustified(widths[static_cast<std::size_t>(i)]) : row[i];
+        }
+        printLine(stdout, line);
+    }
+}
+
+SiteAudit measureSite(const measure::SourceList& list, int seconds, int jobs)
+{
     QStringList addresses;
     for (const measure::ListedSource& source : list.sources)
         addresses << QString::fromStdString(source.address);
@@ -189,24 +170,47 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
             std::signal(signal, SIG_DFL);
             std::raise(signal);
         });
-        runner.start(addresses, command.auditSeconds, command.auditJobs);
+        runner.start(addresses, seconds, jobs);
         if (runner.running()) loop.exec();
     }
+    return siteAudit(list.sources, runner.rows());
+}
 
-    const SiteAudit site = siteAudit(list.sources, runner.rows());
+int runAudit(const CommandLine& command, int argc, char* argv[])
+{
+    const QString decimal = command.decimal.isEmpty() ? QLocale::system().decimalPoint() : command.decimal;
+    const auto number = [separator = decimal.toStdString()](double value, int decimals) {
+        return qtText(decimalText(value, decimals, separator));
+    };
+
+    const measure::SourceList list =
+        measure::readSourceListFile(command.auditList.toLocal8Bit().toStdString());
+    if (list.problem != measure::ListProblem::None) {
+        complain(qtText(t::kFileFailed).arg(command.auditList, listProblemText(list)));
+        return kUsageError;
+    }
+    // Minutes of measuring must not end in a plan that cannot be written.
+    QString why;
+    if (!canWriteFile(command.plan, &why)) {
+        complain(qtText(t::kFileFailed).arg(command.plan, why));
+        return kExportFailed;
+    }
+
+    QCoreApplication app(argc, argv);
+    const SiteAudit site = measureSite(list, command.auditSeconds, command.auditJobs);
     std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
                                     qtText(t::kTableFrame), qtText(t::kTableKbps), qtText(t::kTableApplied)}};
     for (std::size_t i = 0; i < site.rows.size(); ++i) {
         const AuditedSource& row = site.rows[i];
         const QString name = QString::fromStdString(row.source.name);
         if (!row.record) {
-            table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNot(row))});
+            table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNotMeasured(row))});
             complain(
                 qtText(t::kSourceFailed)
                     .arg(i + 1)
                     .arg(qtText(t::kQuoted)
                              .arg(QString::fromStdString(measure::withoutCredentials(row.source.address))),
-                         whyNot(row)));
+                         whyNotMeasured(row)));
             continue;
         }
         const MeasuredRecord& m = *row.record;

@@ -2,6 +2,13 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "SiteAudit.h"
+#include "SourceList.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace velmora {
 
@@ -12,5 +19,20 @@ namespace velmora {
 // 1 when some were not or the plan could not be written (nothing is written
 // then), kUsageError for a list that cannot be read.
 int runAudit(const CommandLine& command, int argc, char* argv[]);
+
+// Shared with --check. A line on standard error after "velmora: ".
+void complain(const QString& line);
+// Why a list cannot be read, after its name.
+QString listProblemText(const measure::SourceList& list);
+// Why a source gave no figures, as part of a line: "файл не найден".
+QString whyNotMeasured(const AuditedSource& row);
+// The table on standard output: every column as wide as its widest entry,
+// two blanks between; a row's last entry runs on and widens nothing.
+void printTable(const std::vector<QStringList>& rows);
+// Measures every source of the list by velmora-measure processes beside the
+// program, `jobs` at a time, on an event loop of the QCoreApplication that
+// must exist. Stopped from outside, it stops every process and ends the
+// program by the same signal.
+SiteAudit measureSite(const measure::SourceList& list, int seconds, int jobs);
 
 } // namespace velmora

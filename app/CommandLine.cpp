@@ -3,6 +3,7 @@
 
 #include "CommandLineTexts.h"
 #include "Protocol.h"
+#include "SiteCheck.h"
 #include "SourceList.h"
 #include "TextDoor.h"
 
@@ -87,7 +88,22 @@ QString errorLine(const QCommandLineParser& parser, const QStringList& arguments
 }
 
 // The program's own options, one row each, in the order --help lists them.
-enum class Opt { Help, Version, Measure, Audit, Save, Seconds, Jobs, ExportPdf, ExportCsv, Decimal };
+enum class Opt {
+    Help,
+    Version,
+    Measure,
+    Audit,
+    Save,
+    Check,
+    List,
+    Tolerance,
+    Json,
+    Seconds,
+    Jobs,
+    ExportPdf,
+    ExportCsv,
+    Decimal
+};
 struct OptionRow {
     Opt id;
     std::string_view name;   // without its dashes
@@ -101,6 +117,10 @@ constexpr OptionRow kOptions[] = {
     {Opt::Measure, "measure", {}, t::kMeasureOption, t::kMeasureValue},
     {Opt::Audit, "audit", {}, t::kAuditOption, t::kAuditValue},
     {Opt::Save, "save", {}, t::kSaveOption, t::kSaveValue},
+    {Opt::Check, "check", {}, t::kCheckOption, t::kCheckValue},
+    {Opt::List, "list", {}, t::kListOption, t::kListValue},
+    {Opt::Tolerance, "tolerance", {}, t::kToleranceOption, t::kToleranceValue},
+    {Opt::Json, "json", {}, t::kJsonOption, {}},
     {Opt::Seconds, "seconds", {}, t::kSecondsOption, t::kSecondsValue},
     {Opt::Jobs, "jobs", {}, t::kJobsOption, t::kJobsValue},
     {Opt::ExportPdf, "export-pdf", {}, t::kExportPdfOption, t::kFileValue},
@@ -134,6 +154,7 @@ QString description(const OptionRow& r)
     case Opt::Seconds:
         return text.arg(measure::kMinSeconds).arg(measure::kMaxSeconds).arg(measure::kDefaultSeconds);
     case Opt::Jobs: return text.arg(measure::kMaxJobs).arg(measure::kDefaultJobs);
+    case Opt::Tolerance: return text.arg(kMostTolerancePercent).arg(kDefaultTolerancePercent);
     default: return text;
     }
 }
@@ -202,6 +223,11 @@ void readAudit(const Given& given, CommandLine& command)
     const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
     if (given.has(Opt::Measure) || given.has(Opt::ExportPdf) || given.has(Opt::ExportCsv)) {
         fail(error(t::kAuditAlone));
+    } else if (given.has(Opt::List) || given.has(Opt::Tolerance) || given.has(Opt::Json)) {
+        fail(error(t::kOnlyWithCheck)
+                 .arg(quoted(typed(given.has(Opt::List)        ? Opt::List
+                                   : given.has(Opt::Tolerance) ? Opt::Tolerance
+                                                               : Opt::Json))));
     } else if (!given.positional().isEmpty()) {
         fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
     } else if (command.plan.isEmpty()) {
@@ -218,6 +244,49 @@ void readAudit(const Given& given, CommandLine& command)
     } else {
         command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
         command.auditJobs = jobs.value_or(measure::kDefaultJobs);
+        command.decimal = given.value(Opt::Decimal);
+    }
+}
+
+// --check and its options: the plan, the list, the seconds, the jobs, the tolerance.
+void readCheck(const Given& given, CommandLine& command)
+{
+    command.mode = Mode::Check;
+    command.plan = given.value(Opt::Check);
+    command.auditList = given.value(Opt::List);
+    command.json = given.has(Opt::Json);
+    const auto fail = [&command](const QString& line) {
+        command.mode = Mode::Error;
+        command.error = line;
+    };
+    const auto seconds = wholeNumber(given.value(Opt::Seconds), measure::kMinSeconds, measure::kMaxSeconds);
+    const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
+    bool toleranceRead = false;
+    const double tolerance =
+        given.value(Opt::Tolerance).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&toleranceRead);
+    if (given.has(Opt::Audit) || given.has(Opt::Measure) || given.has(Opt::Save) ||
+        given.has(Opt::ExportPdf) || given.has(Opt::ExportCsv)) {
+        fail(error(t::kCheckAlone));
+    } else if (!given.positional().isEmpty()) {
+        fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
+    } else if (command.auditList.isEmpty()) {
+        fail(error(t::kCheckNeedsList));
+    } else if (given.has(Opt::Seconds) && !seconds) {
+        fail(error(t::kBadSeconds)
+                 .arg(measure::kMinSeconds)
+                 .arg(measure::kMaxSeconds)
+                 .arg(quoted(given.value(Opt::Seconds))));
+    } else if (given.has(Opt::Jobs) && !jobs) {
+        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(given.value(Opt::Jobs))));
+    } else if (given.has(Opt::Tolerance) &&
+               !(toleranceRead && tolerance >= 0 && tolerance <= kMostTolerancePercent)) {
+        fail(error(t::kBadTolerance).arg(kMostTolerancePercent).arg(quoted(given.value(Opt::Tolerance))));
+    } else if (const auto bad = badDecimal(given)) {
+        fail(*bad);
+    } else {
+        command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
+        command.auditJobs = jobs.value_or(measure::kDefaultJobs);
+        command.tolerance = given.has(Opt::Tolerance) ? tolerance : kDefaultTolerancePercent;
         command.decimal = given.value(Opt::Decimal);
     }
 }
@@ -258,8 +327,15 @@ CommandLine readCommandLine(const QStringList& arguments)
         command.mode = Mode::Help;
     } else if (given.has(Opt::Version)) {
         command.mode = Mode::Version;
+    } else if (given.has(Opt::Check)) {
+        readCheck(given, command);
     } else if (given.has(Opt::Audit)) {
         readAudit(given, command);
+    } else if (given.has(Opt::List) || given.has(Opt::Tolerance) || given.has(Opt::Json)) {
+        fail(error(t::kOnlyWithCheck)
+                 .arg(quoted(typed(given.has(Opt::List)        ? Opt::List
+                                   : given.has(Opt::Tolerance) ? Opt::Tolerance
+                                                               : Opt::Json))));
     } else if (given.has(Opt::Save) || given.has(Opt::Jobs)) {
         fail(error(t::kOnlyWithAudit).arg(quoted(typed(given.has(Opt::Save) ? Opt::Save : Opt::Jobs))));
     } else if (given.positional().size() > 1) {

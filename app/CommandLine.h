@@ -18,6 +18,7 @@ enum class Mode {
     Version, // print the version and end
     Measure, // measure a camera's stream with velmora-measure, no window
     Audit,   // measure every camera of a list and write their plan, no window
+    Check,   // measure every camera of a list and check it against a plan, no window
     Error,   // a wrong command line: print `error` in one line and end with 2
 };
 
@@ -27,13 +28,15 @@ struct CommandLine {
     bool platformChosen = false; // -platform names where the window opens
     QString measureSource;       // for Mode::Measure: the address or file
     QString measureSeconds;      // and the seconds given, empty for the default
-    QString auditList;           // for Mode::Audit: the list of sources, "-" for standard input
-    int auditSeconds = 0;        // and the seconds and processes at once, checked
+    QString auditList;    // for Mode::Audit and Mode::Check: the list of sources, "-" for standard input
+    int auditSeconds = 0; // and the seconds and processes at once, checked
     int auditJobs = 0;
-    QString plan;    // the plan file to open or export, or that --audit writes
-    QString pdfOut;  // --export-pdf: where the report page goes
-    QString csvOut;  // --export-csv: where the channel table goes, "-" for standard output
-    QString decimal; // --decimal: the decimal separator of the export, empty for the system's
+    QString plan;         // the plan file to open, export or check, or that --audit writes
+    double tolerance = 0; // for Mode::Check: how far a rate may grow, in percent
+    bool json = false;    // and whether it prints JSON instead of the table
+    QString pdfOut;       // --export-pdf: where the report page goes
+    QString csvOut;       // --export-csv: where the channel table goes, "-" for standard output
+    QString decimal;      // --decimal: the decimal separator of the export, empty for the system's
 };
 
 // Exit status of an export that failed (the reason on standard error).

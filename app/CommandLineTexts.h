@@ -57,7 +57,7 @@ inline constexpr std::string_view kMissingValue = "у параметра %1 не
 inline constexpr std::string_view kUnexpectedValue = "параметр %1 не принимает значения";
 inline constexpr std::string_view kExtraArgument = "лишний аргумент %1";
 inline constexpr std::string_view kSecondsAlone =
-    "параметр «--seconds» действует только вместе с «--measure» или «--audit»";
+    "параметр «--seconds» действует только вместе с «--measure», «--audit» или «--check»";
 inline constexpr std::string_view kBadDecimal = "десятичный разделитель — «.» или «,», не %1";
 inline constexpr std::string_view kNoPlanToExport = "не указан файл плана для выгрузки";
 inline constexpr std::string_view kNoExportFile = "не указан файл для выгрузки";
@@ -119,5 +119,52 @@ inline constexpr std::string_view kAuditCancelled = "измерение прер
 inline constexpr std::string_view kAuditInterrupted = "измерение прервано сигналом; план не записан";
 // Not one source measured: no plan.
 inline constexpr std::string_view kNothingMeasured = "не измерен ни один источник; план не записан";
+
+// --check: the options.
+inline constexpr std::string_view kCheckOption =
+    "Проверить объект по плану: измерить камеры списка --list, как --audit, и сравнить с каналами "
+    "плана и его глубиной архива, без окна; план не меняется.";
+inline constexpr std::string_view kCheckValue = "ПЛАН.velmora";
+inline constexpr std::string_view kListOption = "Список камер, который проверяет --check (как у --audit).";
+inline constexpr std::string_view kListValue = "СПИСОК";
+inline constexpr std::string_view kToleranceOption =
+    "На сколько процентов поток камеры может вырасти против плана, прежде чем --check сочтёт это "
+    "нарушением: от 0 до %1, обычно %2.";
+inline constexpr std::string_view kToleranceValue = "P";
+inline constexpr std::string_view kJsonOption = "--check печатает один объект JSON вместо таблицы.";
+// --check: a wrong command line (status 2).
+inline constexpr std::string_view kCheckAlone =
+    "«--check» не сочетается с «--audit», «--measure», «--save», «--export-pdf» и «--export-csv»";
+inline constexpr std::string_view kCheckNeedsList = "для «--check» нужен список камер: «--list СПИСОК»";
+inline constexpr std::string_view kBadTolerance = "«--tolerance» — число от 0 до %1, не %2";
+// --list, --tolerance or --json without --check.
+inline constexpr std::string_view kOnlyWithCheck = "параметр %1 действует только вместе с «--check»";
+// --check: the table's columns past the number and the name.
+inline constexpr std::string_view kCheckChannel = "Канал";
+inline constexpr std::string_view kCheckPlanned = "По плану, Кбит/с";
+inline constexpr std::string_view kCheckNow = "Сейчас, Кбит/с";
+inline constexpr std::string_view kCheckChange = "Изменение";
+inline constexpr std::string_view kCheckWhen = "Измерено";
+// After the time measured now, the time the plan's rate was measured.
+inline constexpr std::string_view kCheckPlannedAt = " (по плану %1)";
+inline constexpr std::string_view kCheckNotMeasured = "не измерена";
+// The recorder's line: the depth planned, the depth now and, where the plan sets them, the days wanted.
+inline constexpr std::string_view kCheckDepth = "Глубина архива: по плану %1, сейчас %2";
+inline constexpr std::string_view kCheckWanted = ", нужно %1";
+// A depth the plan's disk does not give (no disk size).
+inline constexpr std::string_view kCheckNoDepth = "не рассчитана";
+// What falls short, one to a line: a camera by its number and quoted name, then why.
+inline constexpr std::string_view kCheckCamera = "камера %1 %2";
+inline constexpr std::string_view kCheckNotMeasuredBecause = ": не измерена: %1";
+inline constexpr std::string_view kCheckNotInPlan = ": в плане нет такого канала";
+inline constexpr std::string_view kCheckSharedName = ": в плане несколько каналов с этим именем";
+inline constexpr std::string_view kCheckListedTwice = ": указана в списке не один раз";
+inline constexpr std::string_view kCheckChannelTaken = ": её канал уже сопоставлен другой камере списка";
+inline constexpr std::string_view kCheckGrew = ": поток вырос на %1, больше допуска %2 %";
+inline constexpr std::string_view kCheckUnmatched = "канал %1 %2: ни одна камера списка ему не соответствует";
+inline constexpr std::string_view kCheckDepthShort = "глубина архива сейчас %1 — меньше нужных %2";
+// The last line.
+inline constexpr std::string_view kCheckPassed = "Итог: план соблюдается.";
+inline constexpr std::string_view kCheckFailed = "Итог: план не соблюдается.";
 
 } // namespace velmora::clitexts

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Audit.h"
+#include "Check.h"
 #include "CommandLine.h"
 #include "CommandLineTexts.h"
 #include "Export.h"
@@ -113,6 +114,7 @@ int main(int argc, char* argv[])
     case velmora::Mode::Measure: return runMeasure(command);
     case velmora::Mode::Export: return velmora::runExport(command, argc, argv);
     case velmora::Mode::Audit: return velmora::runAudit(command, argc, argv);
+    case velmora::Mode::Check: return velmora::runCheck(command, argc, argv);
     case velmora::Mode::Window: break;
     }
     return runWindow(command, argc, argv);

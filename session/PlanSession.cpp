@@ -93,8 +93,22 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
 std::optional<float> PlanSession::depthWith(const std::vector<MeasuredCamera>& cameras) const
 {
     if (cameras.empty()) return std::nullopt;
+    return depthWithChannels(filledPlan(cameras).channels);
+}
+
+std::optional<double> PlanSession::daysWanted() const
+{
+    return diskArray_.fieldValue(ArrayField::TargetDays);
+}
+
+std::optional<float> PlanSession::depthWithChannels(const std::vector<PlanChannel>& channels) const
+{
+    if (channels.empty()) return std::nullopt;
+    Plan with = plan();
+    with.channels = channels;
+    with.channelShown = 1;
     const auto form = makeForm_(host_);
-    form->load(filledPlan(cameras));
+    form->load(with);
     const double disk = form->control(Ctl::Text2).number;
     if (!(disk > 0) || !fitsSingle(disk) || !(form->totaldaily > 0)) return std::nullopt;
     return form->depthdays;

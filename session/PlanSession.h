@@ -59,6 +59,11 @@ public:
     // these cameras', by the window's own arithmetic; none where the window
     // would show no depth (no disk size, no camera, a day total of nothing).
     std::optional<float> depthWith(const std::vector<MeasuredCamera>& cameras) const;
+    // The same with the plan's channels given way to these.
+    std::optional<float> depthWithChannels(const std::vector<PlanChannel>& channels) const;
+    // The days the plan's disk-array dialog wants ("Нужная глубина архива");
+    // none where the plan does not set them.
+    std::optional<double> daysWanted() const;
     // Whether filling would lose something: changes not saved, or channels
     // other than the one a window just started has.
     bool fillLoses() const;

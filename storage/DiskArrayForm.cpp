@@ -256,6 +256,18 @@ void DiskArrayForm::setWindowFigures(double dayTotalGb, double totalProgramMbit,
     recompute();
 }
 
+std::optional<double> DiskArrayForm::fieldValue(ArrayField field) const
+{
+    const auto i = static_cast<std::size_t>(field);
+    const FieldRule& rule = kFieldLimits[i];
+    const std::string& text = settings_.texts[i];
+    if (rule.emptyAllowed && trimmed(text).empty()) return std::nullopt;
+    const std::optional<double> read = readArrayField(text, decimal_, rule.whole);
+    const bool fits = read && (rule.leastOpen ? *read > rule.least : *read >= rule.least) &&
+                      (rule.mostOpen ? *read < rule.most : *read <= rule.most);
+    return fits ? read : std::nullopt;
+}
+
 void DiskArrayForm::recompute()
 {
     using namespace arraytexts;
@@ -266,12 +278,8 @@ void DiskArrayForm::recompute()
         const FieldRule& rule = kFieldLimits[i];
         const std::string& text = settings_.texts[i];
         if (rule.emptyAllowed && trimmed(text).empty()) continue;
-        const std::optional<double> read = readArrayField(text, decimal_, rule.whole);
-        const bool fits = read && (rule.leastOpen ? *read > rule.least : *read >= rule.least) &&
-                          (rule.mostOpen ? *read < rule.most : *read <= rule.most);
-        if (fits) {
-            values[i] = read;
-        } else {
+        values[i] = fieldValue(static_cast<ArrayField>(i));
+        if (!values[i]) {
             v.bad[i] = true;
             if (fieldMessage.empty()) {
                 fieldMessage = commaForPeriod(text, decimal_, rule)

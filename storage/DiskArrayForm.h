@@ -70,6 +70,8 @@ public:
 
     const DiskArraySettings& settings() const { return settings_; }
     const DiskArrayView& view() const { return view_; }
+    // A field's value as the dialog takes it; none where it is empty or refused.
+    std::optional<double> fieldValue(ArrayField field) const;
 
     // Puts stored settings back (a plan being opened); out-of-range parts are
     // replaced by the start values.

@@ -48,7 +48,7 @@ TEST(CommandLine, ReadsEachMode)
         {{"--measure"}, Mode::Error, "velmora: у параметра «--measure» нет значения"},
         {{"--seconds", "30"},
          Mode::Error,
-         "velmora: параметр «--seconds» действует только вместе с «--measure» или «--audit»"},
+         "velmora: параметр «--seconds» действует только вместе с «--measure», «--audit» или «--check»"},
         {{"--measure", "a.mp4", "b.mp4"}, Mode::Error, "velmora: лишний аргумент «b.mp4»"},
         // A plan to open, or to export without a window.
         {{"plan.velmora"}, Mode::Window, ""},

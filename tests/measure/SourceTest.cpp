@@ -2,6 +2,7 @@
 #include "Source.h"
 #include "ChannelTable.h"
 #include "SiteAudit.h"
+#include "SiteCheck.h"
 #include "SourceList.h"
 
 #include <gtest/gtest.h>
@@ -216,6 +217,99 @@ TEST(SourceList, AMeasuredListBecomesCamerasAndChannels)
     EXPECT_EQ(channels[0].camera.name, "/c.mp4");
     EXPECT_EQ(channels[0].camera.measured, cameras[1].record);
     EXPECT_EQ(channels[1].bitrate, 1616.01F) << "refused by the field";
+}
+
+// A site checked against its plan: matched by name, else by the address the
+// channel was measured from; a name listed twice or shared by two channels
+// matches nothing; a rate exactly at the tolerance and a depth exactly at its
+// target pass, a hundredth more does not; a camera not measured, one the plan
+// lacks and a channel left over each fail the check.
+TEST(SourceList, ASiteIsCheckedAgainstItsPlan)
+{
+    const auto channel = [](const char* name, float kbps, const char* source) {
+        PlanChannel c;
+        c.bitrate = kbps;
+        c.camera.name = name;
+        if (*source) {
+            c.camera.measured = MeasuredRecord{};
+            c.camera.measured->source = source;
+        }
+        return c;
+    };
+    // The disk holds 3000 days at 1 Кбит/с: the depth is 3000 over the rates' sum.
+    const DepthOf depthOf = [](const std::vector<PlanChannel>& channels) {
+        double sum = 0;
+        for (const PlanChannel& c : channels) sum += c.bitrate;
+        return std::optional<float>(static_cast<float>(3000 / sum));
+    };
+    struct Row {
+        const char* address;
+        const char* name;
+        double kbps; // 0: not measured
+    };
+    const auto site = [](std::vector<Row> rows) {
+        SiteAudit s;
+        for (const Row& r : rows) {
+            AuditedSource& row = s.rows.emplace_back();
+            row.source = {r.address, *r.name ? r.name : r.address, 0};
+            if (r.kbps > 0) {
+                row.record = MeasuredRecord{};
+                row.record->source = r.address;
+                row.appliedKbps = r.kbps;
+            } else {
+                row.trouble = AuditTrouble::Cause;
+                row.cause = Cause::NoSuchFile;
+            }
+        }
+        return s;
+    };
+    FormContents plan;
+    plan.channels = {channel("Въезд", 1000, ""), channel("Двор", 1000, ""), channel("Касса", 500, "/c.mp4"),
+                     channel("Склад", 500, "")};
+
+    const SiteCheck mixed = checkSite(plan,
+                                      site({{"/a.mp4", "Въезд", 1100},
+                                            {"rtsp://u:p@10.0.0.5/x", "Двор", 0},
+                                            {"/c.mp4", "", 500},
+                                            {"/n.mp4", "Новая", 200}}),
+                                      10, std::nullopt, depthOf);
+    ASSERT_EQ(mixed.cameras.size(), 4U);
+    EXPECT_EQ(mixed.cameras[0].match, CheckMatch::Name);
+    EXPECT_EQ(mixed.cameras[0].channel, 1);
+    EXPECT_FALSE(mixed.cameras[0].grew) << "exactly at the tolerance";
+    EXPECT_EQ(mixed.cameras[1].source, "rtsp://10.0.0.5/x") << "never the password";
+    EXPECT_FALSE(mixed.cameras[1].nowKbps);
+    EXPECT_EQ(mixed.cameras[2].match, CheckMatch::Source);
+    EXPECT_EQ(mixed.cameras[2].channel, 3);
+    EXPECT_EQ(mixed.cameras[3].match, CheckMatch::None);
+    ASSERT_EQ(mixed.unmatched.size(), 1U);
+    EXPECT_EQ(mixed.unmatched[0].name, "Склад");
+    EXPECT_FALSE(mixed.passed());
+
+    PlanChannel shared = plan.channels[1];
+    FormContents twice = plan;
+    twice.channels = {plan.channels[0], plan.channels[1], shared};
+    const SiteCheck guessed = checkSite(
+        twice, site({{"/a.mp4", "Въезд", 1000}, {"/a2.mp4", "Въезд", 1000}, {"/b.mp4", "Двор", 1000}}), 10,
+        std::nullopt, depthOf);
+    EXPECT_EQ(guessed.cameras[0].match, CheckMatch::ListedTwice);
+    EXPECT_EQ(guessed.cameras[1].match, CheckMatch::ListedTwice);
+    EXPECT_EQ(guessed.cameras[2].match, CheckMatch::SharedName);
+    EXPECT_EQ(guessed.unmatched.size(), 3U);
+
+    FormContents two = plan;
+    two.channels.resize(2);
+    const auto verdict = [&](double entry, std::optional<double> wanted) {
+        return checkSite(two, site({{"/a.mp4", "Въезд", entry}, {"/b.mp4", "Двор", 1000}}), 10, wanted,
+                         depthOf);
+    };
+    EXPECT_TRUE(verdict(1100, 1.0).passed()) << "exactly at the tolerance";
+    EXPECT_FALSE(verdict(1100.01, 1.0).passed()) << "grown beyond the tolerance";
+    EXPECT_TRUE(verdict(1100, std::nullopt).passed()) << "the planned depth, less what the tolerance takes";
+    const float atTarget = *verdict(1000, std::nullopt).daysNow;
+    EXPECT_TRUE(verdict(1000, atTarget).passed()) << "the depth exactly at the days wanted";
+    EXPECT_TRUE(verdict(1000, atTarget + 0.01).depthShort());
+    EXPECT_FALSE(verdict(1000, atTarget + 0.01).passed());
 }
 
 } // namespace
