@@ -24,8 +24,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -86,7 +84,7 @@ void MainWindow::buildControls()
     // reads the whole font configuration.
     setWindowIcon(domeCameraIcon());
     setFont(qtFont(table.windowFont));
-    setAcceptDrops(true); // a plan file dropped from a file manager opens
+    setAcceptDrops(true); // a plan file dropped from a file manager opens (PlanCommands)
     listStyle_ = new NarrowListStyle;
     listStyle_->setParent(this);
     readFiguresAsFigures();
@@ -293,19 +291,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // The tall window goes alone; an open report or About window stays open.
     QWidget::closeEvent(event);
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!PlanCommands::draggedPlan(event->mimeData()).isEmpty()) event->acceptProposedAction();
-}
-
-void MainWindow::dropEvent(QDropEvent* event)
-{
-    const QString path = PlanCommands::draggedPlan(event->mimeData());
-    if (path.isEmpty()) return;
-    event->acceptProposedAction();
-    plans_->openDropped(path);
 }
 
 bool MainWindow::askYesNo(std::string_view title, std::string_view text)

@@ -9,6 +9,7 @@
 #include "ReportExport.h"
 #include "TextDoor.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
@@ -33,6 +34,7 @@ PlanCommands::PlanCommands(QWidget& window, Platform& platform, PlanSession& ses
     : QObject(&window), window_(window), platform_(platform), session_(session), shown_(std::move(shown)),
       settings_(platform)
 {
+    window.installEventFilter(this);
 }
 
 void PlanCommands::updateModified()
@@ -152,12 +154,21 @@ QString PlanCommands::draggedPlan(const QMimeData* data)
                                                                                                   : QString();
 }
 
-void PlanCommands::openDropped(const QString& path)
+bool PlanCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    // The question and any message come after the drop has ended, not inside it.
-    QTimer::singleShot(0, this, [this, path] {
-        if (mayLeavePlan()) openPlanFile(path);
-    });
+    if (watched != &window_ || (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop))
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event); // a drag's entering is a QDropEvent too
+    const QString path = draggedPlan(drop->mimeData());
+    if (path.isEmpty()) return false;
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        // The question and any message come after the drop has ended, not inside it.
+        QTimer::singleShot(0, this, [this, path] {
+            if (mayLeavePlan()) openPlanFile(path);
+        });
+    }
+    return true;
 }
 
 template <typename Write>

@@ -43,10 +43,9 @@ public:
     // Fills "Недавние планы" as it opens.
     void fillRecentPlans(QMenu* menu);
 
-    // The one plan file a drag carries, or empty.
-    static QString draggedPlan(const QMimeData* data);
-    // A plan file dropped on the window: opened once the drop has ended.
-    void openDropped(const QString& path);
+    // A plan file dropped on the window from a file manager opens, once the
+    // drop has ended (once the window takes drops).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // "Сохранить отчёт в PDF…": the report page of the window's figures, as printed.
     void saveReportPdf();
@@ -54,6 +53,8 @@ public:
     void saveChannelTableCsv();
 
 private:
+    // The one plan file a drag carries, or empty.
+    static QString draggedPlan(const QMimeData* data);
     bool writePlan(const QString& path);
     // A plan of "Недавние планы": opened, or dropped from the list when it is gone.
     void openRecentPlan(const QString& path);

@@ -537,6 +537,17 @@ TEST(PlanFile, TheSessionKeepsThePlanInUse)
     EXPECT_FALSE(session.isModified());
     EXPECT_EQ(session.diskArray().settings(), DiskArraySettings{});
     EXPECT_EQ(session.form().control(Ctl::Text1).text, "2000");
+
+    // The disk-array dialog's figures follow the form, and "Применить" puts its
+    // size in as typed, in Тбайт: the depth each shows is the other's.
+    session.diskArray().edit(ArrayField::Disks, "4");
+    session.updateDiskArray();
+    const std::string depth = session.diskArray().view().depth;
+    session.applyDiskSize(session.diskArray().view().applyText);
+    const MainForm& f = session.form();
+    EXPECT_EQ(f.control(Ctl::Combo5).index, kTerabyteUnit);
+    EXPECT_EQ(f.control(Ctl::Text2).text, session.diskArray().view().applyText);
+    EXPECT_EQ(f.control(Ctl::Label34).text + " " + f.control(Ctl::Label35).text, depth);
 }
 
 TEST(PlanFile, RandomFormsComeBackAsSaved)
