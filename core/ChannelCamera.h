@@ -25,6 +25,16 @@ struct MeasuredRecord {
     bool operator==(const MeasuredRecord&) const = default;
 };
 
+// A camera's name as a list or a plan gives it: one line of text, its control
+// characters (TABs, line breaks, escapes) made blanks, so that no name moves a
+// table's columns or prints a terminal's escape sequences.
+inline std::string oneLineName(std::string name)
+{
+    for (char& c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+    return name;
+}
+
 // Who a channel is: the camera's name and, while its bitrate is still the
 // measured one, the measurement.
 struct ChannelCamera {

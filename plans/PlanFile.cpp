@@ -428,7 +428,7 @@ PlanRead readPlan(const QByteArray& bytes)
         for (const FlagMember& m : kChannelFlags) c.*m.field = r.boolean(m.name);
         c.bitrate = r.bitrate(kBitrateMember);
         c.daily = r.single(kDailyMember);
-        c.camera.name = r.optionalText(kNameMember);
+        c.camera.name = oneLineName(r.optionalText(kNameMember));
         if (channels.at(k).toObject().contains(QLatin1String(kMeasuredMember))) {
             const QJsonObject measured = r.object(kMeasuredMember);
             if (!r.ok()) return refused(r.error());

@@ -430,6 +430,11 @@ TEST(PlanFile, CameraNamesStayTextInTheCsv)
         const std::string csv = channelTableCsv(session.form());
         EXPECT_NE(csv.find(c.written), std::string::npos) << csv;
     }
+    // A plan's camera name is one line, as a list's is: an escape sequence
+    // read from a file never reaches a terminal that prints the CSV.
+    const PlanRead read = readPlan(bytesOf(withChannel(startPlan(), "name", "a\x1b[31mb\tc\nd")));
+    ASSERT_TRUE(read.plan) << read.error.toStdString();
+    EXPECT_EQ(read.plan->channels[0].camera.name, "a [31mb c d");
 }
 
 // The cameras' names and measurements: written and read back, kept by the
