@@ -98,7 +98,7 @@ int runWindow(const velmora::CommandLine& command, int argc, char* argv[])
     velmora::QtPlatform platform;
     velmora::MainWindow* window = velmora::startProgram(platform);
     // A plan named on the command line (as a file manager starts the program) opens at once.
-    if (!command.plan.isEmpty()) window->openPlanFile(command.plan);
+    if (!command.plan.isEmpty()) window->plans().openPlanFile(command.plan);
     return QApplication::exec();
 }
 

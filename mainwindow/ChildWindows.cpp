@@ -4,9 +4,11 @@
 #include "AboutWindow.h"
 #include "DiskArrayWindow.h"
 #include "HelpWindow.h"
+#include "MeasureDialog.h"
 #include "Pictures.h"
 #include "PlanSession.h"
 #include "ReportWindow.h"
+#include "SiteAuditDialog.h"
 #include "WindowKit.h"
 
 #include <QPlainTextEdit>
@@ -65,6 +67,24 @@ DiskArrayWindow* makeDiskArrayWindow(QWidget& over, PlanSession& session, std::f
                          session.applyDiskSize(size.toStdString());
                          applied();
                      });
+    return dialog;
+}
+
+MeasureDialog* makeMeasureDialog(QWidget& over, Platform& platform, PlanSession& session,
+                                 std::function<void()> changed)
+{
+    auto* dialog = new MeasureDialog(platform, session, &over);
+    dialog->setWindowIcon(domeCameraIcon());
+    QObject::connect(dialog, &MeasureDialog::rateApplied, &over, std::move(changed));
+    return dialog;
+}
+
+SiteAuditDialog* makeSiteAuditDialog(QWidget& over, Platform& platform, PlanSession& session,
+                                     std::function<void()> changed)
+{
+    auto* dialog = new SiteAuditDialog(platform, session, &over);
+    dialog->setWindowIcon(domeCameraIcon());
+    QObject::connect(dialog, &SiteAuditDialog::channelsFilled, &over, std::move(changed));
     return dialog;
 }
 

@@ -12,6 +12,8 @@ namespace velmora {
 
 class AboutWindow;
 class DiskArrayWindow;
+class MeasureDialog;
+class SiteAuditDialog;
 class PlanSession;
 class Platform;
 class ReportWindow;
@@ -31,5 +33,13 @@ QWidget* makeHelpWindow(QWidget& over);
 // session's disk-array fields; its "Применить" goes to the session, `applied`
 // running after it.
 DiskArrayWindow* makeDiskArrayWindow(QWidget& over, PlanSession& session, std::function<void()> applied);
+
+// "Измерить поток камеры…" and "Измерить камеры объекта…", windows of the
+// main window's working on the session, placed where the desktop puts them;
+// `changed` runs after a dialog put something into the session's form.
+MeasureDialog* makeMeasureDialog(QWidget& over, Platform& platform, PlanSession& session,
+                                 std::function<void()> changed);
+SiteAuditDialog* makeSiteAuditDialog(QWidget& over, Platform& platform, PlanSession& session,
+                                     std::function<void()> changed);
 
 } // namespace velmora

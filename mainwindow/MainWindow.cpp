@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
-#include "Estimate.h"
-#include "NumberRules.h"
-#include "Single.h"
-#include "Texts.h"
-
 #include "ChildWindows.h"
 #include "ControlWidgets.h"
-#include "Limits.h"
 #include "MenuTexts.h"
-#include "Options.h"
 #include "Pictures.h"
 #include "Platform.h"
 #include "ReportWindow.h"
@@ -325,21 +318,14 @@ void MainWindow::showDiskArray()
 
 void MainWindow::showMeasure()
 {
-    if (!measure_) {
-        measure_ = new MeasureDialog(platform_, *session_, this);
-        measure_->setWindowIcon(windowIcon());
-        connect(measure_, &MeasureDialog::rateApplied, this, [this] { refreshChanged(Ctl::Text1); });
-    }
+    if (!measure_)
+        measure_ = makeMeasureDialog(*this, platform_, *session_, [this] { refreshChanged(Ctl::Text1); });
     bringToFront(*measure_);
 }
 
 void MainWindow::showSiteAudit()
 {
-    if (!siteAudit_) {
-        siteAudit_ = new SiteAuditDialog(platform_, *session_, this);
-        siteAudit_->setWindowIcon(windowIcon());
-        connect(siteAudit_, &SiteAuditDialog::channelsFilled, this, &MainWindow::refresh);
-    }
+    if (!siteAudit_) siteAudit_ = makeSiteAuditDialog(*this, platform_, *session_, [this] { refresh(); });
     bringToFront(*siteAudit_);
 }
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "AboutWindow.h"
-#include "DiskArrayForm.h"
 #include "DiskArrayWindow.h"
 #include "FormHost.h"
 #include "MeasureDialog.h"
@@ -56,8 +55,6 @@ public:
     MeasureDialog* measureDialog() const { return measure_; }
     SiteAuditDialog* siteAuditDialog() const { return siteAudit_; }
     DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
-    // What the user typed into the disk-array dialog, kept while the dialog is closed.
-    DiskArrayForm& diskArrayForm() { return session_->diskArray(); }
 
     // Copies the form's whole control model into the widgets.
     void refresh();
@@ -78,9 +75,6 @@ public:
     QMenu* contextMenu() { return menu_ ? menu_->menu() : nullptr; }
     // The plan commands of the menu: open, save, the exports.
     PlanCommands& plans() { return *plans_; }
-    void openPlan() { plans_->openPlan(); }
-    bool openPlanFile(const QString& path) { return plans_->openPlanFile(path); }
-    bool savePlanAs() { return plans_->savePlanAs(); }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;

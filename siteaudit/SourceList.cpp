@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SourceList.h"
 
+#include "ChannelCamera.h"
 #include "Protocol.h"
 #include "Source.h"
 
@@ -74,9 +75,7 @@ SourceList readSourceList(std::string_view text)
             return problem(ListProblem::TooMany, number);
         // A name is one line of text: further TABs and other control
         // characters in it become blanks.
-        std::string shown = name.empty() ? withoutCredentials(address) : std::string(name);
-        for (char& c : shown)
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+        std::string shown = oneLineName(name.empty() ? withoutCredentials(address) : std::string(name));
         list.sources.push_back({std::string(address), std::move(shown), number});
     }
     if (list.sources.empty()) return problem(ListProblem::Empty);

@@ -470,7 +470,7 @@ void Driver::saveCommand(const std::string&, const std::string& argument, const 
     if (!main_) return error("the main window is closed");
     if (argument.empty()) return error("save takes a file name");
     platform_.pickedPath = QString::fromStdString(argument);
-    main_->savePlanAs();
+    main_->plans().savePlanAs();
     platform_.pickedPath.clear();
     settle();
 }
@@ -481,7 +481,7 @@ void Driver::openCommand(const std::string&, const std::string& argument, const 
     if (!main_) return error("the main window is closed");
     if (argument.empty()) return error("open takes a file name");
     platform_.pickedPath = QString::fromStdString(argument);
-    main_->openPlan();
+    main_->plans().openPlan();
     platform_.pickedPath.clear();
     settle();
 }
