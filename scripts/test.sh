@@ -84,4 +84,5 @@ fi
 stage
 
 printf 'stage %s\n' "${stages[@]}"
-echo "summary: $passed passed, 0 failed, in $SECONDS s"
+echo "whole run: $SECONDS s"
+echo "summary: $passed passed, 0 failed"
