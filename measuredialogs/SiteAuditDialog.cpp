@@ -12,6 +12,7 @@
 #include "RateChart.h"
 #include "ShownNumber.h"
 #include "SiteAuditTexts.h"
+#include "SiteCheck.h"
 #include "Source.h"
 #include "SourceList.h"
 #include "TextDoor.h"
@@ -29,13 +30,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
 
 namespace text = measure::audittext;
 
-enum Column { Number, Name, Progress, Codec, Frame, Kbps, Applied, ColumnCount };
+// The plan's two columns come last, and only while the plan has channels of the list's cameras.
+enum Column { Number, Name, Progress, Codec, Frame, Kbps, Applied, Planned, Change, ColumnCount };
 
 // The measuring program's cause as part of a row: "файл не найден".
 QString phrase(std::string_view sentence)
@@ -60,6 +64,7 @@ enum Row : std::size_t {
     kResults,
     kChart,
     kTotalLine,
+    kPlanDepth,
     kStatus,
     kFill,
     kClose,
@@ -89,6 +94,7 @@ constexpr ControlRow kControls[] = {
     {.name = "results", .kind = ControlKind::Picture, .slot = 1},
     {.name = "chart", .kind = ControlKind::Picture},
     {.name = "total", .align = Align::MiddleLeft},
+    {.name = "planDepth", .align = Align::MiddleLeft},
     {.name = "status", .align = Align::MiddleLeft},
     button("fill", text::kFill, true),
     button("close", text::kClose),
@@ -108,6 +114,39 @@ QTableWidgetItem* cell(const QString& shown, bool editable = false)
     auto* item = new QTableWidgetItem(shown);
     if (!editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     return item;
+}
+
+// The table of the rows, without the plan's columns.
+void setUpResults(QTableWidget& results)
+{
+    results.setAccessibleName(qtText(text::kResultsName));
+    QStringList headings;
+    for (const std::string_view h : text::kColumns) headings << qtText(h);
+    results.setColumnCount(Planned);
+    results.setHorizontalHeaderLabels(headings);
+    results.verticalHeader()->hide();
+    results.setSelectionBehavior(QAbstractItemView::SelectRows);
+    results.setSelectionMode(QAbstractItemView::SingleSelection);
+    results.horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The name and the progress share the room left: a long cause is cut
+    // short (its whole text in the cell's tip), never the camera's name wrapped.
+    results.horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
+    results.horizontalHeader()->setSectionResizeMode(Progress, QHeaderView::Stretch);
+    results.setWordWrap(false);
+}
+
+// Why a camera of the list has no channel of the plan.
+QString unmatched(CheckMatch match)
+{
+    switch (match) {
+    case CheckMatch::SharedName: return qtText(text::kSharedName);
+    case CheckMatch::ListedTwice: return qtText(text::kListedTwice);
+    case CheckMatch::ChannelTaken: return qtText(text::kChannelTaken);
+    case CheckMatch::None:
+    case CheckMatch::Name:
+    case CheckMatch::Source: break;
+    }
+    return qtText(text::kNotInPlan);
 }
 
 } // namespace
@@ -149,24 +188,13 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, PlanSession& session, QWidg
     start_ = static_cast<QPushButton*>(at(kStart));
     cancel_ = static_cast<QPushButton*>(at(kCancel));
     results_ = static_cast<QTableWidget*>(at(kResults));
-    results_->setAccessibleName(qtText(text::kResultsName));
-    QStringList headings;
-    for (const std::string_view h : text::kColumns) headings << qtText(h);
-    results_->setColumnCount(ColumnCount);
-    results_->setHorizontalHeaderLabels(headings);
-    results_->verticalHeader()->hide();
-    results_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    // The name and the progress share the room left: a long cause is cut
-    // short (its whole text in the cell's tip), never the camera's name wrapped.
-    results_->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    results_->horizontalHeader()->setSectionResizeMode(Progress, QHeaderView::Stretch);
-    results_->setWordWrap(false);
+    setUpResults(*results_);
     chart_ = static_cast<RateChart*>(at(kChart));
     chart_->setAccessibleName(qtText(text::kChartName));
     chart_->setNumberText([this](double kbps) { return shownNumber(kbps, 0, platform_); });
     total_ = static_cast<QLabel*>(at(kTotalLine));
+    planDepth_ = static_cast<QLabel*>(at(kPlanDepth));
+    planDepth_->hide();
     status_ = static_cast<QLabel*>(at(kStatus));
     fill_ = static_cast<QPushButton*>(at(kFill));
     close_ = static_cast<QPushButton*>(at(kClose));
@@ -194,6 +222,7 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, PlanSession& session, QWidg
     column->addWidget(results_, 2);
     column->addWidget(chart_, 1);
     column->addWidget(total_);
+    column->addWidget(planDepth_);
     column->addWidget(status_);
     column->addLayout(end);
     const int line = fontMetrics().lineSpacing();
@@ -212,6 +241,10 @@ SiteAuditDialog::SiteAuditDialog(Platform& platform, PlanSession& session, QWidg
     connect(runner_, &AuditRunner::rowChanged, this, &SiteAuditDialog::rowChanged);
     connect(runner_, &AuditRunner::finished, this, &SiteAuditDialog::runEnded);
     connect(results_, &QTableWidget::itemSelectionChanged, this, &SiteAuditDialog::showChart);
+    // A name typed in the table may match another channel of the plan.
+    connect(results_, &QTableWidget::itemChanged, this, [this](const QTableWidgetItem* item) {
+        if (item->column() == Name) showTotal();
+    });
     showTotal();
 }
 
@@ -236,15 +269,20 @@ void SiteAuditDialog::listChanged()
     if (running()) return;
     const measure::SourceList list = measure::readSourceList(list_->toPlainText().toStdString());
     runner_->clear();
-    results_->setRowCount(0);
-    addresses_.clear();
-    for (const measure::ListedSource& source : list.sources) {
-        const int row = results_->rowCount();
-        results_->insertRow(row);
-        results_->setItem(row, Number, cell(QString::number(row + 1)));
-        results_->setItem(row, Name, cell(QString::fromStdString(source.name), true));
-        for (int c = Progress; c < ColumnCount; ++c) results_->setItem(row, c, cell(QString()));
-        addresses_ << QString::fromStdString(source.address);
+    {
+        // The rows made here are not names typed.
+        const QSignalBlocker quiet(results_);
+        results_->setRowCount(0);
+        addresses_.clear();
+        for (const measure::ListedSource& source : list.sources) {
+            const int row = results_->rowCount();
+            results_->insertRow(row);
+            results_->setItem(row, Number, cell(QString::number(row + 1)));
+            results_->setItem(row, Name, cell(QString::fromStdString(source.name), true));
+            for (int c = Progress; c < results_->columnCount(); ++c)
+                results_->setItem(row, c, cell(QString()));
+            addresses_ << QString::fromStdString(source.address);
+        }
     }
     switch (list.problem) {
     case measure::ListProblem::TooMany:
@@ -391,6 +429,16 @@ SiteAudit SiteAuditDialog::site() const
     return siteAudit(sources, runner_->rows());
 }
 
+// A depth inside a line: the window's figure and day word, two decimals,
+// without the final period.
+QString SiteAuditDialog::depthShown(std::optional<float> days) const
+{
+    QString depth = qtText(depthText(okrug(days.value_or(0)), session_.form().decimal(),
+                                     session_.form().control(Ctl::Label35).text));
+    if (depth.endsWith(QLatin1Char('.'))) depth.chop(1);
+    return depth.trimmed();
+}
+
 // What has come in so far, and the days the plan's disk holds at it: the
 // window's own depth, without the final period, inside the line.
 void SiteAuditDialog::showTotal()
@@ -402,13 +450,72 @@ void SiteAuditDialog::showTotal()
                        .arg(results_->rowCount())
                        .arg(shownNumber(audit.appliedSum(), 2, platform_),
                             shownNumber(audit.appliedSumMbit(), 2, platform_));
-    if (const std::optional<float> days = session_.depthWith(cameras)) {
-        // Two decimals, as the sum beside it.
-        QString depth = qtText(depthText(okrug(*days), session_.form().decimal(), {}));
-        if (depth.endsWith(QLatin1Char('.'))) depth.chop(1);
-        line += qtText(text::kDepth).arg(depth.trimmed());
-    }
+    if (const std::optional<float> days = session_.depthWith(cameras))
+        line += qtText(text::kDepth).arg(depthShown(days)); // two decimals, as the sum beside it
     total_->setText(line + QLatin1Char('.'));
+    showPlanCheck(audit);
+}
+
+void SiteAuditDialog::setPlanShown(bool shown)
+{
+    if ((results_->columnCount() > Planned) == shown) return;
+    results_->setColumnCount(shown ? ColumnCount : Planned);
+    planDepth_->setVisible(shown);
+    if (!shown) return;
+    for (int c = Planned; c < ColumnCount; ++c) {
+        results_->setHorizontalHeaderItem(c, new QTableWidgetItem(qtText(text::kPlanColumns[c - Planned])));
+        for (int row = 0; row < results_->rowCount(); ++row) results_->setItem(row, c, cell(QString()));
+    }
+}
+
+// Where the window's plan has channels of the list's cameras: each row's
+// planned rate and its change, and the depth the plan gives against the
+// depth at the rates measured so far. Nothing of the plan changes.
+void SiteAuditDialog::showPlanCheck(const SiteAudit& audit)
+{
+    const SiteCheck check = checkSite(
+        session_.plan(), audit, kDefaultTolerancePercent, session_.daysWanted(),
+        [this](const std::vector<PlanChannel>& channels) { return session_.depthWithChannels(channels); });
+    const bool matched = std::any_of(check.cameras.begin(), check.cameras.end(),
+                                     [](const CheckedCamera& c) { return c.channel > 0; });
+    const QSignalBlocker quiet(results_); // the cells written here are not names typed
+    setPlanShown(matched);
+    if (!matched) return;
+    const QColor grown = legibleOn(kDarkRed, results_->palette().color(QPalette::Base));
+    for (std::size_t i = 0; i < check.cameras.size() && i < static_cast<std::size_t>(results_->rowCount());
+         ++i) {
+        const CheckedCamera& c = check.cameras[i];
+        const int row = static_cast<int>(i);
+        QTableWidgetItem* planned = results_->item(row, Planned);
+        planned->setText(c.plannedKbps ? shownNumber(okrug(*c.plannedKbps), 2, platform_)
+                                       : unmatched(c.match));
+        planned->setToolTip(planned->text());
+        QString change;
+        if (c.changePercent) {
+            const QString shown = shownNumber(*c.changePercent, 1, platform_);
+            const bool up = *c.changePercent > 0 && shown != QLatin1String("0");
+            change = qtText(text::kChange).arg((up ? QStringLiteral("+") : QString()) + shown);
+        }
+        QTableWidgetItem* changed = results_->item(row, Change);
+        changed->setText(change);
+        changed->setData(Qt::ForegroundRole, c.grew ? QVariant(grown) : QVariant());
+        changed->setToolTip(
+            c.grew ? qtText(text::kGrew).arg(shownNumber(check.tolerancePercent, 1, platform_)) : QString());
+    }
+    const auto depth = [this](std::optional<float> days) {
+        return days ? depthShown(days) : qtText(text::kPlanNoDepth);
+    };
+    // Before a camera of the plan is measured the depth now is the plan's own.
+    const bool measured = std::any_of(check.cameras.begin(), check.cameras.end(),
+                                      [](const CheckedCamera& c) { return c.channel > 0 && c.nowKbps; });
+    QString line = qtText(text::kPlanDepth).arg(depth(check.plannedDays));
+    if (measured) line += qtText(text::kPlanNow).arg(depth(check.daysNow));
+    if (check.daysWanted) line += qtText(text::kPlanWanted).arg(depth(static_cast<float>(*check.daysWanted)));
+    const bool shortOf = check.depthShort();
+    if (shortOf) line += qtText(text::kPlanShort);
+    planDepth_->setText(line + QLatin1Char('.'));
+    planDepth_->setPalette(QPalette());
+    if (shortOf) setLegibleTextColour(*planDepth_, kDarkRed);
 }
 
 void SiteAuditDialog::planChanged()

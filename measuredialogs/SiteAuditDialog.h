@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -55,6 +56,10 @@ private:
     void fill();
     void showChart();
     void showTotal();
+    // The plan's columns and the depth against the plan, shown or not.
+    void setPlanShown(bool shown);
+    void showPlanCheck(const SiteAudit& audit);
+    QString depthShown(std::optional<float> days) const;
     void setRunning(bool running);
     void setStatus(const QString& text, bool error);
     // The list's rows as they stand: the names as the table holds them.
@@ -72,6 +77,7 @@ private:
     QTableWidget* results_;
     RateChart* chart_;
     QLabel* total_;
+    QLabel* planDepth_;
     QLabel* status_;
     QPushButton* fill_;
     QPushButton* close_;

@@ -25,6 +25,9 @@ inline constexpr std::string_view kClose = "Закрыть";
 // The table's columns.
 inline constexpr std::string_view kColumns[] = {"№",      "Камера",         "Ход", "Кодек", "Кадр",
                                                 "кбит/с", "В канал, Кбит/с"};
+// Beside them, where the window's plan has channels of the list's cameras:
+// each channel's rate and the change measured against it.
+inline constexpr std::string_view kPlanColumns[] = {"По плану, Кбит/с", "Изменение"};
 inline constexpr std::string_view kResultsName = "Камеры и измеренное";
 inline constexpr std::string_view kChartName = "Поток выбранной камеры по секундам";
 // A row's progress.
@@ -42,6 +45,22 @@ inline constexpr std::string_view kFps = ", %1 к/с";
 // Under the table: what has come in so far, and the days the window's disk holds at it.
 inline constexpr std::string_view kTotal = "Измерено %1 из %2: %3 Кбит/с (%4 Мбит/с) в каналы";
 inline constexpr std::string_view kDepth = "; диск окна хранит %1";
+// In the plan's column of a camera that has no channel there, and why.
+inline constexpr std::string_view kNotInPlan = "нет в плане";
+inline constexpr std::string_view kSharedName = "в плане несколько каналов с этим именем";
+inline constexpr std::string_view kListedTwice = "камера в списке не один раз";
+inline constexpr std::string_view kChannelTaken = "её канал уже у другой камеры списка";
+// A camera's change, and the change of one grown more than the plan allows.
+inline constexpr std::string_view kChange = "%1 %";
+inline constexpr std::string_view kGrew = "поток вырос больше чем на %1 %";
+// Under the total: the depth the plan gives, once a camera of it is measured
+// the depth at the rates measured and, where the disk-array dialog sets them,
+// the days wanted.
+inline constexpr std::string_view kPlanDepth = "Глубина архива по плану %1";
+inline constexpr std::string_view kPlanNow = ", с измеренными потоками %1";
+inline constexpr std::string_view kPlanWanted = ", нужно %1";
+inline constexpr std::string_view kPlanNoDepth = "не рассчитана";
+inline constexpr std::string_view kPlanShort = " — меньше, чем нужно";
 // Why nothing starts.
 inline constexpr std::string_view kBadSeconds = "Секунд на камеру — целое число от %1 до %2.";
 inline constexpr std::string_view kBadJobs = "Камер одновременно — от 1 до %1.";

@@ -4,7 +4,9 @@
 #include "MeasureDialog.h"
 #include "FakePlatform.h"
 #include "MainWindow.h"
+#include "PlainTextBox.h"
 #include "RateChart.h"
+#include "SiteAuditDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -407,6 +410,56 @@ TEST(MeasureDialog, RealProgramKeepsThePasswordOutOfTheWindow)
     for (QLabel* label : m.dialog().findChildren<QLabel*>())
         EXPECT_FALSE(label->text().contains("Qx7-Secret")) << label->objectName().toStdString();
     EXPECT_FALSE(m.dialog().windowTitle().contains("Qx7-Secret"));
+}
+
+// The site dialog beside a plan: while the plan has no channel of the list's
+// cameras the dialog shows nothing of it; once the channels were filled, a
+// second measurement at twice the rate shows each row's planned rate and its
+// change, marked, and the depth against the plan's, marked as short, while
+// the window's channels stay as filled.
+TEST(SiteAuditDialog, ShowsTheChangeAgainstThePlanAndChangesNothing)
+{
+    Measuring m;
+    const auto measuredAt = [&m](int kbps) {
+        m.fake(QStringLiteral("echo 'progress 3 %1'; echo '{\"source\":\"'$line'\",\"codec\":\"H.264\","
+                              "\"width\":640,\"height\":360,\"seconds\":3,\"clock\":\"stream\","
+                              "\"video_kbps\":%1,\"applied_kbps\":%1}'")
+                   .arg(kbps));
+    };
+    measuredAt(100);
+    m.window->showSiteAudit();
+    SiteAuditDialog& site = *m.window->siteAuditDialog();
+    auto* table = site.findChild<QTableWidget*>(QStringLiteral("results"));
+    auto* depth = site.findChild<QLabel*>(QStringLiteral("planDepth"));
+    const auto measure = [&] {
+        site.findChild<QPushButton*>(QStringLiteral("start"))->click();
+        return waitFor([&] { return !site.running(); });
+    };
+    site.findChild<PlainTextBox*>(QStringLiteral("list"))->setPlainText("/v/a.mp4\tВъезд\n/v/b.mp4\tДвор\n");
+    ASSERT_TRUE(measure());
+    EXPECT_EQ(table->columnCount(), 7) << "the start-up channel is no camera of the list";
+    EXPECT_TRUE(depth->isHidden());
+
+    site.findChild<QPushButton*>(QStringLiteral("fill"))->click();
+    ASSERT_EQ(m.window->form().ch.chbitrate[2], 100.0F);
+    m.window->form().userEdit(Ctl::Text2, "1");
+    m.window->refresh();
+    measuredAt(200);
+    ASSERT_TRUE(measure());
+    ASSERT_EQ(table->columnCount(), 9);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(table->item(row, 7)->text(), "100");
+        EXPECT_EQ(table->item(row, 8)->text(), "+100 %");
+        EXPECT_TRUE(table->item(row, 8)->data(Qt::ForegroundRole).isValid()) << "grown beyond the tolerance";
+    }
+    EXPECT_FALSE(depth->isHidden());
+    EXPECT_TRUE(depth->text().endsWith(" — меньше, чем нужно.")) << depth->text().toStdString();
+    EXPECT_EQ(m.window->form().ch.chbitrate[1], 100.0F) << "the window changes only with the channels filled";
+
+    // A name typed twice matches neither camera: nothing of the plan is guessed.
+    table->item(0, 1)->setText(QStringLiteral("Двор"));
+    EXPECT_EQ(table->columnCount(), 7);
+    EXPECT_TRUE(depth->isHidden());
 }
 
 } // namespace
