@@ -209,6 +209,25 @@ std::optional<QString> badDecimal(const Given& given)
     return error(t::kBadDecimal).arg(quoted(decimal));
 }
 
+// The seconds of each source and the sources measured at once, for --audit
+// and --check alike: the error line for a number out of range, else none
+// with both in `command` (the defaults where not given).
+std::optional<QString> badMeasuring(const Given& given, CommandLine& command)
+{
+    const auto seconds = wholeNumber(given.value(Opt::Seconds), measure::kMinSeconds, measure::kMaxSeconds);
+    if (given.has(Opt::Seconds) && !seconds)
+        return error(t::kBadSeconds)
+            .arg(measure::kMinSeconds)
+            .arg(measure::kMaxSeconds)
+            .arg(quoted(given.value(Opt::Seconds)));
+    const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
+    if (given.has(Opt::Jobs) && !jobs)
+        return error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(given.value(Opt::Jobs)));
+    command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
+    command.auditJobs = jobs.value_or(measure::kDefaultJobs);
+    return std::nullopt;
+}
+
 // --audit and its options: the list, the plan, the seconds and the jobs.
 void readAudit(const Given& given, CommandLine& command)
 {
@@ -219,8 +238,6 @@ void readAudit(const Given& given, CommandLine& command)
         command.mode = Mode::Error;
         command.error = line;
     };
-    const auto seconds = wholeNumber(given.value(Opt::Seconds), measure::kMinSeconds, measure::kMaxSeconds);
-    const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
     if (given.has(Opt::Measure) || given.has(Opt::ExportPdf) || given.has(Opt::ExportCsv)) {
         fail(error(t::kAuditAlone));
     } else if (given.has(Opt::List) || given.has(Opt::Tolerance) || given.has(Opt::Json)) {
@@ -232,18 +249,11 @@ void readAudit(const Given& given, CommandLine& command)
         fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
     } else if (command.plan.isEmpty()) {
         fail(error(t::kAuditNeedsSave));
-    } else if (given.has(Opt::Seconds) && !seconds) {
-        fail(error(t::kBadSeconds)
-                 .arg(measure::kMinSeconds)
-                 .arg(measure::kMaxSeconds)
-                 .arg(quoted(given.value(Opt::Seconds))));
-    } else if (given.has(Opt::Jobs) && !jobs) {
-        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(given.value(Opt::Jobs))));
-    } else if (const auto bad = badDecimal(given)) {
+    } else if (const auto bad = badMeasuring(given, command)) {
         fail(*bad);
+    } else if (const auto badPoint = badDecimal(given)) {
+        fail(*badPoint);
     } else {
-        command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
-        command.auditJobs = jobs.value_or(measure::kDefaultJobs);
         command.decimal = given.value(Opt::Decimal);
     }
 }
@@ -259,8 +269,6 @@ void readCheck(const Given& given, CommandLine& command)
         command.mode = Mode::Error;
         command.error = line;
     };
-    const auto seconds = wholeNumber(given.value(Opt::Seconds), measure::kMinSeconds, measure::kMaxSeconds);
-    const auto jobs = wholeNumber(given.value(Opt::Jobs), 1, measure::kMaxJobs);
     bool toleranceRead = false;
     const double tolerance =
         given.value(Opt::Tolerance).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&toleranceRead);
@@ -271,21 +279,14 @@ void readCheck(const Given& given, CommandLine& command)
         fail(error(t::kExtraArgument).arg(quoted(given.positional().first())));
     } else if (command.auditList.isEmpty()) {
         fail(error(t::kCheckNeedsList));
-    } else if (given.has(Opt::Seconds) && !seconds) {
-        fail(error(t::kBadSeconds)
-                 .arg(measure::kMinSeconds)
-                 .arg(measure::kMaxSeconds)
-                 .arg(quoted(given.value(Opt::Seconds))));
-    } else if (given.has(Opt::Jobs) && !jobs) {
-        fail(error(t::kBadJobs).arg(measure::kMaxJobs).arg(quoted(given.value(Opt::Jobs))));
+    } else if (const auto bad = badMeasuring(given, command)) {
+        fail(*bad);
     } else if (given.has(Opt::Tolerance) &&
                !(toleranceRead && tolerance >= 0 && tolerance <= kMostTolerancePercent)) {
         fail(error(t::kBadTolerance).arg(kMostTolerancePercent).arg(quoted(given.value(Opt::Tolerance))));
     } else if (const auto bad = badDecimal(given)) {
         fail(*bad);
     } else {
-        command.auditSeconds = seconds.value_or(measure::kDefaultSeconds);
-        command.auditJobs = jobs.value_or(measure::kDefaultJobs);
         command.tolerance = given.has(Opt::Tolerance) ? tolerance : kDefaultTolerancePercent;
         command.decimal = given.value(Opt::Decimal);
     }
@@ -336,8 +337,10 @@ CommandLine readCommandLine(const QStringList& arguments)
                  .arg(quoted(typed(given.has(Opt::List)        ? Opt::List
                                    : given.has(Opt::Tolerance) ? Opt::Tolerance
                                                                : Opt::Json))));
-    } else if (given.has(Opt::Save) || given.has(Opt::Jobs)) {
-        fail(error(t::kOnlyWithAudit).arg(quoted(typed(given.has(Opt::Save) ? Opt::Save : Opt::Jobs))));
+    } else if (given.has(Opt::Save)) {
+        fail(error(t::kOnlyWithAudit).arg(quoted(typed(Opt::Save))));
+    } else if (given.has(Opt::Jobs)) {
+        fail(error(t::kJobsAlone));
     } else if (given.positional().size() > 1) {
         fail(error(t::kExtraArgument).arg(quoted(given.positional().at(1))));
     } else if (given.has(Opt::Measure) && !given.positional().isEmpty()) {

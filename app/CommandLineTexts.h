@@ -65,8 +65,10 @@ inline constexpr std::string_view kNoExportFile = "не указан файл д
 inline constexpr std::string_view kAuditAlone =
     "«--audit» не сочетается с «--measure», «--export-pdf» и «--export-csv»";
 inline constexpr std::string_view kAuditNeedsSave = "для «--audit» нужен файл плана: «--save ПЛАН.velmora»";
-// --save or --jobs without --audit.
+// --save without --audit, --jobs without a site to measure.
 inline constexpr std::string_view kOnlyWithAudit = "параметр %1 действует только вместе с «--audit»";
+inline constexpr std::string_view kJobsAlone =
+    "параметр «--jobs» действует только вместе с «--audit» или «--check»";
 inline constexpr std::string_view kBadSeconds = "«--seconds» — целое число от %1 до %2, не %3";
 inline constexpr std::string_view kBadJobs = "«--jobs» — целое число от 1 до %1, не %2";
 

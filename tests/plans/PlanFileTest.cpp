@@ -23,6 +23,7 @@
 #include <cfloat>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -76,6 +77,18 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         period[QLatin1String(member)] = value;
         o["period"] = period;
         return bytesOf(o);
+    };
+    // The first channel measured at `videoKbps`; none: the record lacks its rate.
+    const auto measuredRate = [&](std::optional<double> videoKbps) {
+        QJsonObject record{{"source", "rtsp://cam/1"},
+                           {"codec", "H.264"},
+                           {"clock", "stream"},
+                           {"measuredAt", "2026-12-09T04:48:40Z"},
+                           {"width", 640},
+                           {"height", 360},
+                           {"seconds", 10}};
+        if (videoKbps) record["videoKbps"] = *videoKbps;
+        return bytesOf(withChannel(start, "measured", record));
     };
     QJsonArray many;
     for (int i = 0; i < 33; ++i) many.append(start["channels"].toArray()[0]);
@@ -152,27 +165,8 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         {"notes as a number", with("notes", 5), "notes"},
         {"a camera name as a number", bytesOf(withChannel(start, "name", 7)), "name"},
         {"a measurement not an object", bytesOf(withChannel(start, "measured", "4000")), "measured"},
-        {"a measured rate below zero",
-         bytesOf(withChannel(start, "measured",
-                             QJsonObject{{"source", "rtsp://cam/1"},
-                                         {"codec", "H.264"},
-                                         {"clock", "stream"},
-                                         {"measuredAt", "2026-12-09T04:48:40Z"},
-                                         {"width", 640},
-                                         {"height", 360},
-                                         {"videoKbps", -1},
-                                         {"seconds", 10}})),
-         "videoKbps"},
-        {"a measurement without its rate",
-         bytesOf(withChannel(start, "measured",
-                             QJsonObject{{"source", "rtsp://cam/1"},
-                                         {"codec", "H.264"},
-                                         {"clock", "stream"},
-                                         {"measuredAt", "2026-12-09T04:48:40Z"},
-                                         {"width", 640},
-                                         {"height", 360},
-                                         {"seconds", 10}})),
-         "videoKbps"},
+        {"a measured rate below zero", measuredRate(-1), "videoKbps"},
+        {"a measurement without its rate", measuredRate(std::nullopt), "videoKbps"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
