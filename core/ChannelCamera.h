@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -26,14 +27,36 @@ struct MeasuredRecord {
 };
 
 // A camera's name as a list or a plan gives it: one line of text, its control
-// characters (TABs, line breaks, escapes) made blanks, so that no name moves a
-// table's columns or prints a terminal's escape sequences.
+// characters (TABs, line breaks, escapes, and the UTF-8 ones from U+0080 to
+// U+009F) made blanks, so that no name moves a table's columns or prints a
+// terminal's escape sequences.
 inline std::string oneLineName(std::string name)
 {
-    for (char& c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-    return name;
+    std::string line;
+    line.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        const bool wideControl = c == 0xC2 && i + 1 < name.size() &&
+                                 static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
+                                 static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+        if (wideControl) ++i;
+        line += c < 0x20 || c == 0x7F || wideControl ? ' ' : name[i];
+    }
+    return line;
 }
+
+// The characters of UTF-8 text (its code points), for the limits on names.
+inline std::size_t nameLength(std::string_view name)
+{
+    std::size_t n = 0;
+    for (const char c : name)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// A camera's name is at most this many characters: a plan refuses a longer
+// one, a list refuses its line.
+inline constexpr std::size_t kMaxCameraNameLength = 128;
 
 // Who a channel is: the camera's name and, while its bitrate is still the
 // measured one, the measurement.

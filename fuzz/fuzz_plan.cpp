@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes reading a plan file: arbitrary bytes go to the plan reader. A plan
-// it takes must stay within every range the reader promises, load into a
-// started form without breaking any invariant of FormChecks.h, and come back
-// through saving and reading unchanged, byte for byte.
+// it takes, of one recorder or a site of several, must stay within every
+// range the reader promises, load into started forms without breaking any
+// invariant of FormChecks.h, and come back through saving and reading
+// unchanged, byte for byte.
 
 #include "CsvExport.h"
 #include "FormChecks.h"
@@ -13,6 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -46,31 +49,43 @@ bool inRange(const Plan& p)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const PlanRead read = readPlan(bytes);
-    if (!read.plan) {
+    const SiteRead read = readSite(bytes);
+    if (!read.site) {
         if (read.error.isEmpty()) broken("a refused plan without a reason");
         return 0;
     }
     if (!read.error.isEmpty()) broken("a plan read with a reason to refuse it");
-    if (!inRange(*read.plan)) broken("a plan outside the ranges got through");
+    const SitePlan& site = *read.site;
+    const int count = static_cast<int>(site.recorders.size());
+    if (count < 1 || count > kMaxRecorders || site.recorderShown < 1 || site.recorderShown > count)
+        broken("a site outside the ranges got through");
+    std::vector<std::string> names;
+    for (const SiteRecorder& r : site.recorders) {
+        if (!inRange(r.plan)) broken("a plan outside the ranges got through");
+        if (recorderNameProblem(r.name, names) != RecorderNameProblem::None)
+            broken("a recorder's name got through");
+        names.push_back(r.name);
+    }
 
     checks::AnsweringHost host;
     for (const bool compact : {false, true}) {
         const Layout layout = compact ? Layout::Compact : Layout::Tall;
         const std::string decimal = compact ? "," : ".";
         PlanSession session = sessionFor(layout, decimal, host);
-        session.load(*read.plan);
-        const MainForm& form = session.form();
-        if (const std::string why = checks::violation(form); !why.empty()) broken("after loading:", why);
+        session.loadSite(site);
+        for (int r = 0; r < session.recorderCount(); ++r) {
+            const MainForm& form = session.recorderForm(r);
+            if (const std::string why = checks::violation(form); !why.empty()) broken("after loading:", why);
+            if (channelTableCsv(form).empty()) broken("an empty channel table");
+        }
         if (host.questions || host.reports || host.abouts) broken("loading asked or opened something");
-        if (channelTableCsv(form).empty()) broken("an empty channel table");
 
-        const Plan saved = session.plan();
-        const QByteArray json = planJson(saved);
-        const PlanRead again = readPlan(json);
-        if (!again.plan) broken("a saved plan refused:", again.error.toStdString());
-        if (!(*again.plan == saved)) broken("a saved plan read back differently");
-        if (planJson(*again.plan) != json) broken("a second save differs");
+        const SitePlan saved = session.site();
+        const QByteArray json = siteJson(saved);
+        const SiteRead again = readSite(json);
+        if (!again.site) broken("a saved plan refused:", again.error.toStdString());
+        if (!(*again.site == saved)) broken("a saved plan read back differently");
+        if (siteJson(*again.site) != json) broken("a second save differs");
     }
     return 0;
 }

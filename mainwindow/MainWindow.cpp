@@ -43,15 +43,21 @@ MainWindow::MainWindow(Layout layout, Platform& platform, QWidget* parent, Contr
 {
     const std::string decimal = platform_.decimalSeparator().toStdString();
     session_ = std::make_unique<PlanSession>(sessionFor(layout_, decimal, *this));
-    plans_ = new PlanCommands(*this, platform_, *session_, [this] {
-        // The notes go into an open report's box at once; a report opened
-        // later takes them from the session.
-        if (report_) report_->setNotes(QString::fromStdString(session_->notes()));
-        refresh();
-    });
+    plans_ = new PlanCommands(*this, platform_, *session_, [this] { sessionShown(); });
+    recorders_ = new RecorderCommands(
+        *this, platform_, *session_,
+        [this] {
+            // An open report shows the page of the recorder now shown.
+            if (report_) report_->fill(reportInputOf(form()));
+            sessionShown();
+            announceRecorder(*this,
+                             QString::fromStdString(session_->recorderName(session_->recorderShown())));
+        },
+        [this] { showSiteSummary(); });
     const WindowDef& table = layoutTable(layout_);
     setObjectName("Main");
     setUpFixedWindow(*this, qtText(table.title), table.clientWidth, table.clientHeight);
+    plans_->setStartTitle(qtText(table.title));
     setMouseTracking(true);
 }
 
@@ -128,6 +134,7 @@ std::vector<MenuEntry> MainWindow::menuEntries()
         {qtText(kDiskArray), {}, [this] { showDiskArray(); }},
         {qtText(kMeasure), QKeySequence(Qt::CTRL | Qt::Key_M), [this] { showMeasure(); }},
         {qtText(kSiteAudit), {}, [this] { showSiteAudit(); }},
+        {qtText(kRecorders), {}, {}, [this](QMenu* menu) { recorders_->fillMenu(menu); }},
         {},
         {qtText(kHelp), QKeySequence(QKeySequence::HelpContents), [this] { showHelp(); }},
         {qtText(kAbout), {}, [this] { showAbout(); }},
@@ -203,6 +210,16 @@ void MainWindow::refreshControl(Ctl id)
     showControl(*widgets_[i], id, c);
 }
 
+void MainWindow::sessionShown()
+{
+    // The notes go into an open report's box at once; a report opened
+    // later takes them from the session.
+    if (report_) report_->setNotes(QString::fromStdString(session_->notes()));
+    refresh();
+    plans_->showTitle();
+    plans_->updateModified();
+}
+
 void MainWindow::refreshDialogs()
 {
     // An open disk-array dialog follows the window's day total and total
@@ -213,6 +230,7 @@ void MainWindow::refreshDialogs()
     }
     if (measure_) measure_->planChanged();
     if (siteAudit_) siteAudit_->planChanged();
+    if (summary_) summary_->refresh();
     plans_->updateModified();
 }
 
@@ -321,6 +339,18 @@ void MainWindow::showMeasure()
     if (!measure_)
         measure_ = makeMeasureDialog(*this, platform_, *session_, [this] { refreshChanged(Ctl::Text1); });
     bringToFront(*measure_);
+}
+
+void MainWindow::showSiteSummary()
+{
+    if (!summary_) {
+        summary_ = new SiteSummaryDialog(*session_, this);
+        summary_->setWindowIcon(domeCameraIcon());
+        connect(summary_, &SiteSummaryDialog::recorderChosen, this,
+                [this](int index) { recorders_->show(index); });
+    }
+    summary_->refresh();
+    bringToFront(*summary_);
 }
 
 void MainWindow::showSiteAudit()

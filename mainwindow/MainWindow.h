@@ -7,8 +7,10 @@
 #include "MeasureDialog.h"
 #include "PlanCommands.h"
 #include "PlanSession.h"
+#include "RecorderCommands.h"
 #include "ReportWindow.h"
 #include "SiteAuditDialog.h"
+#include "SiteSummaryDialog.h"
 #include "Startup.h"
 #include "WindowMenu.h"
 
@@ -55,6 +57,7 @@ public:
     MeasureDialog* measureDialog() const { return measure_; }
     SiteAuditDialog* siteAuditDialog() const { return siteAudit_; }
     DiskArrayWindow* diskArrayWindow() const { return diskArray_; }
+    SiteSummaryDialog* siteSummaryDialog() const { return summary_; }
 
     // Copies the form's whole control model into the widgets.
     void refresh();
@@ -70,11 +73,15 @@ public:
     void showSiteAudit();
     // "Справка" (F1): the program's manual in a window of its own.
     void showHelp();
+    // "Сводка объекта…": the one summary dialog, shown.
+    void showSiteSummary();
 
     // The context menu, made when it is first needed.
     QMenu* contextMenu() { return menu_ ? menu_->menu() : nullptr; }
     // The plan commands of the menu: open, save, the exports.
     PlanCommands& plans() { return *plans_; }
+    // "Регистраторы": the site's recorders.
+    RecorderCommands& recorders() { return *recorders_; }
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -97,11 +104,15 @@ private:
     void refreshControl(Ctl id);
     // The open dialogs follow the window's figures.
     void refreshDialogs();
+    // Another plan or recorder took the form's place: every control, the
+    // open windows, the title and the screen readers follow.
+    void sessionShown();
 
     Layout layout_;
     Platform& platform_;
     std::unique_ptr<PlanSession> session_;
     PlanCommands* plans_ = nullptr;
+    RecorderCommands* recorders_ = nullptr;
     std::array<QWidget*, kControlCount> widgets_{};
     std::array<std::uint32_t, kControlCount> shown_{}; // each control's revision last copied
     QPointer<ReportWindow> report_;
@@ -110,6 +121,7 @@ private:
     QPointer<SiteAuditDialog> siteAudit_;
     QPointer<QWidget> help_;
     QPointer<DiskArrayWindow> diskArray_;
+    QPointer<SiteSummaryDialog> summary_;
     QStyle* listStyle_ = nullptr;
     WindowMenu* menu_ = nullptr;
 };

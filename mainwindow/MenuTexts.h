@@ -23,6 +23,26 @@ inline constexpr std::string_view kSaveCsv = "Сохранить &таблицу
 inline constexpr std::string_view kDiskArray = "&Дисковый массив…";
 inline constexpr std::string_view kMeasure = "&Измерить поток камеры…";
 inline constexpr std::string_view kSiteAudit = "Измерить камеры о&бъекта…";
+// A submenu of the site's recorders: each of them ("&1 Склад", the one shown
+// marked), then what is done with them.
+inline constexpr std::string_view kRecorders = "Ре&гистраторы";
+inline constexpr std::string_view kAddRecorder = "&Добавить регистратор";
+inline constexpr std::string_view kRenameRecorder = "&Переименовать регистратор…";
+inline constexpr std::string_view kRemoveRecorder = "&Удалить регистратор";
+inline constexpr std::string_view kSiteSummary = "&Сводка объекта…";
+// Renaming: the question, and why a name is not taken.
+inline constexpr std::string_view kRenameTitle = "Переименовать регистратор";
+inline constexpr std::string_view kRenameLabel = "Имя регистратора:";
+inline constexpr std::string_view kNameEmpty = "Имя регистратора не может быть пустым.";
+inline constexpr std::string_view kNameTooLong = "Имя регистратора длиннее %1 знаков.";
+inline constexpr std::string_view kNameControl = "В имени регистратора не должно быть управляющих символов.";
+inline constexpr std::string_view kNameTaken = "Регистратор «%1» в объекте уже есть.";
+// Removing a recorder with channels set up.
+inline constexpr std::string_view kRemoveTitle = "Удалить регистратор";
+inline constexpr std::string_view kRemoveQuestion = "Удалить регистратор «%1» вместе с его каналами?";
+// The title bar while the site has several recorders: the window's title or
+// the plan's, then the recorder shown.
+inline constexpr std::string_view kTitleWithRecorder = "%1 — %2";
 inline constexpr std::string_view kHelp = "&Справка";
 inline constexpr std::string_view kAbout = "О п&рограмме";
 

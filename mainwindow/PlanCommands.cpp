@@ -73,7 +73,7 @@ bool PlanCommands::openPlanFile(const QString& path)
                        qtText(plantexts::kOpenFailed).arg(shownName(path), qtText(why)));
         return false;
     }
-    showPlanName();
+    showTitle();
     shown_();
     settings_.rememberPlan(path);
     platform_.planOpened(path);
@@ -102,18 +102,27 @@ bool PlanCommands::writePlan(const QString& path)
                        qtText(plantexts::kSaveFailed).arg(shownName(path), qtText(why)));
         return false;
     }
-    showPlanName();
+    showTitle();
     window_.setWindowModified(false);
     settings_.rememberPlan(path);
     platform_.planSaved(path);
     return true;
 }
 
-void PlanCommands::showPlanName()
+void PlanCommands::showTitle()
 {
     const QString path = QString::fromStdString(session_.path());
+    const QString recorder = QString::fromStdString(session_.recorderName(session_.recorderShown()));
+    const bool several = session_.recorderCount() > 1;
+    QString title;
+    if (path.isEmpty())
+        title = several ? qtText(menutexts::kTitleWithRecorder).arg(startTitle_, recorder) : startTitle_;
+    else if (several)
+        title = qtText(plantexts::kWindowTitleWithRecorder).arg(QFileInfo(path).fileName(), recorder);
+    else
+        title = qtText(plantexts::kWindowTitle).arg(QFileInfo(path).fileName());
     window_.setWindowFilePath(path);
-    window_.setWindowTitle(qtText(plantexts::kWindowTitle).arg(QFileInfo(path).fileName()));
+    window_.setWindowTitle(title);
 }
 
 void PlanCommands::fillRecentPlans(QMenu* menu)

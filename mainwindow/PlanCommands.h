@@ -40,6 +40,10 @@ public:
     bool mayLeavePlan();
     // Marks the title while the window differs from the plan in use.
     void updateModified();
+    // The title bar: the window's own title until a plan is in use, then the
+    // plan's name; with the recorder shown while the site has several.
+    void showTitle();
+    void setStartTitle(const QString& title) { startTitle_ = title; }
     // Fills "Недавние планы" as it opens.
     void fillRecentPlans(QMenu* menu);
 
@@ -58,7 +62,6 @@ private:
     bool writePlan(const QString& path);
     // A plan of "Недавние планы": opened, or dropped from the list when it is gone.
     void openRecentPlan(const QString& path);
-    void showPlanName();
     // Asks where to write an export, writes it, and says so when it fails.
     template <typename Write>
     void exportTo(std::string_view title, std::string_view suggested, std::string_view filter,
@@ -69,6 +72,7 @@ private:
     PlanSession& session_;
     std::function<void()> shown_;
     Settings settings_;
+    QString startTitle_;
 };
 
 } // namespace velmora

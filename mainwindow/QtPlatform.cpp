@@ -11,6 +11,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPagedPaintDevice>
@@ -100,6 +102,14 @@ QString QtPlatform::askSavePath(QWidget* parent, const QString& title, const QSt
 QString QtPlatform::askOpenPath(QWidget* parent, const QString& title, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, title, QDir::homePath(), filter);
+}
+
+std::optional<QString> QtPlatform::askText(QWidget* parent, const QString& title, const QString& label,
+                                           const QString& text)
+{
+    bool ok = false;
+    const QString given = QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, &ok);
+    return ok ? std::optional<QString>(given) : std::nullopt;
 }
 
 Platform::Answer QtPlatform::askYesNoCancel(QWidget* parent, const QString& title, const QString& text)

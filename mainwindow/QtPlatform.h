@@ -21,6 +21,8 @@ public:
     QString measureProgram() override;
     QString askVideoPath(QWidget* parent) override;
     QString askOpenPath(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text) override;
     Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) override;
     // In the user's settings (QSettings: ~/.config/velmora/velmora.conf).
     QVariant setting(QLatin1StringView key) override;

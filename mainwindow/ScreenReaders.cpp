@@ -84,4 +84,15 @@ void announceFigure(QLabel* label, const QString& text)
     QAccessible::updateAccessibility(&renamed);
 }
 
+void announceRecorder(QWidget& window, const QString& name)
+{
+    // The name is the window's description too, and the title carries it.
+    window.setAccessibleDescription(name);
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent described(&window, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent renamed(&window, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
 } // namespace velmora

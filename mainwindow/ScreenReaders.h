@@ -31,4 +31,8 @@ void nameForScreenReaders(const std::function<QWidget*(Ctl)>& widget);
 // its value and its name change.
 void announceFigure(QLabel* label, const QString& text);
 
+// The window shows another recorder of the site: a listening screen reader
+// hears its name.
+void announceRecorder(QWidget& window, const QString& name);
+
 } // namespace velmora

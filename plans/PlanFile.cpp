@@ -62,6 +62,10 @@ constexpr char kUnitIndex[] = "unitIndex";
 constexpr char kNotes[] = "notes";
 constexpr char kDiskArray[] = "diskArray";
 constexpr char kArray[] = "array";
+constexpr char kRecorder[] = "recorder"; // the name of a plan's one recorder (1.2)
+constexpr char kRecorders[] = "recorders";
+constexpr char kRecorderShown[] = "recorderShown";
+constexpr char kName[] = "name"; // of each recorder of a site
 } // namespace member
 
 // A channel's members: its list positions (each up to the list's last
@@ -321,11 +325,6 @@ PlanRead refused(QString why)
     return {std::nullopt, std::move(why)};
 }
 
-PlanRead refused(std::string_view why)
-{
-    return refused(qtText(why));
-}
-
 PlanRead tooLarge()
 {
     return refused(qtText(plantexts::kTooLarge).arg(kPlanMaxBytes / (qint64{1024} * 1024)));
@@ -333,14 +332,14 @@ PlanRead tooLarge()
 
 } // namespace
 
-QByteArray planJson(const Plan& plan)
+namespace {
+
+// One recorder's plan: every member but the format and the version.
+QJsonObject planObject(const Plan& plan)
 {
     QJsonArray channels;
     for (const PlanChannel& c : plan.channels) channels.append(channelJson(c));
     QJsonObject root{
-        {QLatin1String(member::kFormat), QLatin1String(kPlanFormatName)},
-        {QLatin1String(member::kVersion),
-         QStringLiteral("%1.%2").arg(kPlanMajorVersion).arg(kPlanMinorVersion)},
         {QLatin1String(member::kChannelCount), static_cast<int>(plan.channels.size())},
         {QLatin1String(member::kChannelShown), plan.channelShown},
         {QLatin1String(member::kBitrateText), QString::fromStdString(plan.bitrateText)},
@@ -354,38 +353,88 @@ QByteArray planJson(const Plan& plan)
         {QLatin1String(member::kNotes), QString::fromStdString(plan.notes)},
     };
     if (plan.diskArray) root.insert(QLatin1String(member::kDiskArray), diskArrayJson(*plan.diskArray));
+    return root;
+}
+
+QByteArray fileJson(QJsonObject root, int major, int minor)
+{
+    root.insert(QLatin1String(member::kFormat), QLatin1String(kPlanFormatName));
+    root.insert(QLatin1String(member::kVersion), QStringLiteral("%1.%2").arg(major).arg(minor));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-PlanRead readPlan(const QByteArray& bytes)
+} // namespace
+
+QByteArray planJson(const Plan& plan)
 {
-    if (bytes.size() > kPlanMaxBytes) return tooLarge();
+    return fileJson(planObject(plan), kPlanMajorVersion, kPlanMinorVersion);
+}
+
+QByteArray siteJson(const SitePlan& site)
+{
+    if (site.recorders.size() == 1) {
+        const SiteRecorder& only = site.recorders.front();
+        if (only.name == numberedRecorderName(1)) return planJson(only.plan);
+        QJsonObject root = planObject(only.plan);
+        root.insert(QLatin1String(member::kRecorder), QString::fromStdString(only.name));
+        return fileJson(root, kPlanMajorVersion, kNamedPlanMinorVersion);
+    }
+    QJsonArray recorders;
+    for (const SiteRecorder& r : site.recorders) {
+        QJsonObject object = planObject(r.plan);
+        object.insert(QLatin1String(member::kName), QString::fromStdString(r.name));
+        recorders.append(object);
+    }
+    return fileJson(QJsonObject{{QLatin1String(member::kRecorderShown), site.recorderShown},
+                                {QLatin1String(member::kRecorders), recorders}},
+                    kSiteMajorVersion, kSiteMinorVersion);
+}
+
+namespace {
+
+// A plan file's object, once its format is ours and its major version one we
+// read; `major` gets the version.
+struct Header {
+    QJsonObject root;
+    int major = 0;
+    QString error;
+};
+
+Header readHeader(const QByteArray& bytes, int newestMajor)
+{
+    const auto fails = [](QString why) { return Header{{}, 0, std::move(why)}; };
+    if (bytes.size() > kPlanMaxBytes) return fails(tooLarge().error);
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
-    if (parse.error != QJsonParseError::NoError)
-        return refused(qtText(plantexts::kNotJson).arg(parse.offset));
-    if (!doc.isObject()) return refused(plantexts::kNotAPlan);
+    if (parse.error != QJsonParseError::NoError) return fails(qtText(plantexts::kNotJson).arg(parse.offset));
+    if (!doc.isObject()) return fails(qtText(plantexts::kNotAPlan));
     const QJsonObject root = doc.object();
     if (root.value(QLatin1String(member::kFormat)).toString() != QLatin1String(kPlanFormatName))
-        return refused(plantexts::kNotAPlan);
+        return fails(qtText(plantexts::kNotAPlan));
 
     static const QRegularExpression versionPattern(QStringLiteral("^(\\d{1,6})\\.(\\d{1,6})$"));
     const auto version = versionPattern.match(root.value(QLatin1String(member::kVersion)).toString());
-    if (!version.hasMatch()) return refused(plantexts::kNoVersion);
-    if (version.captured(1).toInt() > kPlanMajorVersion)
-        return refused(qtText(plantexts::kNewerVersion).arg(version.captured(0)).arg(kPlanMajorVersion));
+    if (!version.hasMatch()) return fails(qtText(plantexts::kNoVersion));
+    const int major = version.captured(1).toInt();
+    if (major > newestMajor)
+        return fails(qtText(plantexts::kNewerVersion).arg(version.captured(0)).arg(newestMajor));
+    return {root, major, QString()};
+}
 
+// The members of one recorder's plan; `where` goes before every reason.
+PlanRead readPlanMembers(const QJsonObject& root, const QString& where)
+{
     Plan plan;
-    Reader top(root, QString());
+    Reader top(root, where);
     const QJsonValue list = top.member(member::kChannels);
     if (!top.ok()) return refused(top.error());
-    if (!list.isArray()) return refused(plantexts::kChannelsNotAList);
+    if (!list.isArray()) return refused(where + qtText(plantexts::kChannelsNotAList));
     const QJsonArray channels = list.toArray();
     if (channels.size() < 1 || channels.size() > kMaxChannels)
-        return refused(qtText(plantexts::kChannelCount).arg(kMaxChannels).arg(channels.size()));
+        return refused(where + qtText(plantexts::kChannelCount).arg(kMaxChannels).arg(channels.size()));
     const int count = static_cast<int>(channels.size());
     if (top.integer(member::kChannelCount, 0, std::numeric_limits<int>::max()) != count && top.ok())
-        top.failWith(qtText(plantexts::kCountMismatch));
+        top.failWith(where + qtText(plantexts::kCountMismatch));
     plan.channelShown = top.integer(member::kChannelShown, 1, count, plantexts::kNotChannelNumber);
     const QJsonObject period = top.object(member::kPeriod);
     const QJsonObject disk = top.object(member::kDisk);
@@ -394,12 +443,12 @@ PlanRead readPlan(const QByteArray& bytes)
     plan.bitrateText = top.optionalText(member::kBitrateText);
     if (!top.ok()) return refused(top.error());
 
-    Reader p(period, inPart(member::kPeriod));
+    Reader p(period, where + inPart(member::kPeriod));
     plan.periodText = p.text(member::kText);
     plan.periodDays =
         p.integer(member::kDays, std::numeric_limits<DayCount>::min(), std::numeric_limits<DayCount>::max());
     if (!p.ok()) return refused(p.error());
-    Reader d(disk, inPart(member::kDisk));
+    Reader d(disk, where + inPart(member::kDisk));
     plan.diskText = d.text(member::kText);
     plan.diskUnitIndex = d.integer(member::kUnitIndex, 0, lastPosition(kDiskUnits));
     if (!d.ok()) return refused(d.error());
@@ -408,7 +457,7 @@ PlanRead readPlan(const QByteArray& bytes)
     if (root.contains(QLatin1String(member::kDiskArray))) {
         const QJsonObject array = top.object(member::kDiskArray);
         if (!top.ok()) return refused(top.error());
-        Reader a(array, inPart(member::kDiskArray));
+        Reader a(array, where + inPart(member::kDiskArray));
         DiskArraySettings s;
         s.level = a.integer(member::kArray, 0, lastPosition(kArrayLevelNames));
         for (std::size_t i = 0; i < kArrayFieldCount; ++i)
@@ -419,20 +468,22 @@ PlanRead readPlan(const QByteArray& bytes)
     }
 
     for (int k = 0; k < count; ++k) {
-        const QString where = qtText(plantexts::kInChannel).arg(k + 1);
+        const QString inChannel = where + qtText(plantexts::kInChannel).arg(k + 1);
         if (!channels.at(k).isObject())
-            return refused(where + qtText(plantexts::kNotObject) + QLatin1Char('.'));
-        Reader r(channels.at(k).toObject(), where);
+            return refused(inChannel + qtText(plantexts::kNotObject) + QLatin1Char('.'));
+        Reader r(channels.at(k).toObject(), inChannel);
         PlanChannel c;
         for (const PositionMember& m : kChannelPositions) c.*m.field = r.integer(m.name, 0, m.last);
         for (const FlagMember& m : kChannelFlags) c.*m.field = r.boolean(m.name);
         c.bitrate = r.bitrate(kBitrateMember);
         c.daily = r.single(kDailyMember);
         c.camera.name = oneLineName(r.optionalText(kNameMember));
+        if (nameLength(c.camera.name) > kMaxCameraNameLength)
+            r.fail(kNameMember, qtText(plantexts::kLongerThan).arg(kMaxCameraNameLength));
         if (channels.at(k).toObject().contains(QLatin1String(kMeasuredMember))) {
             const QJsonObject measured = r.object(kMeasuredMember);
             if (!r.ok()) return refused(r.error());
-            Reader m(measured, where + inPart(kMeasuredMember));
+            Reader m(measured, inChannel + inPart(kMeasuredMember));
             MeasuredRecord record;
             for (const MeasuredText& t : kMeasuredTexts) record.*t.field = m.text(t.name);
             for (const MeasuredSize& n : kMeasuredSizes)
@@ -448,19 +499,124 @@ PlanRead readPlan(const QByteArray& bytes)
     return {std::move(plan), QString()};
 }
 
-PlanRead readPlanFile(const QString& path)
+// Why `name` cannot name a recorder, after the member's quoted name; empty: it can.
+QString recorderNameWhy(const std::string& name, const std::vector<std::string>& others)
+{
+    switch (recorderNameProblem(name, others)) {
+    case RecorderNameProblem::None: return {};
+    case RecorderNameProblem::Empty: return qtText(plantexts::kRecorderNameEmpty);
+    case RecorderNameProblem::TooLong: return qtText(plantexts::kLongerThan).arg(kMaxRecorderNameLength);
+    case RecorderNameProblem::Control: return qtText(plantexts::kRecorderNameControl);
+    case RecorderNameProblem::EndBlank: return qtText(plantexts::kRecorderNameEndBlank);
+    case RecorderNameProblem::Taken:
+        return qtText(plantexts::kRecorderNameTaken).arg(QString::fromStdString(name));
+    }
+    return {};
+}
+
+SiteRead siteRefused(QString why)
+{
+    return {std::nullopt, std::move(why)};
+}
+
+// A plan of version 1: one recorder, named in 1.2.
+SiteRead readOneRecorder(const QJsonObject& root)
+{
+    PlanRead read = readPlanMembers(root, QString());
+    if (!read.plan) return siteRefused(read.error);
+    Reader top(root, QString());
+    std::string name = numberedRecorderName(1);
+    if (root.contains(QLatin1String(member::kRecorder))) {
+        name = top.text(member::kRecorder);
+        if (top.ok()) {
+            const QString why = recorderNameWhy(name, {});
+            if (!why.isEmpty()) top.fail(member::kRecorder, why);
+        }
+        if (!top.ok()) return siteRefused(top.error());
+    }
+    SitePlan site;
+    site.recorders.push_back({std::move(name), std::move(*read.plan)});
+    return {std::move(site), QString()};
+}
+
+SiteRead readRecorders(const QJsonObject& root)
+{
+    Reader top(root, QString());
+    const QJsonValue list = top.member(member::kRecorders);
+    if (!top.ok()) return siteRefused(top.error());
+    if (!list.isArray()) return siteRefused(qtText(plantexts::kRecordersNotAList));
+    const QJsonArray recorders = list.toArray();
+    if (recorders.size() < 1 || recorders.size() > kMaxRecorders)
+        return siteRefused(qtText(plantexts::kRecorderCount).arg(kMaxRecorders).arg(recorders.size()));
+    SitePlan site;
+    site.recorderShown = top.integer(member::kRecorderShown, 1, static_cast<int>(recorders.size()),
+                                     plantexts::kNotRecorderNumber);
+    if (!top.ok()) return siteRefused(top.error());
+    std::vector<std::string> names;
+    for (qsizetype k = 0; k < recorders.size(); ++k) {
+        const QString where = qtText(plantexts::kInRecorder).arg(k + 1);
+        if (!recorders.at(k).isObject())
+            return siteRefused(where + qtText(plantexts::kNotObject) + QLatin1Char('.'));
+        const QJsonObject object = recorders.at(k).toObject();
+        Reader r(object, where);
+        std::string name = r.text(member::kName);
+        if (r.ok()) {
+            const QString why = recorderNameWhy(name, names);
+            if (!why.isEmpty()) r.fail(member::kName, why);
+        }
+        if (!r.ok()) return siteRefused(r.error());
+        PlanRead read = readPlanMembers(object, where);
+        if (!read.plan) return siteRefused(read.error);
+        names.push_back(name);
+        site.recorders.push_back({std::move(name), std::move(*read.plan)});
+    }
+    return {std::move(site), QString()};
+}
+
+// Reads a file at `path` whole, or says why not; `bytes` gets it.
+QString readWhole(const QString& path, QByteArray* bytes)
 {
     const QFileInfo info(path);
-    if (info.isDir()) return refused(plantexts::kIsFolder);
-    if (!info.exists()) return refused(plantexts::kNoSuchFile);
-    if (!info.isReadable()) return refused(plantexts::kCannotRead);
+    if (info.isDir()) return qtText(plantexts::kIsFolder);
+    if (!info.exists()) return qtText(plantexts::kNoSuchFile);
+    if (!info.isReadable()) return qtText(plantexts::kCannotRead);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return refused(file.errorString() + QLatin1Char('.'));
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString() + QLatin1Char('.');
     // Read one byte past the limit: a file that grows meanwhile is still refused.
-    const QByteArray bytes = file.read(kPlanMaxBytes + 1);
-    if (bytes.size() > kPlanMaxBytes) return tooLarge();
-    if (file.error() != QFileDevice::NoError) return refused(file.errorString() + QLatin1Char('.'));
-    return readPlan(bytes);
+    *bytes = file.read(kPlanMaxBytes + 1);
+    if (bytes->size() > kPlanMaxBytes) return tooLarge().error;
+    if (file.error() != QFileDevice::NoError) return file.errorString() + QLatin1Char('.');
+    return {};
+}
+
+} // namespace
+
+PlanRead readPlan(const QByteArray& bytes)
+{
+    const Header header = readHeader(bytes, kPlanMajorVersion);
+    if (!header.error.isEmpty()) return refused(header.error);
+    return readPlanMembers(header.root, QString());
+}
+
+SiteRead readSite(const QByteArray& bytes)
+{
+    const Header header = readHeader(bytes, kSiteMajorVersion);
+    if (!header.error.isEmpty()) return siteRefused(header.error);
+    return header.major < kSiteMajorVersion ? readOneRecorder(header.root) : readRecorders(header.root);
+}
+
+PlanRead readPlanFile(const QString& path)
+{
+    QByteArray bytes;
+    const QString why = readWhole(path, &bytes);
+    return why.isEmpty() ? readPlan(bytes) : refused(why);
+}
+
+SiteRead readSiteFile(const QString& path)
+{
+    QByteArray bytes;
+    const QString why = readWhole(path, &bytes);
+    return why.isEmpty() ? readSite(bytes) : siteRefused(why);
 }
 
 bool canWriteFile(const QString& path, QString* why)

@@ -12,11 +12,18 @@ namespace velmora {
 
 // The plan file: one UTF-8 JSON object (docs/plan-format.md).
 inline constexpr char kPlanFormatName[] = "velmora-plan";
+// A plan of one recorder is version 1.1, or 1.2 when the recorder has a name
+// of its own; a site of several recorders is 2.0.
 inline constexpr int kPlanMajorVersion = 1;
 inline constexpr int kPlanMinorVersion = 1;
+inline constexpr int kNamedPlanMinorVersion = 2;
+inline constexpr int kSiteMajorVersion = 2;
+inline constexpr int kSiteMinorVersion = 0;
 inline constexpr char kPlanSuffix[] = "velmora";
-// Larger files are refused unread.
-inline constexpr qint64 kPlanMaxBytes = qint64{1024} * 1024;
+// Larger files are refused unread: a site of 32 full recorders, every
+// channel with a measured record and names of the longest, takes about 3 MB.
+inline constexpr qint64 kPlanMaxMegabytes = 4;
+inline constexpr qint64 kPlanMaxBytes = kPlanMaxMegabytes * 1024 * 1024;
 
 // A plan read, or the reason why not (one sentence in the program's words).
 struct PlanRead {
@@ -24,13 +31,27 @@ struct PlanRead {
     QString error;
 };
 
+// A site read, or the reason why not.
+struct SiteRead {
+    std::optional<SitePlan> site;
+    QString error;
+};
+
 // The file's bytes for `plan`: the same plan always gives the same bytes.
 QByteArray planJson(const Plan& plan);
+// The file's bytes for a site: a site of one recorder named as a recorder is
+// when nobody names it ("Регистратор 1") is the plan of that recorder, byte
+// for byte.
+QByteArray siteJson(const SitePlan& site);
 
-// Reads and checks a plan; nothing out of range gets through.
+// Reads and checks a plan of one recorder (version 1); nothing out of range
+// gets through.
 PlanRead readPlan(const QByteArray& bytes);
+// Reads and checks a plan of one recorder or several (versions 1 and 2).
+SiteRead readSite(const QByteArray& bytes);
 // Reads the file at `path` (refused unread when over kPlanMaxBytes).
 PlanRead readPlanFile(const QString& path);
+SiteRead readSiteFile(const QString& path);
 
 // The checks writeFileWhole() makes before it writes: a folder that is there
 // and may be written, no folder in the file's place.

@@ -21,6 +21,10 @@ inline constexpr std::string_view kChannelCount = "Каналов должно �
 inline constexpr std::string_view kCountMismatch = "«channelCount» не совпадает с числом каналов в списке.";
 inline constexpr std::string_view kInPart = "В «%1»: ";      // before a refused member of a part of the plan
 inline constexpr std::string_view kInChannel = "Канал %1: "; // before a refused member of a channel
+inline constexpr std::string_view kInRecorder =
+    "Регистратор %1: "; // before anything refused in a site's recorder
+inline constexpr std::string_view kRecordersNotAList = "«recorders» не список.";
+inline constexpr std::string_view kRecorderCount = "Регистраторов должно быть от 1 до %1, в плане %2.";
 // After a member's quoted name: what is wrong with it.
 inline constexpr std::string_view kMissing = "нет в файле";
 inline constexpr std::string_view kNotWhole = "не целое число";
@@ -31,6 +35,14 @@ inline constexpr std::string_view kOutOfRange = "вне допустимых з�
 inline constexpr std::string_view kNotBoolean = "не true и не false";
 inline constexpr std::string_view kNotString = "не строка";
 inline constexpr std::string_view kNotObject = "не объект";
+inline constexpr std::string_view kLongerThan = "длиннее %1 знаков";
+inline constexpr std::string_view kNotRecorderNumber = "не номер регистратора объекта";
+// What keeps a text from naming a recorder: in a plan after the member's
+// name, in the window's rename on its own.
+inline constexpr std::string_view kRecorderNameEmpty = "пустое имя";
+inline constexpr std::string_view kRecorderNameControl = "с управляющими символами";
+inline constexpr std::string_view kRecorderNameEndBlank = "с пробелом в начале или в конце";
+inline constexpr std::string_view kRecorderNameTaken = "«%1» уже есть в объекте";
 // A file that cannot be read or written.
 inline constexpr std::string_view kIsFolder = "Это папка, а не файл.";
 inline constexpr std::string_view kNoSuchFile = "Такого файла нет.";
@@ -46,6 +58,8 @@ inline constexpr std::string_view kPlanFilter = "План Velmora (*.velmora)";
 inline constexpr std::string_view kSuggestedPlan = "план.velmora";
 // The title bar while a plan is in use: the file's name.
 inline constexpr std::string_view kWindowTitle = "%1[*] — Velmora";
+// The same while the plan is a site of several recorders: the file's name and the recorder shown.
+inline constexpr std::string_view kWindowTitleWithRecorder = "%1[*] — %2 — Velmora";
 // Before leaving a plan with changes: the plan's name.
 inline constexpr std::string_view kQuestionTitle = "Velmora";
 inline constexpr std::string_view kSaveChanges = "Сохранить изменения в плане «%1»?";

@@ -72,17 +72,27 @@ const std::string& reportText(const ReportFill& report, ReportCtl id)
 
 } // namespace
 
-std::string channelTableCsv(const MainForm& form)
+namespace {
+
+// The cameras' names get a column of their own once any channel has one.
+bool anyNamed(const MainForm& form)
 {
-    std::string out = "\xEF\xBB\xBF";
-    // The cameras' names get a column of their own once any channel has one.
-    bool named = false;
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k)
-        named = named || !form.cameras[static_cast<std::size_t>(k)].name.empty();
-    const std::size_t columns = named ? kColumns + 1 : kColumns;
-    Row heading(t::kCsvHeadings.begin(), t::kCsvHeadings.end());
-    if (named) heading.insert(heading.begin() + 1, std::string(t::kCsvCamera));
-    addRow(out, heading, columns);
+        if (!form.cameras[static_cast<std::size_t>(k)].name.empty()) return true;
+    return false;
+}
+
+Row heading(bool named)
+{
+    Row row(t::kCsvHeadings.begin(), t::kCsvHeadings.end());
+    if (named) row.insert(row.begin() + 1, std::string(t::kCsvCamera));
+    return row;
+}
+
+// One recorder's rows: a row per channel, then the totals as the report shows them.
+std::vector<Row> tableRows(const MainForm& form, bool named)
+{
+    std::vector<Row> rows;
     const ChannelTable& ch = form.ch;
     const std::string& decimal = form.decimal();
     for (int k = 1; k <= form.channelcount && k <= kMaxChannels; ++k) {
@@ -105,32 +115,53 @@ std::string channelTableCsv(const MainForm& form)
         row.push_back(floatText(okrug(ch.chbitrate[s]), decimal));
         row.push_back(floatText(okrug(ch.chdaily[s]), decimal));
         row.push_back(std::string(ch.chdailygb[s] != kFalse ? texts::kGigabytes : texts::kMegabytes));
-        addRow(out, row, columns);
+        rows.push_back(std::move(row));
     }
 
-    // The totals as the report shows them.
     ReportFill report;
     report.fill(reportInputOf(form));
-    addRow(
-        out,
-        {std::string(t::kCsvDayTotal), reportText(report, ReportCtl::Label6), std::string(texts::kGigabytes)},
-        columns);
-    addRow(out,
-           {std::string(t::kCsvPeriod), form.control(Ctl::Label29).text, std::string(texts::kTerabytes),
-            intText(form.perioddays), bareWord(form.control(Ctl::Label41).text)},
-           columns);
-    addRow(out,
-           {std::string(t::kCsvDisk), reportText(report, ReportCtl::Label31),
-            reportText(report, ReportCtl::Label32)},
-           columns);
-    addRow(out,
-           {std::string(t::kCsvDepth), reportText(report, ReportCtl::Label34),
-            bareWord(reportText(report, ReportCtl::Label35))},
-           columns);
-    addRow(out,
-           {std::string(t::kCsvTotalBitrate), reportText(report, ReportCtl::Label37),
-            std::string(t::kCsvMegabits)},
-           columns);
+    rows.push_back({std::string(t::kCsvDayTotal), reportText(report, ReportCtl::Label6),
+                    std::string(texts::kGigabytes)});
+    rows.push_back({std::string(t::kCsvPeriod), form.control(Ctl::Label29).text,
+                    std::string(texts::kTerabytes), intText(form.perioddays),
+                    bareWord(form.control(Ctl::Label41).text)});
+    rows.push_back({std::string(t::kCsvDisk), reportText(report, ReportCtl::Label31),
+                    reportText(report, ReportCtl::Label32)});
+    rows.push_back({std::string(t::kCsvDepth), reportText(report, ReportCtl::Label34),
+                    bareWord(reportText(report, ReportCtl::Label35))});
+    rows.push_back({std::string(t::kCsvTotalBitrate), reportText(report, ReportCtl::Label37),
+                    std::string(t::kCsvMegabits)});
+    return rows;
+}
+
+} // namespace
+
+std::string channelTableCsv(const MainForm& form)
+{
+    std::string out = "\xEF\xBB\xBF";
+    const bool named = anyNamed(form);
+    const std::size_t columns = named ? kColumns + 1 : kColumns;
+    addRow(out, heading(named), columns);
+    for (Row& row : tableRows(form, named)) addRow(out, std::move(row), columns);
+    return out;
+}
+
+std::string siteChannelTableCsv(const std::vector<RecorderTable>& recorders)
+{
+    std::string out = "\xEF\xBB\xBF";
+    bool named = false;
+    for (const RecorderTable& r : recorders) named = named || anyNamed(*r.form);
+    // The recorder's name before every row of its own, totals too.
+    const std::size_t columns = (named ? kColumns + 1 : kColumns) + 1;
+    Row first = heading(named);
+    first.insert(first.begin(), std::string(t::kCsvRecorder));
+    addRow(out, first, columns);
+    for (const RecorderTable& r : recorders)
+        for (Row& row : tableRows(*r.form, named)) {
+            row.resize(columns - 1);
+            row.insert(row.begin(), typedText(r.name));
+            addRow(out, std::move(row), columns);
+        }
     return out;
 }
 

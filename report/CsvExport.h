@@ -4,6 +4,7 @@
 #include "MainForm.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -12,5 +13,13 @@ namespace velmora {
 // in use, then the totals; every row has the same number of fields. Numbers
 // are written as the window shows them, with the form's decimal separator.
 std::string channelTableCsv(const MainForm& form);
+
+// A site's channel tables as one: the recorder's name first in every row
+// ("Регистратор"), then each recorder's table as channelTableCsv() has it.
+struct RecorderTable {
+    std::string name;
+    const MainForm* form = nullptr;
+};
+std::string siteChannelTableCsv(const std::vector<RecorderTable>& recorders);
 
 } // namespace velmora

@@ -7,6 +7,8 @@
 #include "PlanTexts.h"
 #include "Platform.h"
 #include "ReportWindow.h"
+#include "SitePage.h"
+#include "SiteSummary.h"
 #include "TextDoor.h"
 
 #include <QPagedPaintDevice>
@@ -39,14 +41,36 @@ bool exportReportPdf(const PlanSession& session, const QString& path, QString* w
     // A report window that is never shown paints the page.
     PageOnly platform;
     ReportWindow page(platform);
-    page.fill(reportInputOf(session.form()));
-    page.setNotes(QString::fromStdString(session.notes()));
-    return page.savePdf(path, why);
+    if (session.recorderCount() == 1) {
+        page.fill(reportInputOf(session.form()));
+        page.setNotes(QString::fromStdString(session.notes()));
+        return page.savePdf(path, why);
+    }
+    // A site: its summary, then each recorder's page as it prints.
+    const SiteSummary summary = summarizeSite(session);
+    return ReportWindow::savePdfPages(
+        path, session.recorderCount() + 1,
+        [&](int number, QPainter& painter, QPagedPaintDevice& device) {
+            if (number == 0) return paintSitePage(painter, device, summary);
+            const int recorder = number - 1;
+            page.fill(reportInputOf(session.recorderForm(recorder)));
+            page.setNotes(QString::fromStdString(session.recorderNotes(recorder)));
+            page.paintOnto(painter, device);
+        },
+        why);
 }
 
 bool exportChannelTableCsv(const PlanSession& session, const QString& path, QString* why)
 {
-    const std::string csv = channelTableCsv(session.form());
+    std::string csv;
+    if (session.recorderCount() == 1) {
+        csv = channelTableCsv(session.form());
+    } else {
+        std::vector<RecorderTable> tables;
+        for (int i = 0; i < session.recorderCount(); ++i)
+            tables.push_back({session.recorderName(i), &session.recorderForm(i)});
+        csv = siteChannelTableCsv(tables);
+    }
     if (path != QLatin1String("-")) return writeFileWhole(path, QByteArray::fromStdString(csv), why);
     if (std::fwrite(csv.data(), 1, csv.size(), stdout) == csv.size() && std::fflush(stdout) == 0) return true;
     if (why) *why = qtText(plantexts::kStdoutFailed);

@@ -20,6 +20,7 @@ inline constexpr std::array<std::string_view, 9> kCsvHeadings = {
     "Канал",         "Профиль",           "Качество",      "Разрешение", "Кадров в секунду",
     "Часов в сутки", "Битрейт, Кбит/сек", "Объём в сутки", "Единица"};
 inline constexpr std::string_view kCsvCamera = "Камера";
+inline constexpr std::string_view kCsvRecorder = "Регистратор"; // first, in the table of a site
 // The first column of the CSV's totals, and the unit of the total stream.
 inline constexpr std::string_view kCsvDayTotal = "Всего в сутки";
 inline constexpr std::string_view kCsvPeriod = "За период";

@@ -134,7 +134,19 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
 {
     QPainter painter;
     if (!painter.begin(&device)) return false;
+    paintOnto(painter, device);
+    return painter.end();
+}
 
+void ReportWindow::paintOnto(QPainter& painter, const QPagedPaintDevice& device)
+{
+    // The button is never part of the page.
+    const bool buttonShown = !printButton_->isHidden();
+    printButton_->hide();
+    const auto showButton = qScopeGuard([this, buttonShown] {
+        if (buttonShown) printButton_->show();
+    });
+    painter.save();
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     const QPointF offset(kPrintLeft * dpiX / kTwipsPerInch, kPrintTop * dpiY / kTwipsPerInch);
@@ -166,7 +178,7 @@ bool ReportWindow::paintPage(QPagedPaintDevice& device)
     painter.translate(offset);
     painter.scale(fit * page.logicalDpiX() / kPixelsPerInch, fit * page.logicalDpiY() / kPixelsPerInch);
     painter.drawPicture(0, 0, page);
-    return painter.end();
+    painter.restore();
 }
 
 void ReportWindow::savePdfInstead()
@@ -196,8 +208,15 @@ void ReportWindow::tellNotSaved(const QString& path, const QString& why)
 
 bool ReportWindow::savePdf(const QString& path, QString* why)
 {
+    return savePdfPages(
+        path, 1, [this](int, QPainter& painter, QPagedPaintDevice& device) { paintOnto(painter, device); },
+        why);
+}
+
+bool ReportWindow::savePdfPages(const QString& path, int pages, const PagePainter& paint, QString* why)
+{
     // Written into a temporary file beside the target, which replaces the
-    // target only once the page is complete.
+    // target only once every page is complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (why) *why = file.errorString();
@@ -210,11 +229,13 @@ bool ReportWindow::savePdf(const QString& path, QString* why)
         // The document's title in a PDF viewer: the program's, not the window's "Печать..".
         writer.setTitle(qtText(reporttexts::kPdfTitle));
         writer.setCreator(QStringLiteral("Velmora"));
-        // The button is never part of the page.
-        const bool buttonShown = !printButton_->isHidden();
-        printButton_->hide();
-        painted = paintPage(writer);
-        if (buttonShown) printButton_->show();
+        QPainter painter;
+        painted = painter.begin(&writer);
+        for (int i = 0; painted && i < pages; ++i) {
+            if (i > 0) painted = writer.newPage();
+            if (painted) paint(i, painter, writer);
+        }
+        if (painted) painted = painter.end();
     }
     if (!painted) {
         file.cancelWriting();

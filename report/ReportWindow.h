@@ -5,11 +5,13 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QContextMenuEvent;
 class QMenu;
 class QPagedPaintDevice;
+class QPainter;
 class QPaintEvent;
 class QPlainTextEdit;
 class QPushButton;
@@ -37,6 +39,13 @@ public:
     // The page as printed, written whole or not at all into a PDF file at
     // `path` (the text stays text). On failure `why` gets the reason.
     bool savePdf(const QString& path, QString* why = nullptr);
+    // The page as printed, painted by `painter` onto the page `device` is at
+    // (a document of several pages paints each one so).
+    void paintOnto(QPainter& painter, const QPagedPaintDevice& device);
+    // A PDF of `pages` A4 pages, written whole or not at all; `paint` paints
+    // each (its number from 0) onto the device's page.
+    using PagePainter = std::function<void(int page, QPainter& painter, QPagedPaintDevice& device)>;
+    static bool savePdfPages(const QString& path, int pages, const PagePainter& paint, QString* why);
     // The context menu's "Сохранить отчёт в PDF…": asks where, then saves.
     void savePdfAs();
 

@@ -11,41 +11,174 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velmora {
 
-PlanSession::PlanSession(FormFactory makeForm, std::string decimal, FormHost& host)
-    : makeForm_(std::move(makeForm)), host_(host), form_(makeForm_(host)), diskArray_(std::move(decimal))
+namespace {
+
+Plan planOf(const MainForm& form, const DiskArrayForm& diskArray, const std::string& notes)
 {
+    Plan plan;
+    static_cast<FormContents&>(plan) = form.contents();
+    plan.notes = notes;
+    // The disk-array dialog goes in once the user has changed something in it.
+    if (diskArray.settings() != DiskArraySettings{}) plan.diskArray = diskArray.settings();
+    return plan;
+}
+
+} // namespace
+
+PlanSession::PlanSession(FormFactory makeForm, std::string decimal, FormHost& host)
+    : makeForm_(std::move(makeForm)), host_(host), decimal_(std::move(decimal)), form_(makeForm_(host)),
+      diskArray_(decimal_)
+{
+    recorders_.push_back({numberedRecorderName(1), nullptr, DiskArrayForm(decimal_), {}});
 }
 
 Plan PlanSession::plan() const
 {
-    Plan plan;
-    static_cast<FormContents&>(plan) = form_->contents();
-    plan.notes = notes_;
-    // The disk-array dialog goes in once the user has changed something in it.
-    if (diskArray_.settings() != DiskArraySettings{}) plan.diskArray = diskArray_.settings();
-    return plan;
+    return planOf(*form_, diskArray_, notes_);
+}
+
+Plan PlanSession::recorderPlan(int index) const
+{
+    return planOf(recorderForm(index), recorderDiskArray(index),
+                  index == shown_ ? notes_ : recorder(index).notes);
+}
+
+SitePlan PlanSession::site() const
+{
+    SitePlan site;
+    for (int i = 0; i < recorderCount(); ++i) site.recorders.push_back({recorderName(i), recorderPlan(i)});
+    site.recorderShown = shown_ + 1;
+    return site;
 }
 
 bool PlanSession::isModified() const
 {
-    return kept_ && plan() != *kept_;
+    return kept_ && site().recorders != kept_->recorders;
+}
+
+std::vector<std::string> PlanSession::recorderNames() const
+{
+    std::vector<std::string> names;
+    for (const Recorder& r : recorders_) names.push_back(r.name);
+    return names;
+}
+
+const MainForm& PlanSession::recorderForm(int index) const
+{
+    return index == shown_ ? *form_ : *recorder(index).form;
+}
+
+const DiskArrayForm& PlanSession::recorderDiskArray(int index) const
+{
+    return index == shown_ ? diskArray_ : recorder(index).diskArray;
+}
+
+void PlanSession::park()
+{
+    Recorder& slot = recorder(shown_);
+    slot.form = std::move(form_);
+    slot.diskArray = diskArray_;
+    slot.notes = std::move(notes_);
+}
+
+void PlanSession::unpark(int index)
+{
+    Recorder& slot = recorder(index);
+    form_ = std::move(slot.form);
+    diskArray_ = slot.diskArray;
+    notes_ = std::move(slot.notes);
+    slot.diskArray = DiskArrayForm(decimal_);
+    slot.notes.clear();
+    shown_ = index;
+}
+
+void PlanSession::showRecorder(int index)
+{
+    if (index < 0 || index >= recorderCount() || index == shown_) return;
+    park();
+    unpark(index);
+}
+
+PlanSession::Recorder PlanSession::startedRecorder(std::string name) const
+{
+    return {std::move(name), makeForm_(host_), DiskArrayForm(decimal_), {}};
+}
+
+bool PlanSession::addRecorder()
+{
+    if (recorderCount() >= kMaxRecorders) return false;
+    recorders_.push_back(startedRecorder(freeRecorderName(recorderNames())));
+    showRecorder(recorderCount() - 1);
+    return true;
+}
+
+bool PlanSession::renameRecorder(int index, const std::string& name, RecorderNameProblem* why)
+{
+    if (index < 0 || index >= recorderCount()) return false;
+    const auto first = name.find_first_not_of(' ');
+    const std::string trimmed = first == std::string::npos
+                                    ? std::string()
+                                    : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    std::vector<std::string> others = recorderNames();
+    others.erase(others.begin() + index);
+    const RecorderNameProblem problem = recorderNameProblem(trimmed, others);
+    if (why) *why = problem;
+    if (problem != RecorderNameProblem::None) return false;
+    recorder(index).name = trimmed;
+    return true;
+}
+
+bool PlanSession::removeRecorder(int index)
+{
+    if (recorderCount() < 2 || index < 0 || index >= recorderCount()) return false;
+    if (index == shown_) {
+        const int next = index > 0 ? index - 1 : 1;
+        park();
+        unpark(next);
+    }
+    recorders_.erase(recorders_.begin() + index);
+    if (shown_ > index) --shown_;
+    return true;
+}
+
+bool PlanSession::recorderSetUp(int index) const
+{
+    return recorderForm(index).contents().channels != makeForm_(host_)->contents().channels;
 }
 
 bool PlanSession::open(const std::string& path, std::string* why)
 {
-    const PlanRead read = readPlanFile(QString::fromStdString(path));
-    if (!read.plan) {
+    const SiteRead read = readSiteFile(QString::fromStdString(path));
+    if (!read.site) {
         if (why) *why = read.error.toStdString();
         return false;
     }
-    load(*read.plan);
+    loadSite(*read.site);
     path_ = path;
     // The plan in use is what the session now holds, which is the file's plan
     // but for what opening recomputes (a refused entry's words).
-    kept_ = plan();
+    kept_ = site();
     return true;
+}
+
+void PlanSession::loadSite(const SitePlan& site)
+{
+    std::vector<Recorder> recorders;
+    for (const SiteRecorder& r : site.recorders) {
+        Recorder made = startedRecorder(r.name);
+        made.form->load(r.plan);
+        made.diskArray.restore(r.plan.diskArray.value_or(DiskArraySettings{}));
+        made.notes = r.plan.notes;
+        recorders.push_back(std::move(made));
+    }
+    if (recorders.empty()) return;
+    recorders_ = std::move(recorders);
+    shown_ = 0;
+    unpark(std::clamp(site.recorderShown - 1, 0, recorderCount() - 1));
 }
 
 void PlanSession::load(const Plan& plan)
@@ -59,9 +192,9 @@ void PlanSession::load(const Plan& plan)
 
 bool PlanSession::saveAs(const std::string& path, std::string* why)
 {
-    const Plan now = plan();
+    const SitePlan now = site();
     QString reason;
-    if (!writeFileWhole(QString::fromStdString(path), planJson(now), &reason)) {
+    if (!writeFileWhole(QString::fromStdString(path), siteJson(now), &reason)) {
         if (why) *why = reason.toStdString();
         return false;
     }
@@ -86,7 +219,7 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
     const Plan filled = filledPlan(cameras);
     // Measured channels are work that leaving would lose: a plan never saved
     // counts from here as a new plan, changed since the window as it was.
-    if (!kept_) kept_ = plan();
+    if (!kept_) kept_ = site();
     load(filled);
 }
 

@@ -35,11 +35,44 @@ public:
 
     // The file of the plan in use, empty before any plan was saved or opened.
     const std::string& path() const { return path_; }
-    // The plan as it stands now.
+    // The plan of the recorder shown as it stands now.
     Plan plan() const;
-    // The plan differs from the one last saved or opened; never before there
-    // was one, but for channels filled from measured cameras.
+    // The whole site: every recorder's plan, the one shown marked.
+    SitePlan site() const;
+    // The site differs from the one last saved or opened (which recorder is
+    // shown aside); never before there was one, but for channels filled from
+    // measured cameras.
     bool isModified() const;
+
+    // The site's recorders. The form, the disk-array dialog's fields and the
+    // notes above are the recorder shown; the others keep theirs as they were
+    // left, every figure and field with them.
+    int recorderCount() const { return static_cast<int>(recorders_.size()); }
+    int recorderShown() const { return shown_; } // 0-based
+    const std::string& recorderName(int index) const
+    {
+        return recorders_.at(static_cast<std::size_t>(index)).name;
+    }
+    std::vector<std::string> recorderNames() const;
+    // A recorder's form and disk-array fields, the shown one's among them.
+    const MainForm& recorderForm(int index) const;
+    const DiskArrayForm& recorderDiskArray(int index) const;
+    const std::string& recorderNotes(int index) const
+    {
+        return index == shown_ ? notes_ : recorder(index).notes;
+    }
+    void showRecorder(int index);
+    // A recorder as a window just started has it, named "Регистратор N",
+    // after the last, and shown; false when the site has kMaxRecorders.
+    bool addRecorder();
+    // Names a recorder: false, with the reason, when the name cannot be
+    // (recorderNameProblem()); blanks at the ends are left out.
+    bool renameRecorder(int index, const std::string& name, RecorderNameProblem* why);
+    // Removes a recorder, never the only one; the one before it is shown
+    // when it was the one shown.
+    bool removeRecorder(int index);
+    // The recorder has channels other than the one a window just started has.
+    bool recorderSetUp(int index) const;
 
     // Opening and saving: true, or false with the reason (one sentence) in
     // `why`. Opening reads and checks the whole file before anything changes;
@@ -47,8 +80,10 @@ public:
     // whole or not at all, and the saved plan becomes the plan in use.
     bool open(const std::string& path, std::string* why);
     // Opening without the file: a plan that passed the reader's checks takes
-    // the place of the form, the dialog's fields and the notes.
+    // the place of the recorder shown: its form, the dialog's fields and the notes.
     void load(const Plan& plan);
+    // A site that passed the reader's checks takes the place of the site.
+    void loadSite(const SitePlan& site);
     bool saveAs(const std::string& path, std::string* why);
 
     // The channels give way to the channels the cameras become
@@ -95,14 +130,33 @@ public:
 private:
     // The plan with its channels given way to the cameras'.
     Plan filledPlan(const std::vector<MeasuredCamera>& cameras) const;
+    // A recorder's own state; the shown one's lives in form_, diskArray_ and
+    // notes_ (the disk-array dialog holds diskArray_ itself), and its slot
+    // here keeps only the name meanwhile.
+    struct Recorder {
+        std::string name;
+        std::unique_ptr<MainForm> form;
+        DiskArrayForm diskArray;
+        std::string notes;
+    };
+    Recorder& recorder(int index) { return recorders_.at(static_cast<std::size_t>(index)); }
+    const Recorder& recorder(int index) const { return recorders_.at(static_cast<std::size_t>(index)); }
+    // Moves the shown recorder's state into its slot and back out of it.
+    void park();
+    void unpark(int index);
+    Plan recorderPlan(int index) const;
+    Recorder startedRecorder(std::string name) const;
 
     FormFactory makeForm_;
     FormHost& host_;
+    std::string decimal_;
     std::unique_ptr<MainForm> form_;
     DiskArrayForm diskArray_;
     std::string notes_;
+    std::vector<Recorder> recorders_;
+    int shown_ = 0;
     std::string path_;
-    std::optional<Plan> kept_; // as last saved or opened
+    std::optional<SitePlan> kept_; // as last saved or opened
 };
 
 // A host for a form that is never shown: no question is ever answered Yes,

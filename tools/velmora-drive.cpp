@@ -90,6 +90,17 @@ public:
         emitLine("box\t" + escaped(title) + "\t" + escaped(text) + "\t" + kWords[static_cast<int>(answer)]);
         return answer == Told::Yes ? Answer::Yes : answer == Told::No ? Answer::No : Answer::Cancel;
     }
+    // The text every later question for a line of text gets (`answer text`);
+    // none: the question is cancelled.
+    std::optional<QString> typed;
+    std::optional<QString> askText(QWidget*, const QString& title, const QString&,
+                                   const QString& offered) override
+    {
+        const bool cancels = !typed || answer == Told::Cancel;
+        emitLine("ask\t" + escaped(title) + "\t" + escaped(offered) + "\t" +
+                 (cancels ? std::string("cancel") : escaped(*typed)));
+        return cancels ? std::nullopt : typed;
+    }
     void openUrl(const QUrl& url) override { emitLine("open\t" + url.toString().toStdString()); }
     std::unique_ptr<QPagedPaintDevice> defaultPrinter(const QString&) override
     {
@@ -240,13 +251,14 @@ QWidget* Driver::windowNamed(const std::string& name) const
     if (name == "Form4") return main_->diskArrayWindow();
     if (name == "Form5") return main_->measureDialog();
     if (name == "Form6") return main_->siteAuditDialog();
+    if (name == "Form7") return main_->siteSummaryDialog();
     return nullptr;
 }
 
 std::optional<Driver::Target> Driver::resolve(const std::string& name)
 {
     if (name == "Main" || name == "Form2" || name == "Form3" || name == "Form4" || name == "Form5" ||
-        name == "Form6") {
+        name == "Form6" || name == "Form7") {
         QWidget* window = windowNamed(name);
         return Target{window, window, true, std::nullopt};
     }
@@ -255,7 +267,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
         const std::string windowName = name.substr(0, dot);
         const std::string control = name.substr(dot + 1);
         if (windowName != "Form2" && windowName != "Form3" && windowName != "Form4" &&
-            windowName != "Form5" && windowName != "Form6") {
+            windowName != "Form5" && windowName != "Form6" && windowName != "Form7") {
             error("unknown name: " + name);
             return std::nullopt;
         }
@@ -454,14 +466,19 @@ void Driver::run(const std::string& rawLine)
 
 void Driver::answerCommand(const std::string&, const std::string& argument, const Target&)
 {
-    if (argument == "yes")
+    constexpr std::string_view kText = "text ";
+    if (argument.starts_with(kText))
+        platform_.typed = QString::fromStdString(argument.substr(kText.size()));
+    else if (argument == "text")
+        platform_.typed = QString();
+    else if (argument == "yes")
         platform_.answer = DrivePlatform::Told::Yes;
     else if (argument == "no")
         platform_.answer = DrivePlatform::Told::No;
     else if (argument == "cancel")
         platform_.answer = DrivePlatform::Told::Cancel;
     else
-        error("answer takes yes, no or cancel: " + argument);
+        error("answer takes yes, no, cancel or text TEXT: " + argument);
 }
 
 // "Сохранить план как…" with FILE picked in the file dialog.
@@ -618,11 +635,32 @@ void Driver::menuCommand(const std::string&, const std::string& argument, const 
         error("no context menu");
         return settle();
     }
-    QAction* chosen = nullptr;
-    for (QAction* action : menu->actions())
-        if (!action->isSeparator() && action->text().remove('&').toStdString() == argument) chosen = action;
-    if (!chosen || !chosen->isEnabled() || !chosen->isVisible()) {
-        menu->close();
+    // "Регистраторы > Склад": an entry of a submenu, opened as the keyboard opens it.
+    constexpr std::string_view kInto = " > ";
+    const auto into = argument.find(kInto);
+    const std::string words = argument.substr(0, into);
+    const auto entry = [](QMenu* in, const std::string& wanted) -> QAction* {
+        QAction* found = nullptr;
+        for (QAction* action : in->actions())
+            if (!action->isSeparator() && action->text().remove('&').toStdString() == wanted) found = action;
+        return found && found->isEnabled() && found->isVisible() ? found : nullptr;
+    };
+    QAction* chosen = entry(menu, words);
+    if (chosen && into != std::string::npos) {
+        QMenu* sub = chosen->menu();
+        if (sub) {
+            menu->setActiveAction(chosen);
+            QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+            QApplication::sendEvent(menu, &right);
+            QApplication::processEvents();
+        }
+        chosen = sub && sub->isVisible() ? entry(sub, argument.substr(into + kInto.size())) : nullptr;
+        if (chosen) menu = sub;
+    }
+    if (!chosen) {
+        for (auto* open = qobject_cast<QMenu*>(QApplication::activePopupWidget()); open;
+             open = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+            open->close();
         error("no menu entry: " + argument);
         return settle();
     }

@@ -8,6 +8,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 class QPagedPaintDevice;
 class QWidget;
@@ -52,6 +53,17 @@ public:
     enum class Answer { Yes, No, Cancel };
     // A modal question with Да, Нет and Отмена, Да the default and no icon.
     virtual Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A modal question for one line of text, offered with `text` in it: the
+    // text given, or none when the user cancels.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                           const QString& text)
+    {
+        Q_UNUSED(parent);
+        Q_UNUSED(title);
+        Q_UNUSED(label);
+        Q_UNUSED(text);
+        return std::nullopt;
+    }
     // Called after a plan was written into `path` completely.
     virtual void planSaved(const QString& path) { Q_UNUSED(path); }
     // Called after the plan in `path` was read and is shown.

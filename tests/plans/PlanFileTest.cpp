@@ -10,6 +10,7 @@
 #include "Options.h"
 #include "PlanSession.h"
 #include "ReportFill.h"
+#include "SiteSummary.h"
 #include "Startup.h"
 
 #include <QFile>
@@ -20,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <functional>
@@ -104,7 +107,7 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         const char* says; // part of the reason
     };
     const Case cases[] = {
-        {"over 1 MB, even with only blanks added", huge, "1 Мбайт"},
+        {"over 4 MB, even with only blanks added", huge, "4 Мбайт"},
         {"not JSON", "Объект: склад", "JSON"},
         {"empty", "", "JSON"},
         {"a JSON list", "[1, 2]", "не план"},
@@ -164,6 +167,8 @@ TEST(PlanFile, RefusesWhatItCannotTake)
          "unitIndex"},
         {"notes as a number", with("notes", 5), "notes"},
         {"a camera name as a number", bytesOf(withChannel(start, "name", 7)), "name"},
+        {"a camera name of 129 characters", bytesOf(withChannel(start, "name", QString(129, QChar(0x0416)))),
+         "длиннее 128"},
         {"a measurement not an object", bytesOf(withChannel(start, "measured", "4000")), "measured"},
         {"a measured rate below zero", measuredRate(-1), "videoKbps"},
         {"a measurement without its rate", measuredRate(std::nullopt), "videoKbps"},
@@ -173,6 +178,94 @@ TEST(PlanFile, RefusesWhatItCannotTake)
         const PlanRead read = readPlan(c.bytes);
         EXPECT_FALSE(read.plan.has_value());
         EXPECT_TRUE(read.error.contains(QString::fromUtf8(c.says))) << read.error.toStdString();
+    }
+}
+
+// A site's file is refused whole for any recorder that breaks a rule, with
+// the recorder's number in the reason; the session keeps what it had.
+TEST(PlanFile, RefusesASiteItCannotTake)
+{
+    const QJsonObject start = startPlan();
+    QJsonObject recorder = start;
+    recorder.remove("format");
+    recorder.remove("version");
+    const auto named = [&](const QJsonValue& name) {
+        QJsonObject r = recorder;
+        r["name"] = name;
+        return r;
+    };
+    const auto site = [&](QJsonArray recorders, int shown = 1) {
+        return bytesOf(QJsonObject{{"format", "velmora-plan"},
+                                   {"version", "2.0"},
+                                   {"recorderShown", shown},
+                                   {"recorders", recorders}});
+    };
+    QJsonArray full;
+    for (int i = 1; i <= kMaxRecorders + 1; ++i) full.append(named(QString("Р%1").arg(i)));
+    QJsonArray many;
+    for (int i = 0; i < 33; ++i) many.append(start["channels"].toArray()[0]);
+    QJsonObject crowded = named("Склад");
+    crowded["channels"] = many;
+    crowded["channelCount"] = 33;
+    QJsonObject badChannel = named("Склад");
+    badChannel["channels"] = withChannel(start, "codecIndex", 3)["channels"];
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"33 recorders", site(full), "от 1 до 32, в плане 33"},
+        {"no recorders", site({}), "от 1 до 32"},
+        {"recorders not a list",
+         bytesOf(QJsonObject{{"format", "velmora-plan"}, {"version", "2.0"}, {"recorders", 1}}), "recorders"},
+        {"two of one name", site({named("Склад"), named("Склад")}), "Регистратор 2: «name» «Склад» уже есть"},
+        {"an empty name", site({named("Склад"), named("")}), "Регистратор 2: «name» пустое имя"},
+        {"no name", site({named("Склад"), recorder}), "Регистратор 2: «name» нет в файле"},
+        {"a name of 65 characters", site({named(QString(65, QChar(0x0416)))}), "длиннее 64"},
+        {"a TAB in a name", site({named("Склад\t2")}), "управляющими"},
+        {"a blank at a name's end", site({named("Склад ")}), "пробелом"},
+        {"a recorder with 33 channels", site({named("Ворота"), crowded}),
+         "Регистратор 2: Каналов должно быть от 1 до 32"},
+        {"a channel it cannot take", site({badChannel}), "Регистратор 1: Канал 1: «codecIndex»"},
+        {"a recorder not an object", site({named("Склад"), 5}), "Регистратор 2: не объект"},
+        {"the recorder shown beyond the site", site({named("А"), named("Б")}, 3), "recorderShown"},
+        {"a newer major version",
+         [&] {
+             QJsonObject o = QJsonDocument::fromJson(site({named("А")})).object();
+             o["version"] = "3.0";
+             return bytesOf(o);
+         }(),
+         "более новой версии"},
+        {"a plan's recorder name with a line break",
+         [&] {
+             QJsonObject o = start;
+             o["version"] = "1.2";
+             o["recorder"] = "Склад\n2";
+             return bytesOf(o);
+         }(),
+         "«recorder» с управляющими"},
+    };
+    AnsweringHost host;
+    PlanSession session = sessionFor(Layout::Tall, ".", host);
+    session.addRecorder();
+    session.form().userEdit(Ctl::Text1, "2000");
+    const SitePlan before = session.site();
+    QTemporaryDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SiteRead read = readSite(c.bytes);
+        EXPECT_FALSE(read.site.has_value());
+        EXPECT_TRUE(read.error.contains(QString::fromUtf8(c.says))) << read.error.toStdString();
+        const QString path = dir.filePath("site.velmora");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        std::string why;
+        EXPECT_FALSE(session.open(path.toStdString(), &why));
+        EXPECT_EQ(session.site(), before);
     }
 }
 
@@ -290,7 +383,8 @@ TEST(PlanFile, FilesOverTheLimitAreRefusedUnread)
     big.write(bytesOf(startPlan()));
     big.write(QByteArray(kPlanMaxBytes, '\n'));
     big.close();
-    EXPECT_TRUE(readPlanFile(path).error.contains("1 Мбайт"));
+    EXPECT_TRUE(readPlanFile(path).error.contains("4 Мбайт"));
+    EXPECT_TRUE(readSiteFile(path).error.contains("4 Мбайт"));
     EXPECT_TRUE(readPlanFile(dir.path()).error.contains("папка"));
     EXPECT_TRUE(readPlanFile(dir.filePath("none.velmora")).error.contains("нет"));
 }
@@ -564,6 +658,9 @@ TEST(PlanFile, RandomFormsComeBackAsSaved)
     const std::string typedBitrates[] = {"4776.076", "4776,076", "1616.5",  "-0.001", "-250",
                                          "1e3",      "2.5E+2",   "&H10",    "&O17",   "0",
                                          "",         "abc",      "99999.9", "0.0001", "1234.5678"};
+    // The last states of each layout and separator, which every 25th state
+    // makes a site of three recorders with.
+    std::array<std::vector<std::pair<Plan, std::string>>, 4> earlier;
     for (int n = 0; n < 300; ++n) {
         const bool compact = n % 2 == 1;
         const std::string decimal = n % 4 >= 2 ? "," : ".";
@@ -604,6 +701,88 @@ TEST(PlanFile, RandomFormsComeBackAsSaved)
         EXPECT_EQ(planJson(session.plan()), json) << "state " << n;
         EXPECT_EQ(csvLooks(opened), csvLooks(f)) << "state " << n;
         EXPECT_EQ(quiet.questions + quiet.reports + quiet.abouts, 0);
+
+        auto& same = earlier[static_cast<std::size_t>(n % 4)];
+        same.emplace_back(plan, looks(f));
+        if (n % 25 != 24 || same.size() < 3) continue;
+        SitePlan site;
+        for (std::size_t k = same.size() - 3; k < same.size(); ++k)
+            site.recorders.push_back({"Склад " + std::to_string(k), same[k].first});
+        // One recorder with a name of its own is a plan of version 1.2.
+        const SitePlan lone{{site.recorders.front()}, 1};
+        const SiteRead loneBack = readSite(siteJson(lone));
+        ASSERT_TRUE(siteJson(lone).contains("\"version\": \"1.2\""));
+        EXPECT_EQ(loneBack.site, std::optional<SitePlan>(lone));
+        site.recorderShown = 2;
+        const QByteArray siteBytes = siteJson(site);
+        const SiteRead back = readSite(siteBytes);
+        ASSERT_TRUE(back.site.has_value()) << back.error.toStdString();
+        ASSERT_EQ(*back.site, site) << "site at state " << n;
+        PlanSession opened3 = sessionFor(compact ? Layout::Compact : Layout::Tall, decimal, quiet);
+        opened3.loadSite(*back.site);
+        EXPECT_EQ(opened3.recorderShown(), 1);
+        EXPECT_EQ(siteJson(opened3.site()), siteBytes) << "site at state " << n;
+        for (int r = 0; r < 3; ++r)
+            EXPECT_EQ(looks(opened3.recorderForm(r)),
+                      same[same.size() - 3 + static_cast<std::size_t>(r)].second)
+                << "site at state " << n << ", recorder " << r + 1;
+    }
+}
+
+// The summary's row of each recorder is what that recorder's own window and
+// disk-array dialog show once it is shown, and its totals are the sums of its
+// rows, over random sites in either separator.
+TEST(SiteSummary, EachRowIsItsRecordersOwnFigures)
+{
+    std::mt19937 rng(20261210);
+    const auto pick = [&](unsigned n) { return static_cast<int>(rng() % n); };
+    const std::string typed[] = {"4776.076", "1616,5", "250", "0", "12000", "3e3"};
+    for (int n = 0; n < 40; ++n) {
+        const std::string decimal = n % 2 ? "," : ".";
+        AnsweringHost host;
+        PlanSession session = sessionFor(Layout::Tall, decimal, host);
+        const int recorders = 1 + pick(5);
+        for (int r = 0; r < recorders; ++r) {
+            if (r > 0) session.addRecorder();
+            MainForm& f = session.form();
+            for (int a = pick(6); a > 0; --a) f.userClick(Ctl::Command1); // a channel more
+            f.userEdit(Ctl::Text1, typed[pick(std::size(typed))]);
+            f.userEdit(Ctl::Text2, std::to_string(pick(20)));
+            f.userSelect(Ctl::Combo9, pick(static_cast<unsigned>(f.control(Ctl::Combo9).entries.size())));
+            if (pick(2)) session.diskArray().edit(ArrayField::TargetDays, std::to_string(1 + pick(60)));
+            if (pick(2)) session.diskArray().edit(ArrayField::Disks, std::to_string(1 + pick(8)));
+        }
+        session.showRecorder(pick(static_cast<unsigned>(recorders)));
+        const SiteSummary summary = summarizeSite(session);
+        ASSERT_EQ(summary.recorders.size(), static_cast<std::size_t>(recorders));
+        double network = 0;
+        double day = 0;
+        long long cameras = 0;
+        for (int r = 0; r < recorders; ++r) {
+            SCOPED_TRACE("site " + std::to_string(n) + ", recorder " + std::to_string(r + 1));
+            session.showRecorder(r);
+            session.updateDiskArray();
+            const MainForm& f = session.form();
+            const RecorderSummary& row = summary.recorders[static_cast<std::size_t>(r)];
+            EXPECT_EQ(row.name, session.recorderName(r));
+            EXPECT_EQ(row.channels, f.control(Ctl::Label24).text);
+            EXPECT_EQ(row.stream, f.control(Ctl::Label43).text);
+            EXPECT_EQ(row.dayTotal, f.control(Ctl::Label26).text);
+            EXPECT_EQ(row.depth, f.control(Ctl::Label34).text + " " + f.control(Ctl::Label35).text);
+            EXPECT_EQ(row.disksNeeded, session.diskArray().view().disksNeeded);
+            const auto value = [&](std::string text) {
+                std::replace(text.begin(), text.end(), ',', '.');
+                return std::stod(text);
+            };
+            EXPECT_NEAR(value(row.networkStream), f.totalbitrate * 1024.0 / 1e6, 0.005);
+            network += value(row.networkStream);
+            day += value(row.dayTotal);
+            cameras += f.channelcount;
+        }
+        const auto sum = [&](double v) { return figureText(v, decimal); };
+        EXPECT_EQ(summary.networkStream, sum(network)) << "site " << n;
+        EXPECT_EQ(summary.dayTotal, sum(day)) << "site " << n;
+        EXPECT_EQ(summary.cameras, std::to_string(cameras)) << "site " << n;
     }
 }
 
