@@ -30,17 +30,24 @@ struct MeasuredRecord {
 // characters (TABs, line breaks, escapes, and the UTF-8 ones from U+0080 to
 // U+009F) made blanks, so that no name moves a table's columns or prints a
 // terminal's escape sequences.
+inline constexpr unsigned char kFirstPrintable = 0x20;
+inline constexpr unsigned char kDelete = 0x7F;
+inline constexpr unsigned char kWideControlLead = 0xC2; // U+0080 to U+009F: 0xC2, then 0x80 to 0x9F
+inline constexpr unsigned char kLastWideControl = 0x9F;
+inline constexpr unsigned char kContinuationMask = 0xC0;
+inline constexpr unsigned char kContinuation = 0x80;
+
 inline std::string oneLineName(std::string name)
 {
     std::string line;
     line.reserve(name.size());
     for (std::size_t i = 0; i < name.size(); ++i) {
         const auto c = static_cast<unsigned char>(name[i]);
-        const bool wideControl = c == 0xC2 && i + 1 < name.size() &&
-                                 static_cast<unsigned char>(name[i + 1]) >= 0x80 &&
-                                 static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+        const bool wideControl = c == kWideControlLead && i + 1 < name.size() &&
+                                 static_cast<unsigned char>(name[i + 1]) >= kContinuation &&
+                                 static_cast<unsigned char>(name[i + 1]) <= kLastWideControl;
         if (wideControl) ++i;
-        line += c < 0x20 || c == 0x7F || wideControl ? ' ' : name[i];
+        line += c < kFirstPrintable || c == kDelete || wideControl ? ' ' : name[i];
     }
     return line;
 }
@@ -50,7 +57,7 @@ inline std::size_t nameLength(std::string_view name)
 {
     std::size_t n = 0;
     for (const char c : name)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+        if ((static_cast<unsigned char>(c) & kContinuationMask) != kContinuation) ++n;
     return n;
 }
 
@@ -72,6 +79,7 @@ struct MeasuredCamera {
     std::string name;
     MeasuredRecord record;
     double appliedKbps = 0; // what "Применить" types: the program's Кбит/с, two decimals
+    std::string recorder;   // the recorder the site's list puts it on; empty: the one shown
 };
 
 } // namespace velmora

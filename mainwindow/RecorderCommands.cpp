@@ -7,6 +7,7 @@
 #include "TextDoor.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
 
@@ -18,7 +19,7 @@ RecorderCommands::RecorderCommands(QWidget& window, Platform& platform, PlanSess
       summary_(std::move(summary))
 {
     // The keys step through the recorders with the menu closed, from any control.
-    const auto key = [this](QKeySequence keys, int by) {
+    const auto key = [this](const QKeySequence& keys, int by) {
         auto* action = new QAction(&window_);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -33,6 +34,9 @@ void RecorderCommands::fillMenu(QMenu* menu)
 {
     using namespace menutexts;
     menu->clear();
+    // One of them is shown at a time: the entries are marked as choices are.
+    auto* choices = new QActionGroup(menu);
+    choices->setExclusive(true);
     for (int i = 0; i < session_.recorderCount(); ++i) {
         // "&1 Склад": the number is the entry's key; an "&" of the name stays a character.
         QString name = QString::fromStdString(session_.recorderName(i));
@@ -40,6 +44,7 @@ void RecorderCommands::fillMenu(QMenu* menu)
         const QString number = i < 9 ? QStringLiteral("&%1").arg(i + 1) : QString::number(i + 1);
         QAction* entry = menu->addAction(number + QLatin1Char(' ') + name);
         entry->setCheckable(true);
+        entry->setActionGroup(choices);
         entry->setChecked(i == session_.recorderShown());
         connect(entry, &QAction::triggered, this, [this, i] { show(i); });
     }

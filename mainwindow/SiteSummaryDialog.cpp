@@ -13,8 +13,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace velmora {
 
@@ -70,8 +73,10 @@ SiteSummaryDialog::SiteSummaryDialog(const PlanSession& session, QWidget* parent
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setTabKeyNavigation(false);
+    // Every column as wide as its words and figures; the window is made as
+    // wide as the table when it opens.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { emit recorderChosen(row); });
@@ -101,8 +106,18 @@ SiteSummaryDialog::SiteSummaryDialog(const PlanSession& session, QWidget* parent
     column->addLayout(end);
     const int line = fontMetrics().lineSpacing();
     table_->setMinimumHeight(line * 8);
-    resize(line * 60, line * 20);
     refresh();
+    // Wide enough for every column, tall enough for the rows of a large site
+    // (more scroll), within the screen.
+    const int frame = 2 * table_->frameWidth();
+    const int wide =
+        table_->horizontalHeader()->length() + frame + table_->verticalScrollBar()->sizeHint().width();
+    const int rows = std::min(table_->rowCount(), 12);
+    const int tall =
+        table_->horizontalHeader()->height() + rows * table_->verticalHeader()->defaultSectionSize() + frame;
+    table_->setMinimumSize(std::min(wide, line * 90), std::max(tall, line * 8));
+    adjustSize();
+    table_->setMinimumSize(line * 30, line * 8);
 }
 
 void SiteSummaryDialog::refresh()

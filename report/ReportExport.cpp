@@ -56,6 +56,7 @@ bool exportReportPdf(const PlanSession& session, const QString& path, QString* w
             page.fill(reportInputOf(session.recorderForm(recorder)));
             page.setNotes(QString::fromStdString(session.recorderNotes(recorder)));
             page.paintOnto(painter, device);
+            paintRecorderHeading(painter, device, QString::fromStdString(session.recorderName(recorder)));
         },
         why);
 }
@@ -67,6 +68,7 @@ bool exportChannelTableCsv(const PlanSession& session, const QString& path, QStr
         csv = channelTableCsv(session.form());
     } else {
         std::vector<RecorderTable> tables;
+        tables.reserve(static_cast<std::size_t>(session.recorderCount()));
         for (int i = 0; i < session.recorderCount(); ++i)
             tables.push_back({session.recorderName(i), &session.recorderForm(i)});
         csv = siteChannelTableCsv(tables);

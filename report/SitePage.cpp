@@ -19,9 +19,14 @@ namespace {
 namespace text = summarytexts;
 
 constexpr double kMarginMm = 15;
+constexpr double kHeadingTopMm = 5;
+constexpr double kTitlePoints = 14;
+constexpr double kTablePoints = 7.5;
+constexpr double kTotalPoints = 10;
+constexpr double kTotalWordsShare = 0.45; // of the width, the totals' words; their values the rest
 constexpr double kMmPerInch = 25.4;
 // Each column's share of the page's width; the recorder's name takes the most.
-constexpr std::array<double, text::kColumns.size()> kShares = {0.19, 0.07, 0.09, 0.09, 0.10,
+constexpr std::array<double, text::kColumns.size()> kShares = {0.17, 0.09, 0.09, 0.09, 0.10,
                                                                0.10, 0.11, 0.07, 0.08, 0.10};
 
 QFont pageFont(double points, bool bold)
@@ -47,14 +52,14 @@ void paintSitePage(QPainter& painter, const QPagedPaintDevice& device, const Sit
     const double width = device.width() - 2 * left;
     double y = kMarginMm * dots;
 
-    painter.setFont(pageFont(14, true));
+    painter.setFont(pageFont(kTitlePoints, true));
     const double titleHeight = painter.fontMetrics().height() * 1.6;
     painter.drawText(QRectF(left, y, width, titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                      qtText(text::kTitle));
     y += titleHeight;
 
     // The heading row, its words wrapped on up to three lines.
-    painter.setFont(pageFont(7.5, true));
+    painter.setFont(pageFont(kTablePoints, true));
     const double line = painter.fontMetrics().height();
     const double headHeight = line * 3.2;
     const double pad = line * 0.25;
@@ -72,7 +77,7 @@ void paintSitePage(QPainter& painter, const QPagedPaintDevice& device, const Sit
     y += headHeight + pad;
     painter.drawLine(QPointF(left, y), QPointF(left + width, y));
 
-    painter.setFont(pageFont(7.5, false));
+    painter.setFont(pageFont(kTablePoints, false));
     const double rowHeight = line * 1.5;
     for (const RecorderSummary& r : summary.recorders) {
         const std::string reached = !r.reached   ? std::string(text::kNotAsked)
@@ -93,7 +98,7 @@ void paintSitePage(QPainter& painter, const QPagedPaintDevice& device, const Sit
     painter.drawLine(QPointF(left, y), QPointF(left + width, y));
     y += line;
 
-    painter.setFont(pageFont(10, false));
+    painter.setFont(pageFont(kTotalPoints, false));
     const double totalHeight = painter.fontMetrics().height() * 1.4;
     const std::array<std::pair<std::string_view, QString>, 4> totals = {{
         {text::kCameras, QString::fromStdString(summary.cameras)},
@@ -110,6 +115,18 @@ void paintSitePage(QPainter& painter, const QPagedPaintDevice& device, const Sit
                          Qt::AlignLeft | Qt::AlignVCenter, value);
         y += totalHeight;
     }
+    painter.restore();
+}
+
+void paintRecorderHeading(QPainter& painter, const QPagedPaintDevice& device, const QString& name)
+{
+    painter.save();
+    const double dots = device.logicalDpiX() / kMmPerInch;
+    painter.setFont(pageFont(kTotalPoints, true));
+    const double left = kMarginMm * dots;
+    painter.drawText(
+        QRectF(left, kHeadingTopMm * dots, device.width() - 2 * left, painter.fontMetrics().height()),
+        Qt::AlignLeft | Qt::AlignTop, qtText(text::kRecorderPage).arg(name));
     painter.restore();
 }
 

@@ -223,6 +223,53 @@ void PlanSession::fillChannels(const std::vector<MeasuredCamera>& cameras)
     load(filled);
 }
 
+std::vector<std::string> PlanSession::recordersOf(const std::vector<MeasuredCamera>& cameras)
+{
+    std::vector<std::string> names;
+    for (const MeasuredCamera& c : cameras)
+        if (std::find(names.begin(), names.end(), c.recorder) == names.end()) names.push_back(c.recorder);
+    return names;
+}
+
+bool PlanSession::fillSite(const std::vector<MeasuredCamera>& cameras)
+{
+    if (cameras.empty()) return true;
+    const std::vector<std::string> named = recordersOf(cameras);
+    if (named.size() == 1) {
+        fillChannels(cameras);
+        return true;
+    }
+    std::vector<std::string> have = recorderNames();
+    std::size_t missing = 0;
+    for (const std::string& name : named)
+        if (std::find(have.begin(), have.end(), name) == have.end()) ++missing;
+    if (have.size() + missing > static_cast<std::size_t>(kMaxRecorders)) return false;
+    if (!kept_) kept_ = site();
+    for (const std::string& name : named) {
+        std::vector<MeasuredCamera> own;
+        for (const MeasuredCamera& c : cameras)
+            if (c.recorder == name) own.push_back(c);
+        auto at = std::find(have.begin(), have.end(), name);
+        if (at == have.end()) {
+            recorders_.push_back(startedRecorder(name));
+            have.push_back(name);
+            at = have.end() - 1;
+        }
+        showRecorder(static_cast<int>(at - have.begin()));
+        load(filledPlan(own));
+    }
+    // A recorder the list does not name that is as a window just started
+    // holds nothing to keep: the site is the list's.
+    const Plan started = planOf(*makeForm_(host_), DiskArrayForm(decimal_), {});
+    for (int i = recorderCount() - 1; i >= 0 && recorderCount() > 1; --i)
+        if (std::find(named.begin(), named.end(), recorderName(i)) == named.end() &&
+            recorderPlan(i) == started)
+            removeRecorder(i);
+    const std::vector<std::string> now = recorderNames();
+    showRecorder(static_cast<int>(std::find(now.begin(), now.end(), named.front()) - now.begin()));
+    return true;
+}
+
 std::optional<float> PlanSession::depthWith(const std::vector<MeasuredCamera>& cameras) const
 {
     if (cameras.empty()) return std::nullopt;

@@ -90,6 +90,15 @@ public:
     // (measuredChannels()), the first one shown. The period, the disk size,
     // the notes and the disk-array dialog stay. One to kMaxChannels cameras.
     void fillChannels(const std::vector<MeasuredCamera>& cameras);
+    // A site's cameras fill the recorders their list names: each recorder of
+    // that name (made, after the last, where the site has none) gets its
+    // cameras as fillChannels() gives them; recorders the list does not name
+    // stay as they are, and the first recorder filled is shown. Cameras all
+    // of one recorder fill the recorder shown, whatever its name. False, and
+    // nothing changes, where the site would have more than kMaxRecorders.
+    bool fillSite(const std::vector<MeasuredCamera>& cameras);
+    // The recorders a site's cameras name, in the order they first come.
+    static std::vector<std::string> recordersOf(const std::vector<MeasuredCamera>& cameras);
     // The days the plan's disk would hold with its channels given way to
     // these cameras', by the window's own arithmetic; none where the window
     // would show no depth (no disk size, no camera, a day total of nothing).

@@ -15,9 +15,10 @@ namespace velmora {
 namespace {
 
 // The network's decimal Mbit/s of a stream in the program's Кбит/с (1024 bits).
+constexpr double kBitsPerMegabit = 1e6;
 double networkMbit(double programKbit)
 {
-    return programKbit * kUnitStep / 1e6;
+    return programKbit * kUnitStep / kBitsPerMegabit;
 }
 
 // A figure as the program writes it, read back: the rows' figures are what

@@ -30,6 +30,8 @@ inline constexpr std::string_view kNetworkUnit = "Mbit/s";
 inline constexpr std::string_view kDayTotal = "Архив объекта за день:";
 inline constexpr std::string_view kDayTotalUnit = "Гбайт";
 inline constexpr std::string_view kDisksNeeded = "Дисков на нужную глубину:";
+// Above each recorder's report page of a site's PDF.
+inline constexpr std::string_view kRecorderPage = "Регистратор «%1»";
 inline constexpr std::string_view kShow = "&Показать";
 inline constexpr std::string_view kClose = "&Закрыть";
 

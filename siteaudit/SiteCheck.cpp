@@ -129,7 +129,7 @@ SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tole
                 now[i] = atRate(channels[i], *c.nowKbps);
             }
         } else if (row.record && c.match == CheckMatch::None) {
-            added.push_back({c.name, *row.record, row.appliedKbps});
+            added.push_back({c.name, *row.record, row.appliedKbps, {}});
         }
         check.cameras.push_back(std::move(c));
     }

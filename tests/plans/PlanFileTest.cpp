@@ -544,7 +544,7 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     yard.audioKbps.reset();
     yard.fps.reset();
     const std::vector<MeasuredCamera> cameras{
-        {"Въезд", gate, 4078.81}, {"Двор", yard, 1000.5}, {"=HYPERLINK(\"x\")", yard, 12}};
+        {"Въезд", gate, 4078.81, {}}, {"Двор", yard, 1000.5, {}}, {"=HYPERLINK(\"x\")", yard, 12, {}}};
     session.form().userEdit(Ctl::Text2, "0");
     EXPECT_FALSE(session.depthWith(cameras)) << "no disk size, no depth";
     session.form().userEdit(Ctl::Text2, "2");
@@ -587,6 +587,32 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
     form.userEdit(Ctl::Text1, "1200");
     EXPECT_EQ(form.cameras[1].name, "Двор");
     EXPECT_FALSE(form.cameras[1].measured);
+
+    // A site's list fills the recorders it names: one of them there already
+    // keeps its disk and its notes, the rest come as new windows, and one
+    // just started that the list does not name gives way.
+    {
+        PlanSession site = sessionFor(Layout::Tall, ".", host);
+        std::vector<MeasuredCamera> listed = cameras;
+        listed[0].recorder = listed[2].recorder = "Ворота";
+        listed[1].recorder = "Двор";
+        ASSERT_TRUE(site.fillSite(listed));
+        EXPECT_EQ(site.recorderNames(), (std::vector<std::string>{"Ворота", "Двор"}));
+        EXPECT_EQ(site.recorderShown(), 0);
+        EXPECT_EQ(site.form().channelcount, 2);
+        EXPECT_EQ(site.recorderForm(1).cameras[1].name, "Двор");
+        site.showRecorder(1);
+        site.form().userEdit(Ctl::Text2, "7");
+        site.setNotes("двор");
+        listed[0].recorder = "Склад";
+        ASSERT_TRUE(site.fillSite(listed));
+        EXPECT_EQ(site.recorderNames(), (std::vector<std::string>{"Ворота", "Двор", "Склад"}));
+        EXPECT_EQ(site.recorderShown(), 2);
+        EXPECT_EQ(site.recorderForm(0).channelcount, 1);
+        EXPECT_EQ(site.recorderForm(1).control(Ctl::Text2).text, "7");
+        EXPECT_EQ(site.recorderNotes(1), "двор");
+        EXPECT_TRUE(site.isModified());
+    }
 
     // The measuring dialog's "Применить" types with a period, which the field
     // reads whole under a comma too (a comma would give 2016).
