@@ -7,7 +7,8 @@ set -euo pipefail
 # qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Russian.
 # qt6-svg-dev: the build writes the icon as SVG for the installation.
 # FFmpeg's libraries (and pkg-config to find them) build velmora-measure.
-packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev
+# libx11-dev and libxdamage-dev build velmora-startpaint, the start-up benchmark's watcher.
+packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev libxdamage-dev
     fonts-liberation fonts-dejavu-core pkg-config libavformat-dev libavcodec-dev libavutil-dev)
 # Tools only some tests need: without them those tests are skipped.
 optional=()
