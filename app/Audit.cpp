@@ -2,11 +2,13 @@
 #include "Audit.h"
 
 #include "AuditRunner.h"
+#include "ChannelTable.h"
 #include "CommandLineTexts.h"
 #include "NumberRules.h"
 #include "PlanFile.h"
 #include "PlanSession.h"
 #include "Protocol.h"
+#include "Recorders.h"
 #include "SiteAudit.h"
 #include "Source.h"
 #include "SourceList.h"
@@ -113,6 +115,18 @@ QString listProblemText(const measure::SourceList& list)
             .arg(measure::kMaxListedSources + 1);
     case measure::ListProblem::NoAddress: return qtText(t::kListNoAddress).arg(list.line);
     case measure::ListProblem::NotUtf8: return qtText(t::kListNotUtf8).arg(list.line);
+    case measure::ListProblem::NameTooLong:
+        return qtText(t::kListNameTooLong).arg(list.line).arg(kMaxCameraNameLength);
+    case measure::ListProblem::RecorderNameTooLong:
+        return qtText(t::kListRecorderNameTooLong).arg(list.line).arg(kMaxRecorderNameLength);
+    case measure::ListProblem::RecorderFull:
+        return qtText(t::kListRecorderFull)
+            .arg(QString::fromStdString(list.recorder))
+            .arg(kMaxChannels)
+            .arg(list.line)
+            .arg(kMaxChannels + 1);
+    case measure::ListProblem::TooManyRecorders:
+        return qtText(t::kListTooManyRecorders).arg(kMaxRecorders).arg(list.line).arg(kMaxRecorders + 1);
     case measure::ListProblem::Empty: return qtText(t::kListEmpty);
     case measure::ListProblem::None: break;
     }
@@ -198,13 +212,18 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
 
     QCoreApplication app(argc, argv);
     const SiteAudit site = measureSite(list, command.auditSeconds, command.auditJobs);
-    std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
-                                    qtText(t::kTableFrame), qtText(t::kTableKbps), qtText(t::kTableApplied)}};
+    // A site of several recorders names each camera's.
+    const bool several = list.recorders().size() > 1;
+    QStringList headings{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kTableCodec),
+                         qtText(t::kTableFrame),  qtText(t::kTableKbps), qtText(t::kTableApplied)};
+    if (several) headings.insert(2, qtText(t::kTableRecorder));
+    std::vector<QStringList> table{headings};
     for (std::size_t i = 0; i < site.rows.size(); ++i) {
         const AuditedSource& row = site.rows[i];
-        const QString name = QString::fromStdString(row.source.name);
+        QStringList line{QString::number(i + 1), QString::fromStdString(row.source.name)};
+        if (several) line << QString::fromStdString(row.source.recorder);
         if (!row.record) {
-            table.push_back({QString::number(i + 1), name, qtText(t::kTableFailed).arg(whyNotMeasured(row))});
+            table.push_back(line << qtText(t::kTableFailed).arg(whyNotMeasured(row)));
             complain(
                 qtText(t::kSourceFailed)
                     .arg(i + 1)
@@ -217,8 +236,9 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
         QString frame = m.width > 0 && m.height > 0 ? qtText(t::kTableSize).arg(m.width).arg(m.height)
                                                     : qtText(t::kUnknown);
         if (m.fps) frame += QStringLiteral(", ") + qtText(t::kTableFps).arg(number(*m.fps, 2));
-        table.push_back({QString::number(i + 1), name, QString::fromStdString(m.codec), frame,
-                         number(m.videoKbps + m.audioKbps.value_or(0), 1), number(row.appliedKbps, 2)});
+        table.push_back(line << QString::fromStdString(m.codec) << frame
+                             << number(m.videoKbps + m.audioKbps.value_or(0), 1)
+                             << number(row.appliedKbps, 2));
     }
     const std::vector<MeasuredCamera> cameras = site.cameras();
     table.push_back({qtText(t::kTableTotal)
@@ -235,7 +255,11 @@ int runAudit(const CommandLine& command, int argc, char* argv[])
     // The plan as a window just started would hold it with these channels.
     QuietHost host;
     PlanSession session = sessionFor(Layout::Tall, decimal.toStdString(), host);
-    session.fillChannels(cameras);
+    // The list's recorders, each with its cameras; a lone recorder the list
+    // names keeps that name.
+    session.fillSite(cameras);
+    if (session.recorderCount() == 1 && session.recorderName(0) != cameras.front().recorder)
+        session.renameRecorder(0, cameras.front().recorder, nullptr);
     std::string reason;
     if (!session.saveAs(command.plan.toStdString(), &reason)) {
         complain(qtText(t::kFileFailed).arg(command.plan, qtText(reason)));

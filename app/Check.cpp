@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -84,24 +85,50 @@ std::optional<double> days(std::optional<float> d)
     return static_cast<double>(okrug(*d));
 }
 
+// A camera of the list with the recorder it came to.
+struct SiteCamera {
+    const CheckedCamera* camera;
+    const RecorderCheck* recorder;
+};
+
+// The cameras of every recorder, in the list's order.
+std::vector<SiteCamera> inListOrder(const std::vector<RecorderCheck>& checks)
+{
+    std::vector<SiteCamera> cameras;
+    for (const RecorderCheck& r : checks)
+        for (const CheckedCamera& c : r.check.cameras) cameras.push_back({&c, &r});
+    std::sort(cameras.begin(), cameras.end(),
+              [](const SiteCamera& a, const SiteCamera& b) { return a.camera->row < b.camera->row; });
+    return cameras;
+}
+
 // One JSON object, on one line, with the figures of the table.
-std::string checkJson(const SiteCheck& check, const std::string& plan)
+std::string checkJson(const std::vector<RecorderCheck>& checks, double tolerancePercent,
+                      const std::string& plan)
 {
     std::string out = "{\"verdict\":";
-    out += check.passed() ? "\"ok\"" : "\"short\"";
-    out += ",\"tolerance_percent\":" + decimalText(check.tolerancePercent, 2);
-    out += ",\"recorders\":[{\"plan\":" + measure::jsonString(plan);
-    out += ",\"depth_planned_days\":" + jsonNumber(days(check.plannedDays), 2);
-    out += ",\"depth_now_days\":" + jsonNumber(days(check.daysNow), 2);
-    out += ",\"days_wanted\":" + jsonNumber(check.daysWanted, 2);
-    out += std::string(",\"short\":") + (check.depthShort() ? "true" : "false") + "}]";
-    out += ",\"cameras\":[";
-    for (std::size_t i = 0; i < check.cameras.size(); ++i) {
-        const CheckedCamera& c = check.cameras[i];
+    out += allPassed(checks) ? "\"ok\"" : "\"short\"";
+    out += ",\"tolerance_percent\":" + decimalText(tolerancePercent, 2);
+    out += ",\"recorders\":[";
+    for (std::size_t r = 0; r < checks.size(); ++r) {
+        const SiteCheck& check = checks[r].check;
+        if (r) out += ',';
+        out += "{\"plan\":" + measure::jsonString(plan);
+        out += ",\"name\":" + measure::jsonString(checks[r].name);
+        out += ",\"depth_planned_days\":" + jsonNumber(days(check.plannedDays), 2);
+        out += ",\"depth_now_days\":" + jsonNumber(days(check.daysNow), 2);
+        out += ",\"days_wanted\":" + jsonNumber(check.daysWanted, 2);
+        out += std::string(",\"short\":") + (check.depthShort() ? "true" : "false") + "}";
+    }
+    out += "],\"cameras\":[";
+    const std::vector<SiteCamera> cameras = inListOrder(checks);
+    for (std::size_t i = 0; i < cameras.size(); ++i) {
+        const CheckedCamera& c = *cameras[i].camera;
         if (i) out += ',';
-        out += "{\"number\":" + std::to_string(i + 1);
+        out += "{\"number\":" + std::to_string(c.row + 1);
         out += ",\"name\":" + measure::jsonString(c.name);
         out += ",\"source\":" + measure::jsonString(c.source);
+        out += ",\"recorder\":" + measure::jsonString(cameras[i].recorder->name);
         out += ",\"match\":\"" + std::string(matchCode(c.match)) + "\"";
         out += ",\"channel\":" + (c.channel > 0 ? std::to_string(c.channel) : std::string("null"));
         out += ",\"planned_kbps\":" +
@@ -115,11 +142,15 @@ std::string checkJson(const SiteCheck& check, const std::string& plan)
         out += '}';
     }
     out += "],\"unmatched_channels\":[";
-    for (std::size_t i = 0; i < check.unmatched.size(); ++i) {
-        if (i) out += ',';
-        out += "{\"channel\":" + std::to_string(check.unmatched[i].channel) +
-               ",\"name\":" + measure::jsonString(check.unmatched[i].name) + '}';
-    }
+    bool first = true;
+    for (const RecorderCheck& r : checks)
+        for (const UncheckedChannel& u : r.check.unmatched) {
+            if (!first) out += ',';
+            first = false;
+            out += "{\"recorder\":" + measure::jsonString(r.name) +
+                   ",\"channel\":" + std::to_string(u.channel) + ",\"name\":" + measure::jsonString(u.name) +
+                   '}';
+        }
     out += "]}";
     return out;
 }
@@ -150,23 +181,29 @@ int runCheck(const CommandLine& command, int argc, char* argv[])
 
     QCoreApplication app(argc, argv);
     const SiteAudit site = measureSite(list, command.auditSeconds, command.auditJobs);
-    const SiteCheck check = checkSite(
-        session.plan(), site, command.tolerance, session.daysWanted(),
-        [&session](const std::vector<PlanChannel>& channels) { return session.depthWithChannels(channels); });
+    const std::vector<RecorderCheck> checks =
+        checkRecorders(session.recordersToCheck(), site, command.tolerance);
+    const int verdict = allPassed(checks) ? 0 : kExportFailed;
 
     if (command.json) {
-        std::fputs((checkJson(check, command.plan.toStdString()) + '\n').c_str(), stdout);
-        return check.passed() ? 0 : kExportFailed;
+        std::fputs((checkJson(checks, command.tolerance, command.plan.toStdString()) + '\n').c_str(), stdout);
+        return verdict;
     }
 
-    std::vector<QStringList> table{{qtText(t::kTableNumber), qtText(t::kTableName), qtText(t::kCheckChannel),
-                                    qtText(t::kCheckPlanned), qtText(t::kCheckNow), qtText(t::kCheckChange),
-                                    qtText(t::kCheckWhen)}};
+    // A site of several recorders names each camera's and each line's recorder.
+    const bool several = checks.size() > 1;
+    const auto quoted = [](const std::string& name) {
+        return qtText(t::kQuoted).arg(QString::fromStdString(name));
+    };
+    QStringList headings{qtText(t::kTableNumber),  qtText(t::kTableName), qtText(t::kCheckChannel),
+                         qtText(t::kCheckPlanned), qtText(t::kCheckNow),  qtText(t::kCheckChange),
+                         qtText(t::kCheckWhen)};
+    if (several) headings.insert(2, qtText(t::kTableRecorder));
+    std::vector<QStringList> table{headings};
     QStringList problems;
-    for (std::size_t i = 0; i < check.cameras.size(); ++i) {
-        const CheckedCamera& c = check.cameras[i];
-        const QString name = qtText(t::kQuoted).arg(QString::fromStdString(c.name));
-        const QString who = qtText(t::kCheckCamera).arg(i + 1).arg(name);
+    for (const SiteCamera& at : inListOrder(checks)) {
+        const CheckedCamera& c = *at.camera;
+        const QString who = qtText(t::kCheckCamera).arg(c.row + 1).arg(quoted(c.name));
         QString change;
         if (c.changePercent) {
             const QString shown = number(*c.changePercent, 1);
@@ -175,10 +212,15 @@ int runCheck(const CommandLine& command, int argc, char* argv[])
         }
         QString when = QString::fromStdString(c.measuredAt);
         if (!c.plannedAt.empty()) when += qtText(t::kCheckPlannedAt).arg(QString::fromStdString(c.plannedAt));
-        table.push_back({QString::number(i + 1), QString::fromStdString(c.name),
+        QStringList line{QString::number(c.row + 1),
+                         QString::fromStdString(c.name),
                          c.channel > 0 ? QString::number(c.channel) : QStringLiteral("—"),
                          c.plannedKbps ? number(okrug(*c.plannedKbps), 2) : QString(),
-                         c.nowKbps ? number(*c.nowKbps, 2) : qtText(t::kCheckNotMeasured), change, when});
+                         c.nowKbps ? number(*c.nowKbps, 2) : qtText(t::kCheckNotMeasured),
+                         change,
+                         when};
+        if (several) line.insert(2, QString::fromStdString(at.recorder->name));
+        table.push_back(line);
         if (!c.nowKbps) {
             AuditedSource row;
             row.trouble = c.trouble;
@@ -186,12 +228,13 @@ int runCheck(const CommandLine& command, int argc, char* argv[])
             problems << who + qtText(t::kCheckNotMeasuredBecause).arg(whyNotMeasured(row));
         }
         if (const QString trouble = matchTrouble(c.match); !trouble.isEmpty()) problems << who + trouble;
-        if (c.grew) problems << who + qtText(t::kCheckGrew).arg(change, number(check.tolerancePercent, 1));
+        if (c.grew) problems << who + qtText(t::kCheckGrew).arg(change, number(command.tolerance, 1));
     }
-    for (const UncheckedChannel& u : check.unmatched)
-        problems << qtText(t::kCheckUnmatched)
-                        .arg(u.channel)
-                        .arg(qtText(t::kQuoted).arg(QString::fromStdString(u.name)));
+    for (const RecorderCheck& r : checks)
+        for (const UncheckedChannel& u : r.check.unmatched)
+            problems << (several
+                             ? qtText(t::kCheckUnmatchedOf).arg(u.channel).arg(quoted(u.name), quoted(r.name))
+                             : qtText(t::kCheckUnmatched).arg(u.channel).arg(quoted(u.name)));
     printTable(table);
 
     // A depth inside a line: the window's figure and day word, two decimals, no final period.
@@ -202,18 +245,26 @@ int runCheck(const CommandLine& command, int argc, char* argv[])
         return shown.trimmed();
     };
     const auto asDays = [](std::optional<float> d) { return d ? std::optional<double>(*d) : std::nullopt; };
-    QString depthLine =
-        qtText(t::kCheckDepth).arg(depth(asDays(check.plannedDays)), depth(asDays(check.daysNow)));
-    if (check.daysWanted) depthLine += qtText(t::kCheckWanted).arg(depth(check.daysWanted));
-    std::fputs((depthLine + QLatin1Char('.') + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
-    if (check.depthShort())
-        problems << qtText(t::kCheckDepthShort).arg(depth(asDays(check.daysNow)), depth(check.target()));
+    for (const RecorderCheck& r : checks) {
+        const SiteCheck& check = r.check;
+        const QString planned = depth(asDays(check.plannedDays));
+        const QString now = depth(asDays(check.daysNow));
+        QString depthLine = several ? qtText(t::kCheckRecorderDepth).arg(quoted(r.name), planned, now)
+                                    : qtText(t::kCheckDepth).arg(planned, now);
+        if (check.daysWanted) depthLine += qtText(t::kCheckWanted).arg(depth(check.daysWanted));
+        std::fputs((depthLine + QLatin1Char('.') + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
+        if (check.depthShort())
+            problems
+                << (several
+                        ? qtText(t::kCheckRecorderDepthShort).arg(quoted(r.name), now, depth(check.target()))
+                        : qtText(t::kCheckDepthShort).arg(now, depth(check.target())));
+    }
     for (const QString& p : problems) std::fputs((p + QLatin1Char('\n')).toLocal8Bit().constData(), stdout);
-    std::fputs((qtText(check.passed() ? t::kCheckPassed : t::kCheckFailed) + QLatin1Char('\n'))
+    std::fputs((qtText(verdict == 0 ? t::kCheckPassed : t::kCheckFailed) + QLatin1Char('\n'))
                    .toLocal8Bit()
                    .constData(),
                stdout);
-    return check.passed() ? 0 : kExportFailed;
+    return verdict;
 }
 
 } // namespace velmora

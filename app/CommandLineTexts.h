@@ -92,11 +92,19 @@ inline constexpr std::string_view kListTooMany = "в списке больше %
 inline constexpr std::string_view kListNoAddress = "в строке %1 есть имя, но нет адреса";
 inline constexpr std::string_view kListNotUtf8 = "строка %1 не в кодировке UTF-8: сохраните список в UTF-8";
 inline constexpr std::string_view kListEmpty = "в списке нет ни одного источника";
+inline constexpr std::string_view kListNameTooLong = "в строке %1 имя камеры длиннее %2 знаков";
+inline constexpr std::string_view kListRecorderNameTooLong = "в строке %1 имя регистратора длиннее %2 знаков";
+inline constexpr std::string_view kListRecorderFull =
+    "у регистратора «%1» больше %2 камер (строка %3 — уже %4-я)";
+inline constexpr std::string_view kListTooManyRecorders =
+    "в списке больше %1 регистраторов (строка %2 — уже %3-й)";
 
 // --audit: the table on standard output. The heading's columns, a measured
 // source's frame ("1920x1080, 25 к/с") and what stands for a figure not known.
 inline constexpr std::string_view kTableNumber = "№";
 inline constexpr std::string_view kTableName = "Камера";
+// The column of a site's recorders, where the list names more than one.
+inline constexpr std::string_view kTableRecorder = "Регистратор";
 inline constexpr std::string_view kTableCodec = "Кодек";
 inline constexpr std::string_view kTableFrame = "Кадр";
 inline constexpr std::string_view kTableKbps = "кбит/с";
@@ -165,6 +173,13 @@ inline constexpr std::string_view kCheckChannelTaken = ": её канал уже
 inline constexpr std::string_view kCheckGrew = ": поток вырос на %1, больше допуска %2 %";
 inline constexpr std::string_view kCheckUnmatched = "канал %1 %2: ни одна камера списка ему не соответствует";
 inline constexpr std::string_view kCheckDepthShort = "глубина архива сейчас %1 — меньше нужных %2";
+// The same for each recorder of a site of several.
+inline constexpr std::string_view kCheckRecorderDepth =
+    "Регистратор %1 — глубина архива: по плану %2, сейчас %3";
+inline constexpr std::string_view kCheckUnmatchedOf =
+    "канал %1 %2 регистратора %3: ни одна камера списка ему не соответствует";
+inline constexpr std::string_view kCheckRecorderDepthShort =
+    "регистратор %1: глубина архива сейчас %2 — меньше нужных %3";
 // The last line.
 inline constexpr std::string_view kCheckPassed = "Итог: план соблюдается.";
 inline constexpr std::string_view kCheckFailed = "Итог: план не соблюдается.";

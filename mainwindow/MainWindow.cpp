@@ -355,7 +355,8 @@ void MainWindow::showSiteSummary()
 
 void MainWindow::showSiteAudit()
 {
-    if (!siteAudit_) siteAudit_ = makeSiteAuditDialog(*this, platform_, *session_, [this] { refresh(); });
+    if (!siteAudit_)
+        siteAudit_ = makeSiteAuditDialog(*this, platform_, *session_, [this] { sessionShown(); });
     bringToFront(*siteAudit_);
 }
 

@@ -3,6 +3,7 @@
 
 #include "AuditRunner.h"
 #include "Causes.h"
+#include "ChannelTable.h"
 #include "Depth.h"
 #include "NumberRules.h"
 #include "PlainTextBox.h"
@@ -10,6 +11,7 @@
 #include "Platform.h"
 #include "Protocol.h"
 #include "RateChart.h"
+#include "Recorders.h"
 #include "ShownNumber.h"
 #include "SiteAuditTexts.h"
 #include "SiteCheck.h"
@@ -38,8 +40,9 @@ namespace {
 
 namespace text = measure::audittext;
 
-// The plan's two columns come last, and only while the plan has channels of the list's cameras.
-enum Column { Number, Name, Progress, Codec, Frame, Kbps, Applied, Planned, Change, ColumnCount };
+// The plan's two columns come last, and only while the plan has channels of
+// the list's cameras; the recorder's is shown where the list names several.
+enum Column { Number, Name, Recorder, Progress, Codec, Frame, Kbps, Applied, Planned, Change, ColumnCount };
 
 // The measuring program's cause as part of a row: "файл не найден".
 QString phrase(std::string_view sentence)
@@ -133,6 +136,7 @@ void setUpResults(QTableWidget& results)
     results.horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
     results.horizontalHeader()->setSectionResizeMode(Progress, QHeaderView::Stretch);
     results.setWordWrap(false);
+    results.setColumnHidden(Recorder, true);
 }
 
 // Why a camera of the list has no channel of the plan.
@@ -274,21 +278,41 @@ void SiteAuditDialog::listChanged()
         const QSignalBlocker quiet(results_);
         results_->setRowCount(0);
         addresses_.clear();
+        recorders_.clear();
         for (const measure::ListedSource& source : list.sources) {
             const int row = results_->rowCount();
             results_->insertRow(row);
             results_->setItem(row, Number, cell(QString::number(row + 1)));
             results_->setItem(row, Name, cell(QString::fromStdString(source.name), true));
+            results_->setItem(row, Recorder, cell(QString::fromStdString(source.recorder)));
             for (int c = Progress; c < results_->columnCount(); ++c)
                 results_->setItem(row, c, cell(QString()));
             addresses_ << QString::fromStdString(source.address);
+            recorders_.push_back(source.recorder);
         }
+        results_->setColumnHidden(Recorder, list.recorders().size() <= 1);
     }
     switch (list.problem) {
     case measure::ListProblem::TooMany:
         setStatus(qtText(text::kTooMany).arg(measure::kMaxListedSources).arg(list.line), true);
         break;
     case measure::ListProblem::NoAddress: setStatus(qtText(text::kNoAddress).arg(list.line), true); break;
+    case measure::ListProblem::NameTooLong:
+        setStatus(qtText(text::kNameTooLong).arg(list.line).arg(kMaxCameraNameLength), true);
+        break;
+    case measure::ListProblem::RecorderNameTooLong:
+        setStatus(qtText(text::kRecorderNameTooLong).arg(list.line).arg(kMaxRecorderNameLength), true);
+        break;
+    case measure::ListProblem::RecorderFull:
+        setStatus(qtText(text::kRecorderFull)
+                      .arg(QString::fromStdString(list.recorder))
+                      .arg(kMaxChannels)
+                      .arg(list.line),
+                  true);
+        break;
+    case measure::ListProblem::TooManyRecorders:
+        setStatus(qtText(text::kTooManyRecorders).arg(kMaxRecorders).arg(list.line), true);
+        break;
     default: setStatus(QString(), false); break;
     }
     fill_->setEnabled(false);
@@ -425,7 +449,10 @@ SiteAudit SiteAuditDialog::site() const
     for (qsizetype i = 0; i < addresses_.size() && i < results_->rowCount(); ++i)
         sources.push_back({.address = addresses_.at(i).toStdString(),
                            .name = results_->item(static_cast<int>(i), Name)->text().trimmed().toStdString(),
-                           .line = static_cast<int>(i) + 1});
+                           .line = static_cast<int>(i) + 1,
+                           .recorder = i < static_cast<qsizetype>(recorders_.size())
+                                           ? recorders_[static_cast<std::size_t>(i)]
+                                           : std::string()});
     return siteAudit(sources, runner_->rows());
 }
 
@@ -473,47 +500,59 @@ void SiteAuditDialog::setPlanShown(bool shown)
 // depth at the rates measured so far. Nothing of the plan changes.
 void SiteAuditDialog::showPlanCheck(const SiteAudit& audit)
 {
-    const SiteCheck check = checkSite(
-        session_.plan(), audit, kDefaultTolerancePercent, session_.daysWanted(),
-        [this](const std::vector<PlanChannel>& channels) { return session_.depthWithChannels(channels); });
-    const bool matched = std::any_of(check.cameras.begin(), check.cameras.end(),
-                                     [](const CheckedCamera& c) { return c.channel > 0; });
+    const std::vector<RecorderCheck> checks =
+        checkRecorders(session_.recordersToCheck(), audit, kDefaultTolerancePercent);
+    const auto anyCamera = [&checks](auto&& is) {
+        return std::any_of(checks.begin(), checks.end(), [&is](const RecorderCheck& r) {
+            return std::any_of(r.check.cameras.begin(), r.check.cameras.end(), is);
+        });
+    };
+    const bool matched = anyCamera([](const CheckedCamera& c) { return c.channel > 0; });
     const QSignalBlocker quiet(results_); // the cells written here are not names typed
     setPlanShown(matched);
     if (!matched) return;
     const QColor grown = legibleOn(kDarkRed, results_->palette().color(QPalette::Base));
-    for (std::size_t i = 0; i < check.cameras.size() && i < static_cast<std::size_t>(results_->rowCount());
-         ++i) {
-        const CheckedCamera& c = check.cameras[i];
-        const int row = static_cast<int>(i);
-        QTableWidgetItem* planned = results_->item(row, Planned);
-        planned->setText(c.plannedKbps ? shownNumber(okrug(*c.plannedKbps), 2, platform_)
-                                       : unmatched(c.match));
-        planned->setToolTip(planned->text());
-        QString change;
-        if (c.changePercent) {
-            const QString shown = shownNumber(*c.changePercent, 1, platform_);
-            const bool up = *c.changePercent > 0 && shown != QLatin1String("0");
-            change = qtText(text::kChange).arg((up ? QStringLiteral("+") : QString()) + shown);
+    for (const RecorderCheck& r : checks)
+        for (const CheckedCamera& c : r.check.cameras) {
+            const int row = c.row;
+            if (row < 0 || row >= results_->rowCount()) continue;
+            QTableWidgetItem* planned = results_->item(row, Planned);
+            planned->setText(c.plannedKbps ? shownNumber(okrug(*c.plannedKbps), 2, platform_)
+                                           : unmatched(c.match));
+            planned->setToolTip(planned->text());
+            QString change;
+            if (c.changePercent) {
+                const QString shown = shownNumber(*c.changePercent, 1, platform_);
+                const bool up = *c.changePercent > 0 && shown != QLatin1String("0");
+                change = qtText(text::kChange).arg((up ? QStringLiteral("+") : QString()) + shown);
+            }
+            QTableWidgetItem* changed = results_->item(row, Change);
+            changed->setText(change);
+            changed->setData(Qt::ForegroundRole, c.grew ? QVariant(grown) : QVariant());
+            changed->setToolTip(
+                c.grew ? qtText(text::kGrew).arg(shownNumber(kDefaultTolerancePercent, 1, platform_))
+                       : QString());
         }
-        QTableWidgetItem* changed = results_->item(row, Change);
-        changed->setText(change);
-        changed->setData(Qt::ForegroundRole, c.grew ? QVariant(grown) : QVariant());
-        changed->setToolTip(
-            c.grew ? qtText(text::kGrew).arg(shownNumber(check.tolerancePercent, 1, platform_)) : QString());
-    }
     const auto depth = [this](std::optional<float> days) {
         return days ? depthShown(days) : qtText(text::kPlanNoDepth);
     };
-    // Before a camera of the plan is measured the depth now is the plan's own.
-    const bool measured = std::any_of(check.cameras.begin(), check.cameras.end(),
-                                      [](const CheckedCamera& c) { return c.channel > 0 && c.nowKbps; });
-    QString line = qtText(text::kPlanDepth).arg(depth(check.plannedDays));
-    if (measured) line += qtText(text::kPlanNow).arg(depth(check.daysNow));
-    if (check.daysWanted) line += qtText(text::kPlanWanted).arg(depth(static_cast<float>(*check.daysWanted)));
-    const bool shortOf = check.depthShort();
-    if (shortOf) line += qtText(text::kPlanShort);
-    planDepth_->setText(line + QLatin1Char('.'));
+    // Before a camera of a recorder is measured its depth now is the plan's own.
+    QStringList lines;
+    bool shortOf = false;
+    for (const RecorderCheck& r : checks) {
+        const SiteCheck& check = r.check;
+        const bool measured = std::any_of(check.cameras.begin(), check.cameras.end(),
+                                          [](const CheckedCamera& c) { return c.channel > 0 && c.nowKbps; });
+        QString line = qtText(text::kPlanDepth).arg(depth(check.plannedDays));
+        if (measured) line += qtText(text::kPlanNow).arg(depth(check.daysNow));
+        if (check.daysWanted)
+            line += qtText(text::kPlanWanted).arg(depth(static_cast<float>(*check.daysWanted)));
+        if (check.depthShort()) line += qtText(text::kPlanShort);
+        shortOf = shortOf || check.depthShort();
+        if (checks.size() > 1) line.prepend(qtText(text::kPlanRecorder).arg(QString::fromStdString(r.name)));
+        lines << line + QLatin1Char('.');
+    }
+    planDepth_->setText(lines.join(QLatin1Char('\n')));
     planDepth_->setPalette(QPalette());
     if (shortOf) setLegibleTextColour(*planDepth_, kDarkRed);
 }
@@ -528,13 +567,20 @@ void SiteAuditDialog::fill()
     if (running()) return;
     const std::vector<MeasuredCamera> cameras = site().cameras();
     if (cameras.empty()) return;
+    const std::size_t recorders = PlanSession::recordersOf(cameras).size();
     // Asked first where something of the plan would be lost.
-    if (session_.fillLoses() &&
-        !platform_.askYesNo(this, qtText(text::kQuestionTitle), qtText(text::kQuestion).arg(cameras.size())))
+    const QString question = recorders > 1 ? qtText(text::kSiteQuestion).arg(cameras.size()).arg(recorders)
+                                           : qtText(text::kQuestion).arg(cameras.size());
+    if (session_.fillSiteLoses(cameras) && !platform_.askYesNo(this, qtText(text::kQuestionTitle), question))
         return;
-    session_.fillChannels(cameras);
+    if (!session_.fillSite(cameras)) {
+        setStatus(qtText(text::kSiteFull).arg(kMaxRecorders), true);
+        return;
+    }
     emit channelsFilled();
-    setStatus(qtText(text::kFilled).arg(cameras.size()), false);
+    setStatus(recorders > 1 ? qtText(text::kSiteFilled).arg(cameras.size()).arg(recorders)
+                            : qtText(text::kFilled).arg(cameras.size()),
+              false);
 }
 
 // The close box and Escape both end here: closing ends every measurement at once.

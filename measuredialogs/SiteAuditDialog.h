@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -81,7 +82,8 @@ private:
     QLabel* status_;
     QPushButton* fill_;
     QPushButton* close_;
-    QStringList addresses_; // of the rows, credentials and all: for the processes only
+    QStringList addresses_;              // of the rows, credentials and all: for the processes only
+    std::vector<std::string> recorders_; // of the rows, as the list names or fills them
     int askedSeconds_ = 10;
 };
 

@@ -23,8 +23,9 @@ inline constexpr std::string_view kCancel = "Отмена";
 inline constexpr std::string_view kFill = "&Заполнить каналы";
 inline constexpr std::string_view kClose = "Закрыть";
 // The table's columns.
-inline constexpr std::string_view kColumns[] = {"№",      "Камера",         "Ход", "Кодек", "Кадр",
-                                                "кбит/с", "В канал, Кбит/с"};
+// "Регистратор" is shown where the list names more than one.
+inline constexpr std::string_view kColumns[] = {"№",     "Камера", "Регистратор", "Ход",
+                                                "Кодек", "Кадр",   "кбит/с",      "В канал, Кбит/с"};
 // Beside them, where the window's plan has channels of the list's cameras:
 // each channel's rate and the change measured against it.
 inline constexpr std::string_view kPlanColumns[] = {"По плану, Кбит/с", "Изменение"};
@@ -66,6 +67,10 @@ inline constexpr std::string_view kBadSeconds = "Секунд на камеру 
 inline constexpr std::string_view kBadJobs = "Камер одновременно — от 1 до %1.";
 inline constexpr std::string_view kTooMany = "В списке больше %1 камер (строка %2).";
 inline constexpr std::string_view kNoAddress = "В строке %1 есть имя, но нет адреса.";
+inline constexpr std::string_view kNameTooLong = "В строке %1 имя камеры длиннее %2 знаков.";
+inline constexpr std::string_view kRecorderNameTooLong = "В строке %1 имя регистратора длиннее %2 знаков.";
+inline constexpr std::string_view kRecorderFull = "У регистратора «%1» больше %2 камер (строка %3).";
+inline constexpr std::string_view kTooManyRecorders = "В списке больше %1 регистраторов (строка %2).";
 inline constexpr std::string_view kEmpty = "В списке нет ни одной камеры.";
 inline constexpr std::string_view kListNotUtf8 =
     "Список «%1» не в кодировке UTF-8 (строка %2): сохраните его в UTF-8.";
@@ -77,5 +82,15 @@ inline constexpr std::string_view kQuestion = "Каналы окна будут 
                                               "Несохранённые изменения и прежние каналы пропадут. "
                                               "Заменить?";
 inline constexpr std::string_view kFilled = "Каналы окна заполнены: %1.";
+// A list of several recorders fills the whole site.
+inline constexpr std::string_view kSiteQuestion =
+    "Каналы регистраторов списка (%2) будут заменены измеренными "
+    "камерами (%1). Несохранённые изменения и прежние каналы "
+    "этих регистраторов пропадут. Заменить?";
+inline constexpr std::string_view kSiteFilled = "Каналы объекта заполнены: камер — %1, регистраторов — %2.";
+inline constexpr std::string_view kSiteFull =
+    "В объекте не может быть больше %1 регистраторов: удалите лишние или сократите список.";
+// The depth of each recorder, where the list names more than one.
+inline constexpr std::string_view kPlanRecorder = "«%1»: ";
 
 } // namespace velmora::measure::audittext

@@ -283,8 +283,14 @@ std::optional<double> PlanSession::daysWanted() const
 
 std::optional<float> PlanSession::depthWithChannels(const std::vector<PlanChannel>& channels) const
 {
+    return recorderDepthWithChannels(shown_, channels);
+}
+
+std::optional<float> PlanSession::recorderDepthWithChannels(int index,
+                                                            const std::vector<PlanChannel>& channels) const
+{
     if (channels.empty()) return std::nullopt;
-    Plan with = plan();
+    Plan with = recorderPlan(index);
     with.channels = channels;
     with.channelShown = 1;
     const auto form = makeForm_(host_);
@@ -292,6 +298,30 @@ std::optional<float> PlanSession::depthWithChannels(const std::vector<PlanChanne
     const double disk = form->control(Ctl::Text2).number;
     if (!(disk > 0) || !fitsSingle(disk) || !(form->totaldaily > 0)) return std::nullopt;
     return form->depthdays;
+}
+
+std::vector<RecorderToCheck> PlanSession::recordersToCheck() const
+{
+    std::vector<RecorderToCheck> out;
+    for (int i = 0; i < recorderCount(); ++i) {
+        out.push_back({recorderName(i), recorderPlan(i),
+                       recorderDiskArray(i).fieldValue(ArrayField::TargetDays),
+                       [this, i](const std::vector<PlanChannel>& channels) {
+                           return recorderDepthWithChannels(i, channels);
+                       }});
+    }
+    return out;
+}
+
+bool PlanSession::fillSiteLoses(const std::vector<MeasuredCamera>& cameras) const
+{
+    const std::vector<std::string> named = recordersOf(cameras);
+    if (named.size() <= 1) return fillLoses();
+    if (isModified()) return true;
+    for (int i = 0; i < recorderCount(); ++i)
+        if (std::find(named.begin(), named.end(), recorderName(i)) != named.end() && recorderSetUp(i))
+            return true;
+    return false;
 }
 
 PlanSession::ChannelShown PlanSession::channelShown() const

@@ -5,6 +5,7 @@
 #include "FormHost.h"
 #include "MainForm.h"
 #include "Plan.h"
+#include "SiteCheck.h"
 
 #include <functional>
 #include <memory>
@@ -105,12 +106,20 @@ public:
     std::optional<float> depthWith(const std::vector<MeasuredCamera>& cameras) const;
     // The same with the plan's channels given way to these.
     std::optional<float> depthWithChannels(const std::vector<PlanChannel>& channels) const;
+    // The same for a recorder of the site (0-based).
+    std::optional<float> recorderDepthWithChannels(int index, const std::vector<PlanChannel>& channels) const;
     // The days the plan's disk-array dialog wants ("Нужная глубина архива");
     // none where the plan does not set them.
     std::optional<double> daysWanted() const;
+    // Every recorder as the check against a site's list reads it, by its
+    // own disk, disk array and days wanted. The session must outlive them.
+    std::vector<RecorderToCheck> recordersToCheck() const;
     // Whether filling would lose something: changes not saved, or channels
     // other than the one a window just started has.
     bool fillLoses() const;
+    // The same for fillSite(): changes not saved, or a recorder it fills
+    // that has channels set up.
+    bool fillSiteLoses(const std::vector<MeasuredCamera>& cameras) const;
 
     // The disk-array dialog's "Применить": `size` goes into the disk-size
     // field as if typed there, and the unit becomes "Тбайт", so that the

@@ -18,7 +18,7 @@ std::vector<MeasuredCamera> SiteAudit::cameras() const
         if (!row.record) continue;
         std::string name = row.source.name;
         if (name.empty()) name = measure::withoutCredentials(row.source.address);
-        out.push_back({std::move(name), *row.record, row.appliedKbps, {}});
+        out.push_back({std::move(name), *row.record, row.appliedKbps, row.source.recorder});
     }
     return out;
 }

@@ -69,28 +69,42 @@ bool SiteCheck::passed() const
                        [](const CheckedCamera& c) { return c.nowKbps && c.channel > 0 && !c.grew; });
 }
 
-SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tolerancePercent,
-                    std::optional<double> daysWanted, const DepthOf& depthOf)
-{
-    SiteCheck check;
-    check.tolerancePercent = tolerancePercent;
-    check.daysWanted = daysWanted;
-    const std::vector<PlanChannel>& channels = plan.channels;
+namespace {
 
-    // A name or an address listed twice is not matched at all: which row is
-    // the camera would be a guess.
+// A row of the list as one recorder's check takes it.
+struct RowToCheck {
+    std::size_t index = 0; // in the list
+    bool listedTwice = false;
+    bool sharedName = false; // carried by channels of several recorders
+};
+
+// How often each name and each address comes in the list.
+std::map<std::string, int> listedCounts(const SiteAudit& site)
+{
     std::map<std::string, int> listed;
     for (const AuditedSource& row : site.rows) {
         ++listed[row.source.name];
         const std::string source = measure::withoutCredentials(row.source.address);
         if (source != row.source.name) ++listed[source];
     }
+    return listed;
+}
+
+SiteCheck checkRows(const FormContents& plan, const SiteAudit& site, const std::vector<RowToCheck>& rows,
+                    double tolerancePercent, std::optional<double> daysWanted, const DepthOf& depthOf)
+{
+    SiteCheck check;
+    check.tolerancePercent = tolerancePercent;
+    check.daysWanted = daysWanted;
+    const std::vector<PlanChannel>& channels = plan.channels;
 
     std::vector<bool> taken(channels.size(), false);
     std::vector<PlanChannel> now = channels;
     std::vector<MeasuredCamera> added;
-    for (const AuditedSource& row : site.rows) {
+    for (const RowToCheck& listed : rows) {
+        const AuditedSource& row = site.rows[listed.index];
         CheckedCamera c;
+        c.row = static_cast<int>(listed.index);
         c.name = row.source.name;
         c.source = measure::withoutCredentials(row.source.address);
         c.trouble = row.trouble;
@@ -100,9 +114,11 @@ SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tole
             c.measuredAt = row.record->measuredAt;
         }
         int index = -1;
-        if (listed[c.name] > 1 || listed[c.source] > 1) {
+        // A name or an address listed twice is not matched at all: which row
+        // is the camera would be a guess.
+        if (listed.listedTwice) {
             c.match = CheckMatch::ListedTwice;
-        } else if (const int byName = channelOf(channels, c.name, true); byName == -2) {
+        } else if (const int byName = channelOf(channels, c.name, true); byName == -2 || listed.sharedName) {
             c.match = CheckMatch::SharedName;
         } else if (byName >= 0) {
             c.match = CheckMatch::Name;
@@ -146,6 +162,67 @@ SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tole
     check.plannedDays = depthOf(channels);
     check.daysNow = depthOf(now);
     return check;
+}
+
+// The recorders (0-based) with a channel of this name or measured address.
+std::vector<std::size_t> recordersWith(const std::vector<RecorderToCheck>& recorders, const std::string& key,
+                                       bool byName)
+{
+    std::vector<std::size_t> found;
+    for (std::size_t r = 0; r < recorders.size(); ++r)
+        if (channelOf(recorders[r].plan.channels, key, byName) != -1) found.push_back(r);
+    return found;
+}
+
+} // namespace
+
+SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tolerancePercent,
+                    std::optional<double> daysWanted, const DepthOf& depthOf)
+{
+    std::map<std::string, int> listed = listedCounts(site);
+    std::vector<RowToCheck> rows;
+    for (std::size_t i = 0; i < site.rows.size(); ++i) {
+        const measure::ListedSource& s = site.rows[i].source;
+        rows.push_back({i, listed[s.name] > 1 || listed[measure::withoutCredentials(s.address)] > 1, false});
+    }
+    return checkRows(plan, site, rows, tolerancePercent, daysWanted, depthOf);
+}
+
+std::vector<RecorderCheck> checkRecorders(const std::vector<RecorderToCheck>& recorders,
+                                          const SiteAudit& site, double tolerancePercent)
+{
+    std::vector<RecorderCheck> checks;
+    if (recorders.empty()) return checks;
+    std::map<std::string, int> listed = listedCounts(site);
+    std::vector<std::vector<RowToCheck>> rows(recorders.size());
+    for (std::size_t i = 0; i < site.rows.size(); ++i) {
+        const measure::ListedSource& s = site.rows[i].source;
+        const std::string source = measure::withoutCredentials(s.address);
+        RowToCheck row{i, listed[s.name] > 1 || listed[source] > 1, false};
+        // The list's recorder, where the site has it.
+        const auto named = std::find_if(recorders.begin(), recorders.end(),
+                                        [&s](const RecorderToCheck& r) { return r.name == s.recorder; });
+        const std::size_t own = named == recorders.end() ? recorders.size() : named - recorders.begin();
+        std::vector<std::size_t> with = recordersWith(recorders, s.name, true);
+        if (with.empty()) with = recordersWith(recorders, source, false);
+        std::size_t home = own == recorders.size() ? 0 : own;
+        if (!row.listedTwice && !with.empty() && std::find(with.begin(), with.end(), own) == with.end()) {
+            home = with.front();
+            row.sharedName = with.size() > 1;
+        }
+        rows[home].push_back(row);
+    }
+    for (std::size_t r = 0; r < recorders.size(); ++r) {
+        const RecorderToCheck& to = recorders[r];
+        checks.push_back(
+            {to.name, checkRows(to.plan, site, rows[r], tolerancePercent, to.daysWanted, to.depthOf)});
+    }
+    return checks;
+}
+
+bool allPassed(const std::vector<RecorderCheck>& checks)
+{
+    return std::all_of(checks.begin(), checks.end(), [](const RecorderCheck& r) { return r.check.passed(); });
 }
 
 } // namespace velmora

@@ -31,6 +31,7 @@ enum class CheckMatch {
 };
 
 struct CheckedCamera {
+    int row = 0;        // 0-based, in the list
     std::string name;   // as listed
     std::string source; // the address without credentials
     CheckMatch match = CheckMatch::None;
@@ -80,5 +81,28 @@ using DepthOf = std::function<std::optional<float>(const std::vector<PlanChannel
 // Checks the measured site against the plan's channels.
 SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tolerancePercent,
                     std::optional<double> daysWanted, const DepthOf& depthOf);
+
+// A recorder of a site's plan, as the check reads it.
+struct RecorderToCheck {
+    std::string name;
+    FormContents plan;
+    std::optional<double> daysWanted;
+    DepthOf depthOf; // by this recorder's disk and disk array
+};
+
+struct RecorderCheck {
+    std::string name;
+    SiteCheck check; // its cameras are the list's rows that came to it
+};
+
+// Checks the measured site against a site's recorders. Each camera goes to
+// the recorder with a channel of its name (the one its list line names
+// where several have), else with a channel measured from its address, else
+// to the recorder its list line names, else to the first. A name several
+// recorders carry without the list saying which is matched to none.
+std::vector<RecorderCheck> checkRecorders(const std::vector<RecorderToCheck>& recorders,
+                                          const SiteAudit& site, double tolerancePercent);
+// Every recorder passed().
+bool allPassed(const std::vector<RecorderCheck>& checks);
 
 } // namespace velmora

@@ -7,8 +7,10 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
 
 namespace velmora::measure {
 
@@ -49,7 +51,48 @@ SourceList readSourceStream(std::FILE* file)
     return readSourceList(bytes);
 }
 
+// Cameras the list gives no recorder fill the numbered recorders in turn,
+// each up to kMaxChannels with the cameras the list gives it by name.
+void fillRecorders(std::vector<ListedSource>& sources)
+{
+    std::map<std::string, int> count;
+    for (const ListedSource& s : sources)
+        if (!s.recorder.empty()) ++count[s.recorder];
+    int number = 1;
+    for (ListedSource& s : sources) {
+        if (!s.recorder.empty()) continue;
+        while (count[numberedRecorderName(number)] >= kMaxChannels) ++number;
+        s.recorder = numberedRecorderName(number);
+        ++count[s.recorder];
+    }
+}
+
+// The first camera past a recorder's kMaxChannels, or of a recorder past kMaxRecorders.
+SourceList overfull(SourceList list)
+{
+    std::map<std::string, int> count;
+    for (const ListedSource& s : list.sources) {
+        const int had = count[s.recorder]++;
+        if (had == 0 && static_cast<int>(count.size()) > kMaxRecorders)
+            return problem(ListProblem::TooManyRecorders, s.line);
+        if (had == kMaxChannels) {
+            SourceList full = problem(ListProblem::RecorderFull, s.line);
+            full.recorder = s.recorder;
+            return full;
+        }
+    }
+    return list;
+}
+
 } // namespace
+
+std::vector<std::string> SourceList::recorders() const
+{
+    std::vector<std::string> names;
+    for (const ListedSource& s : sources)
+        if (std::find(names.begin(), names.end(), s.recorder) == names.end()) names.push_back(s.recorder);
+    return names;
+}
 
 SourceList readSourceList(std::string_view text)
 {
@@ -66,20 +109,30 @@ SourceList readSourceList(std::string_view text)
         if (!validUtf8(raw)) return problem(ListProblem::NotUtf8, number);
         const std::string_view line = trimmed(raw);
         if (line.empty() || line.front() == '#') continue;
+        // The address ends at the first TAB, the name at the next; the recorder is the rest.
         const auto tab = raw.find('\t');
         const std::string_view address = trimmed(raw.substr(0, tab));
-        const std::string_view name =
-            tab == std::string_view::npos ? std::string_view() : trimmed(raw.substr(tab + 1));
+        const std::string_view rest =
+            tab == std::string_view::npos ? std::string_view() : raw.substr(tab + 1);
+        const auto nextTab = rest.find('\t');
+        const std::string_view name = trimmed(rest.substr(0, nextTab));
+        const std::string_view recorder =
+            nextTab == std::string_view::npos ? std::string_view() : trimmed(rest.substr(nextTab + 1));
         if (address.empty()) return problem(ListProblem::NoAddress, number);
         if (static_cast<int>(list.sources.size()) == kMaxListedSources)
             return problem(ListProblem::TooMany, number);
         // A name is one line of text: further TABs and other control
         // characters in it become blanks.
         std::string shown = oneLineName(name.empty() ? withoutCredentials(address) : std::string(name));
-        list.sources.push_back({std::string(address), std::move(shown), number});
+        if (nameLength(shown) > kMaxCameraNameLength) return problem(ListProblem::NameTooLong, number);
+        std::string own = std::string(trimmed(oneLineName(std::string(recorder))));
+        if (nameLength(own) > kMaxRecorderNameLength)
+            return problem(ListProblem::RecorderNameTooLong, number);
+        list.sources.push_back({std::string(address), std::move(shown), number, std::move(own)});
     }
     if (list.sources.empty()) return problem(ListProblem::Empty);
-    return list;
+    fillRecorders(list.sources);
+    return overfull(std::move(list));
 }
 
 SourceList readSourceListFile(const std::string& path)

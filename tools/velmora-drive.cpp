@@ -201,14 +201,14 @@ private:
 
 namespace {
 
-// A table's rows, one a line, its cells between " | ".
+// A table's rows, one a line, its shown cells between " | ".
 QString tableText(const QTableWidget& table)
 {
     QStringList rows;
     for (int r = 0; r < table.rowCount(); ++r) {
         QStringList cells;
         for (int c = 0; c < table.columnCount(); ++c)
-            cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
+            if (!table.isColumnHidden(c)) cells << (table.item(r, c) ? table.item(r, c)->text() : QString());
         rows << cells.join(QStringLiteral(" | "));
     }
     return rows.join(QLatin1Char('\n'));

@@ -437,7 +437,8 @@ TEST(SiteAuditDialog, ShowsTheChangeAgainstThePlanAndChangesNothing)
     };
     site.findChild<PlainTextBox*>(QStringLiteral("list"))->setPlainText("/v/a.mp4\tВъезд\n/v/b.mp4\tДвор\n");
     ASSERT_TRUE(measure());
-    EXPECT_EQ(table->columnCount(), 7) << "the start-up channel is no camera of the list";
+    EXPECT_EQ(table->columnCount(), 8) << "the start-up channel is no camera of the list";
+    EXPECT_TRUE(table->isColumnHidden(2)) << "a list of one recorder shows no recorder";
     EXPECT_TRUE(depth->isHidden());
 
     site.findChild<QPushButton*>(QStringLiteral("fill"))->click();
@@ -446,11 +447,11 @@ TEST(SiteAuditDialog, ShowsTheChangeAgainstThePlanAndChangesNothing)
     m.window->refresh();
     measuredAt(200);
     ASSERT_TRUE(measure());
-    ASSERT_EQ(table->columnCount(), 9);
+    ASSERT_EQ(table->columnCount(), 10);
     for (int row = 0; row < 2; ++row) {
-        EXPECT_EQ(table->item(row, 7)->text(), "100");
-        EXPECT_EQ(table->item(row, 8)->text(), "+100 %");
-        EXPECT_TRUE(table->item(row, 8)->data(Qt::ForegroundRole).isValid()) << "grown beyond the tolerance";
+        EXPECT_EQ(table->item(row, 8)->text(), "100");
+        EXPECT_EQ(table->item(row, 9)->text(), "+100 %");
+        EXPECT_TRUE(table->item(row, 9)->data(Qt::ForegroundRole).isValid()) << "grown beyond the tolerance";
     }
     EXPECT_FALSE(depth->isHidden());
     EXPECT_TRUE(depth->text().endsWith(" — меньше, чем нужно.")) << depth->text().toStdString();
@@ -458,8 +459,25 @@ TEST(SiteAuditDialog, ShowsTheChangeAgainstThePlanAndChangesNothing)
 
     // A name typed twice matches neither camera: nothing of the plan is guessed.
     table->item(0, 1)->setText(QStringLiteral("Двор"));
-    EXPECT_EQ(table->columnCount(), 7);
+    EXPECT_EQ(table->columnCount(), 8);
     EXPECT_TRUE(depth->isHidden());
+
+    // A list naming two recorders shows them and fills the site: each
+    // recorder its camera, the first of them shown, the recorder filled
+    // before kept, and the depth of each.
+    m.platform.answer = true;
+    site.findChild<PlainTextBox*>(QStringLiteral("list"))
+        ->setPlainText("/v/a.mp4\tВъезд\tСклад\n/v/b.mp4\tДвор\tОфис\n");
+    EXPECT_FALSE(table->isColumnHidden(2));
+    EXPECT_EQ(table->item(1, 2)->text(), "Офис");
+    ASSERT_TRUE(measure());
+    site.findChild<QPushButton*>(QStringLiteral("fill"))->click();
+    PlanSession& session = m.window->session();
+    ASSERT_EQ(session.recorderNames(), (std::vector<std::string>{"Регистратор 1", "Склад", "Офис"}));
+    EXPECT_EQ(session.recorderShown(), 1);
+    EXPECT_EQ(session.recorderForm(2).contents().channels.size(), 1U);
+    EXPECT_EQ(m.window->form().ch.chbitrate[1], 200.0F);
+    EXPECT_EQ(depth->text().count(QLatin1Char('\n')), 2) << depth->text().toStdString();
 }
 
 } // namespace
