@@ -85,6 +85,11 @@ std::optional<double> days(std::optional<float> d)
     return static_cast<double>(okrug(*d));
 }
 
+QString quoted(const std::string& name)
+{
+    return qtText(t::kQuoted).arg(QString::fromStdString(name));
+}
+
 // A camera of the list with the recorder it came to.
 struct SiteCamera {
     const CheckedCamera* camera;
@@ -155,6 +160,58 @@ std::string checkJson(const std::vector<RecorderCheck>& checks, double tolerance
     return out;
 }
 
+// Prints the table of the cameras and gives the lines of what falls short
+// with them: a camera not measured, not matched or grown, a channel left over.
+template <typename Number>
+QStringList printCameras(const std::vector<RecorderCheck>& checks, double tolerancePercent,
+                         const Number& number)
+{
+    // A site of several recorders names each camera's and each line's recorder.
+    const bool several = checks.size() > 1;
+    QStringList headings{qtText(t::kTableNumber),  qtText(t::kTableName), qtText(t::kCheckChannel),
+                         qtText(t::kCheckPlanned), qtText(t::kCheckNow),  qtText(t::kCheckChange),
+                         qtText(t::kCheckWhen)};
+    if (several) headings.insert(2, qtText(t::kTableRecorder));
+    std::vector<QStringList> table{headings};
+    QStringList problems;
+    for (const SiteCamera& at : inListOrder(checks)) {
+        const CheckedCamera& c = *at.camera;
+        const QString who = qtText(t::kCheckCamera).arg(c.row + 1).arg(quoted(c.name));
+        QString change;
+        if (c.changePercent) {
+            const QString shown = number(*c.changePercent, 1);
+            change = (*c.changePercent > 0 && shown != QLatin1String("0") ? QStringLiteral("+") : QString()) +
+                     shown + QStringLiteral(" %");
+        }
+        QString when = QString::fromStdString(c.measuredAt);
+        if (!c.plannedAt.empty()) when += qtText(t::kCheckPlannedAt).arg(QString::fromStdString(c.plannedAt));
+        QStringList line{QString::number(c.row + 1),
+                         QString::fromStdString(c.name),
+                         c.channel > 0 ? QString::number(c.channel) : QStringLiteral("—"),
+                         c.plannedKbps ? number(okrug(*c.plannedKbps), 2) : QString(),
+                         c.nowKbps ? number(*c.nowKbps, 2) : qtText(t::kCheckNotMeasured),
+                         change,
+                         when};
+        if (several) line.insert(2, QString::fromStdString(at.recorder->name));
+        table.push_back(line);
+        if (!c.nowKbps) {
+            AuditedSource row;
+            row.trouble = c.trouble;
+            row.cause = c.cause;
+            problems << who + qtText(t::kCheckNotMeasuredBecause).arg(whyNotMeasured(row));
+        }
+        if (const QString trouble = matchTrouble(c.match); !trouble.isEmpty()) problems << who + trouble;
+        if (c.grew) problems << who + qtText(t::kCheckGrew).arg(change, number(tolerancePercent, 1));
+    }
+    for (const RecorderCheck& r : checks)
+        for (const UncheckedChannel& u : r.check.unmatched)
+            problems << (several
+                             ? qtText(t::kCheckUnmatchedOf).arg(u.channel).arg(quoted(u.name), quoted(r.name))
+                             : qtText(t::kCheckUnmatched).arg(u.channel).arg(quoted(u.name)));
+    printTable(table);
+    return problems;
+}
+
 } // namespace
 
 int runCheck(const CommandLine& command, int argc, char* argv[])
@@ -192,50 +249,7 @@ int runCheck(const CommandLine& command, int argc, char* argv[])
 
     // A site of several recorders names each camera's and each line's recorder.
     const bool several = checks.size() > 1;
-    const auto quoted = [](const std::string& name) {
-        return qtText(t::kQuoted).arg(QString::fromStdString(name));
-    };
-    QStringList headings{qtText(t::kTableNumber),  qtText(t::kTableName), qtText(t::kCheckChannel),
-                         qtText(t::kCheckPlanned), qtText(t::kCheckNow),  qtText(t::kCheckChange),
-                         qtText(t::kCheckWhen)};
-    if (several) headings.insert(2, qtText(t::kTableRecorder));
-    std::vector<QStringList> table{headings};
-    QStringList problems;
-    for (const SiteCamera& at : inListOrder(checks)) {
-        const CheckedCamera& c = *at.camera;
-        const QString who = qtText(t::kCheckCamera).arg(c.row + 1).arg(quoted(c.name));
-        QString change;
-        if (c.changePercent) {
-            const QString shown = number(*c.changePercent, 1);
-            change = (*c.changePercent > 0 && shown != QLatin1String("0") ? QStringLiteral("+") : QString()) +
-                     shown + QStringLiteral(" %");
-        }
-        QString when = QString::fromStdString(c.measuredAt);
-        if (!c.plannedAt.empty()) when += qtText(t::kCheckPlannedAt).arg(QString::fromStdString(c.plannedAt));
-        QStringList line{QString::number(c.row + 1),
-                         QString::fromStdString(c.name),
-                         c.channel > 0 ? QString::number(c.channel) : QStringLiteral("—"),
-                         c.plannedKbps ? number(okrug(*c.plannedKbps), 2) : QString(),
-                         c.nowKbps ? number(*c.nowKbps, 2) : qtText(t::kCheckNotMeasured),
-                         change,
-                         when};
-        if (several) line.insert(2, QString::fromStdString(at.recorder->name));
-        table.push_back(line);
-        if (!c.nowKbps) {
-            AuditedSource row;
-            row.trouble = c.trouble;
-            row.cause = c.cause;
-            problems << who + qtText(t::kCheckNotMeasuredBecause).arg(whyNotMeasured(row));
-        }
-        if (const QString trouble = matchTrouble(c.match); !trouble.isEmpty()) problems << who + trouble;
-        if (c.grew) problems << who + qtText(t::kCheckGrew).arg(change, number(command.tolerance, 1));
-    }
-    for (const RecorderCheck& r : checks)
-        for (const UncheckedChannel& u : r.check.unmatched)
-            problems << (several
-                             ? qtText(t::kCheckUnmatchedOf).arg(u.channel).arg(quoted(u.name), quoted(r.name))
-                             : qtText(t::kCheckUnmatched).arg(u.channel).arg(quoted(u.name)));
-    printTable(table);
+    QStringList problems = printCameras(checks, command.tolerance, number);
 
     // A depth inside a line: the window's figure and day word, two decimals, no final period.
     const auto depth = [&separator](std::optional<double> d) {

@@ -42,8 +42,8 @@ inline constexpr std::string_view kDecimalOption =
     "(по умолчанию — системный).";
 inline constexpr std::string_view kDecimalValue = "C";
 inline constexpr std::string_view kAuditOption =
-    "Измерить все камеры объекта из списка (строка — адрес или запись, через TAB — имя камеры; "
-    "«-» — стандартный ввод) и записать план в файл --save, без окна.";
+    "Измерить все камеры объекта из списка (строка — адрес или запись, через TAB — имя камеры, "
+    "ещё через TAB — регистратор; «-» — стандартный ввод) и записать план в файл --save, без окна.";
 inline constexpr std::string_view kAuditValue = "СПИСОК";
 inline constexpr std::string_view kSaveOption = "Файл плана, который пишет --audit.";
 inline constexpr std::string_view kSaveValue = "ПЛАН.velmora";

@@ -303,6 +303,7 @@ std::optional<float> PlanSession::recorderDepthWithChannels(int index,
 std::vector<RecorderToCheck> PlanSession::recordersToCheck() const
 {
     std::vector<RecorderToCheck> out;
+    out.reserve(recorders_.size());
     for (int i = 0; i < recorderCount(); ++i) {
         out.push_back({recorderName(i), recorderPlan(i),
                        recorderDiskArray(i).fieldValue(ArrayField::TargetDays),
