@@ -477,8 +477,11 @@ void SiteAuditDialog::showTotal()
                        .arg(results_->rowCount())
                        .arg(shownNumber(audit.appliedSum(), 2, platform_),
                             shownNumber(audit.appliedSumMbit(), 2, platform_));
-    if (const std::optional<float> days = session_.depthWith(cameras))
-        line += qtText(text::kDepth).arg(depthShown(days)); // two decimals, as the sum beside it
+    // The window's disk holds the cameras of one recorder; a site's each
+    // recorder's depth is under the table, once its channels are filled.
+    const std::optional<float> days =
+        PlanSession::recordersOf(cameras).size() > 1 ? std::nullopt : session_.depthWith(cameras);
+    if (days) line += qtText(text::kDepth).arg(depthShown(days)); // two decimals, as the sum beside it
     total_->setText(line + QLatin1Char('.'));
     showPlanCheck(audit);
 }
@@ -549,7 +552,10 @@ void SiteAuditDialog::showPlanCheck(const SiteAudit& audit)
             line += qtText(text::kPlanWanted).arg(depth(static_cast<float>(*check.daysWanted)));
         if (check.depthShort()) line += qtText(text::kPlanShort);
         shortOf = shortOf || check.depthShort();
-        if (checks.size() > 1) line.prepend(qtText(text::kPlanRecorder).arg(QString::fromStdString(r.name)));
+        if (checks.size() > 1) {
+            line[0] = line[0].toLower();
+            line.prepend(qtText(text::kPlanRecorder).arg(QString::fromStdString(r.name)));
+        }
         lines << line + QLatin1Char('.');
     }
     planDepth_->setText(lines.join(QLatin1Char('\n')));
