@@ -245,6 +245,13 @@ bool PlanSession::fillSite(const std::vector<MeasuredCamera>& cameras)
         if (std::find(have.begin(), have.end(), name) == have.end()) ++missing;
     if (have.size() + missing > static_cast<std::size_t>(kMaxRecorders)) return false;
     if (!kept_) kept_ = site();
+    // A lone recorder as a window just started has it is the list's first:
+    // the site's recorders come in the list's order.
+    const Plan started = planOf(*makeForm_(host_), DiskArrayForm(decimal_), {});
+    if (recorderCount() == 1 && recorderPlan(0) == started) {
+        recorder(0).name = named.front();
+        have = recorderNames();
+    }
     for (const std::string& name : named) {
         std::vector<MeasuredCamera> own;
         for (const MeasuredCamera& c : cameras)
@@ -260,7 +267,6 @@ bool PlanSession::fillSite(const std::vector<MeasuredCamera>& cameras)
     }
     // A recorder the list does not name that is as a window just started
     // holds nothing to keep: the site is the list's.
-    const Plan started = planOf(*makeForm_(host_), DiskArrayForm(decimal_), {});
     for (int i = recorderCount() - 1; i >= 0 && recorderCount() > 1; --i)
         if (std::find(named.begin(), named.end(), recorderName(i)) == named.end() &&
             recorderPlan(i) == started)

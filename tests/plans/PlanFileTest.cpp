@@ -596,6 +596,12 @@ TEST(PlanFile, ChannelsKeepTheirCamerasMeasurements)
         std::vector<MeasuredCamera> listed = cameras;
         listed[0].recorder = listed[2].recorder = "Ворота";
         listed[1].recorder = "Двор";
+        PlanSession fresh = sessionFor(Layout::Tall, ".", host);
+        std::vector<MeasuredCamera> numbered = listed;
+        numbered[1].recorder = numberedRecorderName(1);
+        ASSERT_TRUE(fresh.fillSite(numbered));
+        EXPECT_EQ(fresh.recorderNames(), (std::vector<std::string>{"Ворота", "Регистратор 1"}))
+            << "in the list's order";
         ASSERT_TRUE(site.fillSite(listed));
         EXPECT_EQ(site.recorderNames(), (std::vector<std::string>{"Ворота", "Двор"}));
         EXPECT_EQ(site.recorderShown(), 0);
