@@ -179,13 +179,7 @@ std::vector<std::size_t> recordersWith(const std::vector<RecorderToCheck>& recor
 SiteCheck checkSite(const FormContents& plan, const SiteAudit& site, double tolerancePercent,
                     std::optional<double> daysWanted, const DepthOf& depthOf)
 {
-    std::map<std::string, int> listed = listedCounts(site);
-    std::vector<RowToCheck> rows;
-    for (std::size_t i = 0; i < site.rows.size(); ++i) {
-        const measure::ListedSource& s = site.rows[i].source;
-        rows.push_back({i, listed[s.name] > 1 || listed[measure::withoutCredentials(s.address)] > 1, false});
-    }
-    return checkRows(plan, site, rows, tolerancePercent, daysWanted, depthOf);
+    return checkRecorders({{{}, plan, daysWanted, depthOf}}, site, tolerancePercent).front().check;
 }
 
 std::vector<RecorderCheck> checkRecorders(const std::vector<RecorderToCheck>& recorders,
