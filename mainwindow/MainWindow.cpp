@@ -21,6 +21,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace velmora {
 
@@ -77,11 +82,9 @@ void MainWindow::buildControls()
 {
     if (listStyle_) return; // made already
     const WindowDef& table = layoutTable(layout_);
-    // Every window of the program carries the drawn camera. The icon and the
-    // fonts are worked out here, after the window is shown at start-up: the
-    // icon is drawn at each size the desktop offers, and the first font look-up
-    // reads the whole font configuration.
-    setWindowIcon(domeCameraIcon());
+    // The fonts are worked out here, after the window is shown at start-up:
+    // the first font look-up reads the whole font configuration. The icon
+    // comes after the first paint (giveIcon()).
     setFont(qtFont(table.windowFont));
     setAcceptDrops(true); // a plan file dropped from a file manager opens (PlanCommands)
     listStyle_ = new NarrowListStyle;
@@ -101,6 +104,24 @@ void MainWindow::buildControls()
     orderFocus();
     menu_ = new WindowMenu(*this, menuEntries());
     refresh();
+    // A window that is never painted (one started minimised) still gets its icon.
+    QTimer::singleShot(kIconAtTheLatest, this, [this] { giveIcon(); });
+}
+
+void MainWindow::giveIcon()
+{
+    if (iconGiven_) return;
+    iconGiven_ = true;
+    // Every window of the program carries the drawn camera. The window
+    // system is handed it drawn at each size the desktop offers, which takes
+    // longer than the window's own first paint: it goes once the controls
+    // are on the screen.
+    setWindowIcon(domeCameraIcon());
+#ifdef __GLIBC__
+    // What start-up held for a moment (the font configuration's lists, the
+    // icon's sizes on their way to the window system) goes back to the system.
+    malloc_trim(0);
+#endif
 }
 
 void MainWindow::orderFocus()
@@ -284,6 +305,11 @@ void MainWindow::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     QPainter painter(this);
     drawLines(painter, layoutTable(layout_).lines);
+    // The children are painted and the whole put on the screen after this;
+    // the icon waits for the event loop.
+    if (!iconGiven_ && listStyle_)
+        QMetaObject::invokeMethod(
+            this, [this] { giveIcon(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -107,6 +108,9 @@ private:
     // Another plan or recorder took the form's place: every control, the
     // open windows, the title and the screen readers follow.
     void sessionShown();
+    // The icon, once, after the first paint or at kIconAtTheLatest.
+    void giveIcon();
+    static constexpr std::chrono::milliseconds kIconAtTheLatest{1000};
 
     Layout layout_;
     Platform& platform_;
@@ -124,6 +128,7 @@ private:
     QPointer<SiteSummaryDialog> summary_;
     QStyle* listStyle_ = nullptr;
     WindowMenu* menu_ = nullptr;
+    bool iconGiven_ = false;
 };
 
 } // namespace velmora

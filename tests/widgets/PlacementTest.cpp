@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -78,11 +79,13 @@ TEST(WindowPlacement, WindowsOpenCentred)
 }
 
 // The window system gets the program's icon for every window (the title bar,
-// the task switcher; on X11 _NET_WM_ICON).
+// the task switcher; on X11 _NET_WM_ICON). The main window's comes after its
+// first paint.
 TEST(WindowPlacement, EveryWindowCarriesTheProgramIcon)
 {
     FakePlatform platform;
     std::unique_ptr<MainWindow> main(startProgram(platform));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !main->windowHandle()->icon().isNull(); }));
     main->showReport();
     main->showAbout();
     for (QWidget* window : {static_cast<QWidget*>(main.get()), static_cast<QWidget*>(main->reportWindow()),

@@ -51,6 +51,8 @@ protected:
 TEST_P(WindowLookTest, EveryWindowCarriesTheCameraIcon)
 {
     const QImage camera = iconImage(domeCameraIcon());
+    // The main window's icon comes after its first paint.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->windowIcon().isNull(); }));
     window->showReport();
     window->showAbout();
     for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(window->reportWindow()),
