@@ -7,13 +7,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include <mutex>
-#include <thread>
 
 namespace velmora {
 
@@ -67,11 +65,6 @@ bool loadQtTranslations()
 
 MainWindow* startProgram(Platform& platform)
 {
-    // The first font look-up reads the whole font configuration; a second
-    // thread reads it while the bare window goes on the screen, and the
-    // controls' first font finds it read. The font database may be asked
-    // from any thread.
-    const std::jthread fonts([] { (void)QFontDatabase::families(QFontDatabase::Cyrillic); });
     loadQtTranslations();
     const Layout layout = chooseLayout(platform.screenHeight());
     // The bare window goes on the screen first; its controls are made while
