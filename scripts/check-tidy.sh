@@ -5,10 +5,16 @@
 # two files at a time. Needs the compile commands of a configured build
 # (default build/, or the folder given). Without clang-tidy it is skipped, but under CI
 # (CI=true) it fails.
+# A file's result is kept in VELMORA_TIDY_CACHE (default ~/.cache/velmora-tidy)
+# under a hash of everything clang-tidy reads for it (scripts/tidy-files.py):
+# a file that neither changed nor includes anything changed is not checked
+# again, and its findings are shown as they were. VELMORA_TIDY_CACHE= (empty)
+# checks every file afresh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build="${1:-build}"
+cache="${VELMORA_TIDY_CACHE-${XDG_CACHE_HOME:-$HOME/.cache}/velmora-tidy}"
 if ! command -v clang-tidy >/dev/null 2>&1; then
     # Under CI a missing tool is a failure, never a check that quietly passes.
     if [[ "${CI:-}" == "true" ]]; then
@@ -34,7 +40,7 @@ trap 'rm -f "$log"; rm -rf "$commands"' EXIT
 sed -E 's# -Winvalid-pch##g; s# -include [^ ]*/cmake_pch\.hxx##g' "$build/compile_commands.json" \
     >"$commands/compile_commands.json"
 status=0
-printf '%s\n' "${files[@]}" | xargs -P 2 -n 1 clang-tidy -p "$commands" --quiet >"$log" 2>&1 || status=1
+python3 scripts/tidy-files.py "$commands" 2 "$cache" "${files[@]}" >"$log" || status=1
 if ((status)); then
     grep -E 'error:|warning:' -A3 "$log" | grep -v '^[0-9]* warnings generated' >&2 || cat "$log" >&2
     echo "tidy: findings above" >&2

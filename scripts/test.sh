@@ -11,7 +11,8 @@
 # Tests run side by side, VELMORA_TEST_JOBS at a time (default: twice the
 # cores, since most of them wait on processes, servers and timers); those
 # that share something run one at a time by their RESOURCE_LOCK. The tidy
-# check runs beside the normal build's tests.
+# check runs beside the normal build's tests and the sanitizer stages, and
+# is waited for before the fuzzing, which takes every core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -49,21 +50,26 @@ run_ctest() {
     rm -f "$log"
 }
 # clang-tidy reads the build's compile commands only: it runs beside the
-# tests, which mostly wait, and its findings are shown once they are done.
+# tests, which mostly wait, and the sanitizer stages, and its findings are
+# shown once it is waited for.
 stage "normal tests, and tidy beside them"
 tidy_log=$(mktemp)
-setsid scripts/check-tidy.sh build >"$tidy_log" 2>&1 &
+setsid bash -c 'scripts/check-tidy.sh build; status=$?; echo "tidy took $((SECONDS)) s"; exit $status' \
+    >"$tidy_log" 2>&1 &
 tidy=$!
 # A failed test ends the command: the tidy check's processes go with it.
 trap 'kill -- -"$tidy" 2>/dev/null || true' EXIT
 run_ctest build
-echo "== tidy"
-tidy_status=0
-wait "$tidy" || tidy_status=$?
-trap - EXIT
-cat "$tidy_log"
-rm -f "$tidy_log"
-((tidy_status == 0)) || exit "$tidy_status"
+# Waits for the tidy check and shows what it found; a fault ends the command.
+wait_tidy() {
+    stage "the rest of the tidy check"
+    local status=0
+    wait "$tidy" || status=$?
+    trap - EXIT
+    cat "$tidy_log"
+    rm -f "$tidy_log"
+    ((status == 0)) || exit "$status"
+}
 
 # The fuzz targets need clang and its libFuzzer runtime.
 if command -v clang++ >/dev/null 2>&1 && compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-*.a" >/dev/null; then
@@ -72,6 +78,7 @@ if command -v clang++ >/dev/null 2>&1 && compgen -G "/usr/lib/llvm-*/lib/clang/*
     cmake --build build-fuzz
     stage "sanitizer tests"
     run_ctest build-fuzz
+    wait_tidy
     stage "short fuzzing run"
     scripts/fuzz.sh 30
 else
@@ -80,6 +87,7 @@ else
     cmake --build --preset sanitize
     stage "sanitizer tests"
     run_ctest build-asan
+    wait_tidy
 fi
 stage
 
