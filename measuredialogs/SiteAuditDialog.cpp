@@ -278,7 +278,6 @@ void SiteAuditDialog::listChanged()
         const QSignalBlocker quiet(results_);
         results_->setRowCount(0);
         addresses_.clear();
-        recorders_.clear();
         for (const measure::ListedSource& source : list.sources) {
             const int row = results_->rowCount();
             results_->insertRow(row);
@@ -288,7 +287,6 @@ void SiteAuditDialog::listChanged()
             for (int c = Progress; c < results_->columnCount(); ++c)
                 results_->setItem(row, c, cell(QString()));
             addresses_ << QString::fromStdString(source.address);
-            recorders_.push_back(source.recorder);
         }
         results_->setColumnHidden(Recorder, list.recorders().size() <= 1);
     }
@@ -450,9 +448,7 @@ SiteAudit SiteAuditDialog::site() const
         sources.push_back({.address = addresses_.at(i).toStdString(),
                            .name = results_->item(static_cast<int>(i), Name)->text().trimmed().toStdString(),
                            .line = static_cast<int>(i) + 1,
-                           .recorder = i < static_cast<qsizetype>(recorders_.size())
-                                           ? recorders_[static_cast<std::size_t>(i)]
-                                           : std::string()});
+                           .recorder = results_->item(static_cast<int>(i), Recorder)->text().toStdString()});
     return siteAudit(sources, runner_->rows());
 }
 
@@ -505,12 +501,10 @@ void SiteAuditDialog::showPlanCheck(const SiteAudit& audit)
 {
     const std::vector<RecorderCheck> checks =
         checkRecorders(session_.recordersToCheck(), audit, kDefaultTolerancePercent);
-    const auto anyCamera = [&checks](auto&& is) {
-        return std::any_of(checks.begin(), checks.end(), [&is](const RecorderCheck& r) {
-            return std::any_of(r.check.cameras.begin(), r.check.cameras.end(), is);
-        });
-    };
-    const bool matched = anyCamera([](const CheckedCamera& c) { return c.channel > 0; });
+    const bool matched = std::any_of(checks.begin(), checks.end(), [](const RecorderCheck& r) {
+        return std::any_of(r.check.cameras.begin(), r.check.cameras.end(),
+                           [](const CheckedCamera& c) { return c.channel > 0; });
+    });
     const QSignalBlocker quiet(results_); // the cells written here are not names typed
     setPlanShown(matched);
     if (!matched) return;

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 class QLabel;
@@ -82,8 +81,7 @@ private:
     QLabel* status_;
     QPushButton* fill_;
     QPushButton* close_;
-    QStringList addresses_;              // of the rows, credentials and all: for the processes only
-    std::vector<std::string> recorders_; // of the rows, as the list names or fills them
+    QStringList addresses_; // of the rows, credentials and all: for the processes only
     int askedSeconds_ = 10;
 };
 
