@@ -1,26 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt headers every window's sources read, parsed once per build instead
-# of once per source: each library, program and test of ours that uses Qt
-# Widgets reuses the precompiled headers of velmora_view. They share its
-# flags (Qt has every user compiled with -fPIC), as g++ needs to take them;
-# a target is found by what it links, so a folder or library that moves
-# needs nothing here.
+# of once per source: each library and program of ours that uses Qt Widgets
+# reuses the precompiled headers of velmora_view, and each test those of the
+# first test (they are compiled without optimisation, which g++ will not
+# mix). A target shares its host's flags (Qt has every user compiled with
+# -fPIC), as g++ needs to take them; a target is found by what it links, so
+# a folder or library that moves needs nothing here. velmora_targets_below
+# comes from TestTargets.cmake.
 
 set(VELMORA_QT_HEADERS
     <QApplication> <QCheckBox> <QComboBox> <QDir> <QFile> <QFileInfo> <QImage> <QLabel> <QLineEdit>
     <QMenu> <QPainter> <QPixmap> <QPlainTextEdit> <QPushButton> <QString> <QTimer> <QWidget>
     <memory> <string> <vector>)
-
-# Every target defined in DIR and the folders below it, into OUT.
-function(velmora_targets_below dir out)
-    get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
-    get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
-    foreach(sub ${subdirs})
-        velmora_targets_below(${sub} below)
-        list(APPEND targets ${below})
-    endforeach()
-    set(${out} ${targets} PARENT_SCOPE)
-endfunction()
 
 # Whether TARGET is one of ours (built with velmora_build_options, as the
 # headers were) that links Qt Widgets, itself or through a library of ours.
@@ -58,6 +49,7 @@ endfunction()
 
 function(velmora_precompile_qt_headers)
     target_precompile_headers(velmora_view PRIVATE ${VELMORA_QT_HEADERS})
+    set(test_headers "")
     velmora_targets_below(${PROJECT_SOURCE_DIR} targets)
     foreach(t ${targets})
         get_target_property(type ${t} TYPE)
@@ -65,8 +57,16 @@ function(velmora_precompile_qt_headers)
             continue() # the printing module builds alone, on Qt's printing headers
         endif()
         velmora_uses_widgets(${t} widgets)
-        if(widgets)
+        get_target_property(test_code ${t} VELMORA_TEST_CODE)
+        if(NOT widgets)
+            continue()
+        elseif(NOT test_code)
             target_precompile_headers(${t} REUSE_FROM velmora_view)
+        elseif(test_headers)
+            target_precompile_headers(${t} REUSE_FROM ${test_headers})
+        else()
+            target_precompile_headers(${t} PRIVATE ${VELMORA_QT_HEADERS})
+            set(test_headers ${t})
         endif()
     endforeach()
 endfunction()
