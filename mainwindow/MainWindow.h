@@ -46,7 +46,8 @@ public:
     // Makes the controls of a window created with ControlsLater; once only.
     void buildControls();
 
-    Layout layout() const { return layout_; }
+    // Which of the two layouts the window was built in (QWidget::layout() is its QLayout).
+    Layout windowLayout() const { return layout_; }
     MainForm& form() { return session_->form(); }
     const MainForm& form() const { return session_->form(); }
     // The plan being edited, which the window shows.

@@ -113,7 +113,7 @@ public:
     }
     ~LocalFile()
     {
-        if (io_) av_freep(&io_->buffer);
+        if (io_) av_freep(static_cast<void*>(&io_->buffer));
         avio_context_free(&io_);
         if (fd_ >= 0) ::close(fd_);
     }

@@ -427,8 +427,9 @@ void MeasureDialog::processEnded(int exitCode, int exitStatus)
     }
     setRunning(false);
     showResult();
+    const std::string_view noTiming = measure::causeText(measure::Cause::NoTiming).code;
     if (fps_->isVisible() &&
-        failureCode_ == QLatin1String(measure::causeText(measure::Cause::NoTiming).code.data()))
+        failureCode_ == QLatin1String(noTiming.data(), static_cast<qsizetype>(noTiming.size())))
         fps_->setFocus();
 }
 

@@ -36,7 +36,6 @@ public:
     ~MeasureDialog() override;
 
     bool running() const;
-    const std::optional<MeasuredStream>& result() const { return result_; }
     // The channel shown or its bitrate changed: the comparison follows.
     void planChanged();
 

@@ -26,6 +26,8 @@ import sys
 import tempfile
 
 PLACEHOLDER = "@CHECKOUT@"
+# The clang-tidy to run (scripts/check-tidy.sh picks it).
+TIDY = os.environ.get("VELMORA_CLANG_TIDY", "clang-tidy")
 
 
 def compile_args(commands_dir):
@@ -77,7 +79,7 @@ def check(top, commands_dir, cache, fixed, args_of, name):
         with open(kept, encoding="utf-8") as f:
             status, output = f.read().split("\n", 1)
         return status == "1", output.replace(PLACEHOLDER, top), True
-    run = subprocess.run(["clang-tidy", "-p", commands_dir, "--quiet", path], capture_output=True,
+    run = subprocess.run([TIDY, "-p", commands_dir, "--quiet", path], capture_output=True,
                          text=True, check=False)
     failed = run.returncode != 0
     output = run.stdout + run.stderr
@@ -99,7 +101,7 @@ def main():
         cache = ""
     if cache:
         os.makedirs(cache, exist_ok=True)
-    version = subprocess.run(["clang-tidy", "--version"], capture_output=True, check=True).stdout
+    version = subprocess.run([TIDY, "--version"], capture_output=True, check=True).stdout
     with open(os.path.join(top, ".clang-tidy"), "rb") as f:
         fixed = version + b"\0" + f.read() + b"\0"
     args_of = compile_args(commands_dir)

@@ -63,6 +63,7 @@ bool PlanSession::isModified() const
 std::vector<std::string> PlanSession::recorderNames() const
 {
     std::vector<std::string> names;
+    names.reserve(recorders_.size());
     for (const Recorder& r : recorders_) names.push_back(r.name);
     return names;
 }

@@ -285,7 +285,7 @@ std::optional<Driver::Target> Driver::resolve(const std::string& name)
     }
     const std::optional<Ctl> id = controlByName(name);
     if (!id && name.starts_with("Line") && main_) {
-        for (const LineDef& line : layoutTable(main_->layout()).lines)
+        for (const LineDef& line : layoutTable(main_->windowLayout()).lines)
             if (line.name == name) {
                 const QPoint middle(twipsToPixels((line.x1 + line.x2) / 2),
                                     twipsToPixels((line.y1 + line.y2) / 2));
@@ -686,7 +686,7 @@ void Driver::placeCommand(const std::string&, const std::string&, const Target& 
     if (window == main_) {
         for (int i = 0; i < kControlCount; ++i)
             if (QWidget* w = main_->widget(static_cast<Ctl>(i))) place(w->objectName(), w);
-        for (const LineDef& line : layoutTable(main_->layout()).lines)
+        for (const LineDef& line : layoutTable(main_->windowLayout()).lines)
             emitLine("line\t" + std::string(line.name) + "\t" + std::to_string(twipsToPixels(line.x1)) + " " +
                      std::to_string(twipsToPixels(line.y1)) + " " + std::to_string(twipsToPixels(line.x2)) +
                      " " + std::to_string(twipsToPixels(line.y2)) + "\t" + std::to_string(line.pixels));

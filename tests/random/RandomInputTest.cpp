@@ -313,7 +313,7 @@ private:
         } else if (kind < 97) {
             // Never the program's last window, nor the compact one, which ends the program.
             const bool last = open.size() == 1;
-            const bool ends = window == main_ && main_->layout() == Layout::Compact;
+            const bool ends = window == main_ && main_->windowLayout() == Layout::Compact;
             what = "close " + nameOf(window) + (last || ends ? " (kept)" : "");
             note(what);
             if (!last && !ends) window->close();

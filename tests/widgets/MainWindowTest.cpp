@@ -57,7 +57,7 @@ TEST(MainWindowWidgets, BothLayoutsHaveExactlyTheirControls)
 {
     for (int height : {1080, 768}) {
         Window w(height);
-        const WindowDef& table = layoutTable(w->layout());
+        const WindowDef& table = layoutTable(w->windowLayout());
         int named = 0;
         for (QObject* child : w->children())
             if (child->isWidgetType() && !child->objectName().isEmpty()) ++named;
@@ -254,7 +254,7 @@ TEST(MainWindowWidgets, StartupChoosesTheLayoutAndFocusesTheBitrate)
         FakePlatform platform;
         platform.height = height;
         MainWindow* w = startProgram(platform);
-        EXPECT_EQ(w->layout(), height < 950 ? Layout::Compact : Layout::Tall);
+        EXPECT_EQ(w->windowLayout(), height < 950 ? Layout::Compact : Layout::Tall);
         EXPECT_EQ(w->focusWidget(), w->widget(Ctl::Text1));
         delete w;
     }

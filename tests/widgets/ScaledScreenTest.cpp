@@ -27,7 +27,7 @@ TEST(ScaledScreen, LayoutFollowsTheLogicalHeightAndTheWindowFitsSharp)
     QtPlatform platform;
     ASSERT_EQ(platform.screenHeight(), expectedHeight);
     std::unique_ptr<MainWindow> window(startProgram(platform));
-    EXPECT_EQ(window->layout(), expectedHeight < 950 ? Layout::Compact : Layout::Tall);
+    EXPECT_EQ(window->windowLayout(), expectedHeight < 950 ? Layout::Compact : Layout::Tall);
 
     // Shown whole: the window with its frame lies on the screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();

@@ -50,7 +50,12 @@ int main(int argc, char** argv)
         std::fputs("usage: velmora-startmap SETTLE_MS PROGRAM [ARGS...]\n", stderr);
         return 2;
     }
-    const int settleMs = std::atoi(argv[1]);
+    char* end = nullptr;
+    const long settleMs = std::strtol(argv[1], &end, 10);
+    if (end == argv[1] || *end != '\0' || settleMs < 0 || settleMs > 60000) {
+        std::fputs("velmora-startmap: SETTLE_MS is a whole number of milliseconds, 0 to 60000\n", stderr);
+        return 2;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fputs("velmora-startmap: no display\n", stderr);

@@ -57,8 +57,16 @@ int main(int argc, char** argv)
         std::fputs("usage: velmora-startpaint QUIET_MS RSS_AT_MS PROGRAM [ARGS...]\n", stderr);
         return 2;
     }
-    const double quietMs = std::atof(argv[1]);
-    const double rssAtMs = std::atof(argv[2]);
+    char* quietEnd = nullptr;
+    char* rssEnd = nullptr;
+    const double quietMs = std::strtod(argv[1], &quietEnd);
+    const double rssAtMs = std::strtod(argv[2], &rssEnd);
+    // NaN fails both comparisons, so it is refused with the rest.
+    if (*quietEnd != '\0' || *rssEnd != '\0' || quietEnd == argv[1] || rssEnd == argv[2] ||
+        !(quietMs >= 0 && quietMs <= 60000) || !(rssAtMs >= 0 && rssAtMs <= 60000)) {
+        std::fputs("velmora-startpaint: QUIET_MS and RSS_AT_MS are milliseconds, 0 to 60000\n", stderr);
+        return 2;
+    }
     Display* display = XOpenDisplay(nullptr);
     if (!display) {
         std::fputs("velmora-startpaint: no display\n", stderr);
