@@ -17,7 +17,7 @@ run: build
 	@./$(BUILD)/velmora
 
 test:
-	@bash scripts/setup.sh --tests
+	@bash scripts/setup.sh --tests --beside
 	@bash scripts/test.sh
 
 clean:

@@ -2,7 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, when missing.
 # A second run only asks dpkg and costs nothing.
+#   setup.sh                     what the build needs
+#   setup.sh --tests             that and what the tests need
+#   setup.sh --tests --beside    what the build needs, then the tests' own
+#                                packages in the background while the build
+#                                runs; scripts/test.sh waits for them before
+#                                the first step that needs them.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 # qt6-translations-l10n: Qt's own texts (message box buttons, the file dialog) in Russian.
 # qt6-svg-dev: the build writes the icon as SVG for the installation.
@@ -10,15 +17,19 @@ set -euo pipefail
 # libx11-dev and libxdamage-dev build velmora-startpaint, the start-up benchmark's watcher.
 packages=(qt6-base-dev qt6-svg-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev libbenchmark-dev libx11-dev libxdamage-dev
     fonts-liberation fonts-dejavu-core pkg-config libavformat-dev libavcodec-dev libavutil-dev)
-# Tools only some tests need: without them those tests are skipped.
+# What only the tests need, and of that what may be missing: without those
+# tools the tests that need them are skipped.
+tests=()
 optional=()
 if [[ "${1:-}" == "--tests" ]]; then
+    # The plan tests run from Python; the build looks for it.
+    packages+=(python3)
     # clang and its runtime build the fuzz targets; without them those are skipped.
     optional+=(clang libclang-rt-14-dev)
     # clang-format and clang-tidy check the code; by hand the checks are skipped
     # without them, under CI (CI=true) they are needed.
     if [[ "${CI:-}" == "true" ]]; then
-        packages+=(clang-format clang-tidy)
+        tests+=(clang-format clang-tidy)
     else
         optional+=(clang-format clang-tidy)
     fi
@@ -29,32 +40,57 @@ if [[ "${1:-}" == "--tests" ]]; then
     # stream with GStreamer's RTSP server from Python.
     optional+=(ffmpeg python3-gi gir1.2-gst-rtsp-server-1.0 gstreamer1.0-plugins-base
         gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly)
-    packages+=("${optional[@]}")
+    tests+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
-    packages+=(desktop-file-utils appstream dpkg-dev lintian)
-    # The plan and export tests run from Python and compare PDF pages as text;
-    # the measuring tests find the processes they stop with pgrep.
-    packages+=(python3 poppler-utils procps)
+    tests+=(desktop-file-utils appstream dpkg-dev lintian)
+    # The export tests compare PDF pages as text; the measuring tests find
+    # the processes they stop with pgrep.
+    tests+=(poppler-utils procps)
     # The screen-reader test walks the window over a real AT-SPI bus in an X server of its own.
-    packages+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
+    tests+=(xvfb xauth xdotool dbus at-spi2-core python3-pyatspi)
     # cups and the cups-pdf driver: the printing test runs a spooler of its own.
-    packages+=(cups printer-driver-cups-pdf)
+    tests+=(cups printer-driver-cups-pdf)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if ((${#missing[@]})); then
+# Installs those of the packages named that are missing. Where that fails,
+# it tries again without the optional ones.
+install_missing() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    done
+    ((${#missing[@]})) || return 0
     echo "Installing: ${missing[*]}"
-    sudo=""
+    local sudo=""
     [[ $(id -u) -ne 0 ]] && sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    if ! $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; then
-        # The optional tools: go on without them.
-        required=()
-        for p in "${missing[@]}"; do [[ " ${optional[*]} " == *" $p "* ]] || required+=("$p"); done
-        ((${#required[@]} == 0)) || $sudo apt-get install -y -qq --no-install-recommends "${required[@]}"
+    local apt=(apt-get -y -qq --no-install-recommends)
+    # A throw-away CI machine need not wait for every file to reach the disk.
+    [[ "${CI:-}" == "true" ]] && apt+=(-o Dpkg::Options::=--force-unsafe-io)
+    if [[ -z "${updated:-}" ]]; then
+        $sudo apt-get update -qq
+        updated=1
     fi
+    if ! $sudo "${apt[@]}" install "${missing[@]}"; then
+        # The optional tools: go on without them.
+        local required=()
+        for p in "${missing[@]}"; do [[ " ${optional[*]} " == *" $p "* ]] || required+=("$p"); done
+        ((${#required[@]} == 0)) || $sudo "${apt[@]}" install "${required[@]}"
+    fi
+}
+
+install_missing "${packages[@]}"
+if [[ "${2:-}" != "--beside" ]]; then
+    install_missing "${tests[@]}"
+    exit 0
 fi
+# The tests' packages in the background; scripts/test.sh waits for the
+# process named in build/setup-tests.pid and reads its exit status.
+mkdir -p build
+rm -f build/setup-tests.status
+(
+    status=0
+    install_missing "${tests[@]}" || status=$?
+    echo "$status" >build/setup-tests.status
+) >build/setup-tests.log 2>&1 </dev/null &
+echo $! >build/setup-tests.pid

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds and runs every test: the format check, the normal build (toolkit-free
-# and widget tests, the driver scripts), clang-tidy over the product code, the
+# Builds and runs every test: the normal build (toolkit-free
+# and widget tests, the driver scripts), the format check, clang-tidy over the product code, the
 # toolkit-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short fuzzing run where clang is available. Where clang and its fuzzer
 # runtime are installed, the sanitizer tests and the fuzz targets come from
@@ -32,12 +32,25 @@ stage() {
     echo "== $1"
 }
 
-stage "format"
-scripts/check-format.sh
-
 stage "normal build"
 cmake --preset normal >/dev/null
 cmake --build --preset normal
+
+# The tests' own packages, which `scripts/setup.sh --tests --beside` installs
+# while the build runs.
+if [[ -f build/setup-tests.pid ]]; then
+    stage "the tests' packages, installed beside the build"
+    tail --pid="$(<build/setup-tests.pid)" -f /dev/null
+    rm -f build/setup-tests.pid
+    cat build/setup-tests.log
+    if [[ "$(cat build/setup-tests.status 2>/dev/null)" != 0 ]]; then
+        echo "the tests' packages could not be installed" >&2
+        exit 1
+    fi
+fi
+
+stage "format"
+scripts/check-format.sh
 passed=0
 # Runs ctest in a build folder and adds its passed tests to the count.
 run_ctest() {
