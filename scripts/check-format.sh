@@ -6,6 +6,12 @@
 # check is skipped, but under CI (CI=true) it fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The files checked are the tracked ones: without git or outside a checkout
+# there is no list, and a check of no files must not pass.
+if ! git ls-files --error-unmatch CMakeLists.txt >/dev/null 2>&1; then
+    echo "check-format.sh: needs git and a git checkout to list the files it checks" >&2
+    exit 1
+fi
 
 unlicensed=0
 while IFS= read -r file; do

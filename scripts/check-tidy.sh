@@ -13,6 +13,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# The files checked are the tracked ones: without git or outside a checkout
+# there is no list, and a check of no files must not pass.
+if ! git ls-files --error-unmatch CMakeLists.txt >/dev/null 2>&1; then
+    echo "check-tidy.sh: needs git and a git checkout to list the files it checks" >&2
+    exit 1
+fi
+
 build="${1:-build}"
 # The newest clang-tidy the set-up script installs (Debian 12 has version 22
 # among its security updates): from version 21 on it leaves the system

@@ -43,6 +43,8 @@ if [[ "${1:-}" == "--tests" ]]; then
     tests+=("${optional[@]}")
     # The installed files' validators and the Debian package's tools.
     tests+=(desktop-file-utils appstream dpkg-dev lintian)
+    # The format and tidy checks take their files from git.
+    tests+=(git)
     # The export tests compare PDF pages as text; the measuring tests find
     # the processes they stop with pgrep.
     tests+=(poppler-utils procps)
