@@ -87,7 +87,14 @@ if [[ "${2:-}" != "--beside" ]]; then
     exit 0
 fi
 # The tests' packages in the background; scripts/test.sh waits for the
-# process named in build/setup-tests.pid and reads its exit status.
+# process named in build/setup-tests.pid and reads its exit status. sudo
+# asks for its password here, before the background has no terminal.
+for p in "${tests[@]}"; do
+    if ! dpkg -s "$p" >/dev/null 2>&1; then
+        [[ $(id -u) -eq 0 ]] || sudo -v
+        break
+    fi
+done
 mkdir -p build
 rm -f build/setup-tests.status
 (
