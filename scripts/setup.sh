@@ -54,13 +54,20 @@ if [[ "${1:-}" == "--tests" ]]; then
     tests+=(cups printer-driver-cups-pdf)
 fi
 
-# Installs those of the packages named that are missing. Where that fails,
-# it tries again without the optional ones.
-install_missing() {
-    local missing=() p
+# Those of the packages named that dpkg does not have, into `missing`.
+find_missing() {
+    missing=()
+    local p
     for p in "$@"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
+}
+
+# Installs those of the packages named that are missing. Where that fails,
+# it tries again without the optional ones.
+install_missing() {
+    local missing p
+    find_missing "$@"
     ((${#missing[@]})) || return 0
     echo "Installing: ${missing[*]}"
     local sudo=""
@@ -89,12 +96,8 @@ fi
 # The tests' packages in the background; scripts/test.sh waits for the
 # process named in build/setup-tests.pid and reads its exit status. sudo
 # asks for its password here, before the background has no terminal.
-for p in "${tests[@]}"; do
-    if ! dpkg -s "$p" >/dev/null 2>&1; then
-        [[ $(id -u) -eq 0 ]] || sudo -v
-        break
-    fi
-done
+find_missing "${tests[@]}"
+if ((${#missing[@]})) && [[ $(id -u) -ne 0 ]]; then sudo -v; fi
 mkdir -p build
 rm -f build/setup-tests.status
 (

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds and runs every test: the normal build (toolkit-free
-# and widget tests, the driver scripts), the format check, clang-tidy over the product code, the
-# toolkit-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# Builds and runs every test: the normal build (toolkit-free and widget
+# tests, the driver scripts), the format check, clang-tidy over the product
+# code, the toolkit-free tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short fuzzing run where clang is available. Where clang and its fuzzer
 # runtime are installed, the sanitizer tests and the fuzz targets come from
 # one build (build-fuzz/): every source of it is compiled once, with the
