@@ -4,10 +4,11 @@
 # launch to the first window mapped and launch to visually complete (the last
 # paint before the screen stays still for QUIET_MS) against the empty
 # fixed-size Qt window, and the resident memory two seconds after launch
-# against the same window with one line of Russian text. The three programs
-# take turns, RUNS times each (default 5), so that whatever else loads the
-# machine weighs on all of them; medians and ratios are printed for both
-# layouts at 100 % and at 200 % (QT_SCALE_FACTOR=2).
+# against the same window with one line of Russian text, whose own time to
+# visually complete is printed beside them: what any Russian text costs. The
+# three programs take turns, RUNS times each (default 5), so that whatever
+# else loads the machine weighs on all of them; medians and ratios are
+# printed for both layouts at 100 % and at 200 % (QT_SCALE_FACTOR=2).
 # Usage: scripts/startup-complete.sh [RUNS] [QUIET_MS]
 #   Needs xvfb and a build with velmora-startpaint (libxdamage-dev); make build first.
 set -euo pipefail
@@ -68,14 +69,17 @@ measure() {
     prog_paints=$(cut -d' ' -f3 "$work/1" | median)
     prog_kb=$(cut -d' ' -f4 "$work/1" | median)
     text_kb=$(cut -d' ' -f4 "$work/2" | median)
-    printf '%-12s map %6.1f / %6.1f ms = %s   complete %6.1f / %6.1f ms = %s (%s paints)   memory %s / %s kB = %s\n' \
+    text_done=$(cut -d' ' -f2 "$work/2" | median)
+    printf '%-12s map %6.1f / %6.1f ms = %s   complete %6.1f / %6.1f ms = %s (%s paints)   memory %s / %s kB = %s   one line complete %6.1f ms = %s\n' \
         "$name" "$prog_map" "$bare_map" "$(ratio "$prog_map" "$bare_map")" \
         "$prog_done" "$bare_done" "$(ratio "$prog_done" "$bare_done")" "$prog_paints" \
-        "$prog_kb" "$text_kb" "$(ratio "$prog_kb" "$text_kb")"
+        "$prog_kb" "$text_kb" "$(ratio "$prog_kb" "$text_kb")" \
+        "$text_done" "$(ratio "$text_done" "$bare_done")"
 }
 
 echo "runs: $runs each, taking turns; complete: the last paint before ${quiet} ms of stillness;"
 echo "memory: VmRSS ${rss_at} ms after launch. Each figure: build/velmora / its floor (medians)."
+echo "one line: the window with one Russian line, complete, against the empty window: what text alone costs."
 measure "tall 100 %" 1920x1080x24 1
 measure "compact 100 %" 1366x768x24 1
 measure "tall 200 %" 3840x2160x24 2
